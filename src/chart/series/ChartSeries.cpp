@@ -1,0 +1,243 @@
+#include "chart/series/ChartSeries.h"
+
+#include <algorithm>
+#include <limits>
+#include <utility>
+
+#include "chart/core/Exceptions.h"
+#include "chart/core/Palette.h"
+#include "chart/panel/CustomAxisPanel.h"
+#include "chart/series/ZelFunction.h"
+
+namespace chart {
+
+namespace {
+
+// Grows a sequence geometrically but never below what is needed, so that one big append
+// into an empty series allocates exactly once and exactly enough.
+template <class Vec>
+void ReserveAtLeast(Vec& v, std::size_t needed) {
+  if (v.capacity() < needed) v.reserve(std::max(needed, v.capacity() * 2));
+}
+
+}  // namespace
+
+TChartSeries::TChartSeries() {
+  FValueLists.reserve(2);
+  FValueLists.push_back(std::make_unique<TChartValueList>(this, "X"));
+  FValueLists.push_back(std::make_unique<TChartValueList>(this, "Y"));
+  XValues().SetOrder(loAscending);
+}
+
+TChartSeries::~TChartSeries() {
+  // Both directions of every link go first, so no series keeps a pointer to this one.
+  UnlinkDataSources();
+  UnlinkLinkedSeries();
+  if (FParentChart) FParentChart->RemoveSeries(*this);
+}
+
+TChartValueList& TChartSeries::AddValueList(std::string name) {
+  auto list = std::make_unique<TChartValueList>(this, std::move(name));
+  // A new coordinate starts with one 0 per existing point, keeping the lists in step.
+  for (int i = 0; i < Count(); ++i) list->InsertValue(i, 0);
+  FValueLists.push_back(std::move(list));
+  return *FValueLists.back();
+}
+
+void TChartSeries::SetXValues(const TChartValueList& source) {
+  XValues().Assign(source);
+  RequestRepaint();
+}
+
+void TChartSeries::SetYValues(const TChartValueList& source) {
+  YValues().Assign(source);
+  RequestRepaint();
+}
+
+void TChartSeries::CheckPointIndex(int index) const {
+  if (index < 0 || index >= Count()) throw EListError(index);
+  // A list changed on its own may be shorter than X; refuse before anything changes.
+  for (const auto& list : FValueLists)
+    if (index >= list->Count()) throw EListError(index);
+}
+
+// ---------------------------------------------------------------------------------------
+// Colours and labels
+
+TColor TChartSeries::ValueColor(int index) const {
+  if (index < 0 || index >= ColorCount()) return FSeriesColor;
+  const TColor c = FColors[static_cast<std::size_t>(index)];
+  if (c != clDefault) return c;
+  return FColorEachPoint ? PaletteColor(index) : FSeriesColor;
+}
+
+void TChartSeries::SetValueColor(int index, TColor color) {
+  CheckPointIndex(index);
+  if (index >= ColorCount()) FColors.resize(static_cast<std::size_t>(index) + 1, clDefault);
+  FColors[static_cast<std::size_t>(index)] = color;
+  RequestRepaint();
+}
+
+// ---------------------------------------------------------------------------------------
+// Adding points
+
+void TChartSeries::ReserveForInsert(std::size_t extra) {
+  const std::size_t needed = static_cast<std::size_t>(Count()) + extra;
+  for (auto& list : FValueLists)
+    if (list->Capacity() < needed) list->Reserve(std::max(needed, list->Capacity() * 2));
+  ReserveAtLeast(FColors, needed);
+  if (FLabels.Capacity() < needed) FLabels.Reserve(std::max(needed, FLabels.Capacity() * 2));
+}
+
+int TChartSeries::InsertPoint(std::string_view label, TColor color) {
+  // Storage is reserved and the label made before the first list changes: nothing below
+  // can fail, so a point is either added to every sequence or to none.
+  ReserveForInsert(1);
+  TPointLabels::Slot slot = TPointLabels::Make(label);
+  const int n = Count();
+  if (ColorCount() < n) FColors.resize(static_cast<std::size_t>(n), clDefault);
+  FLabels.Extend(n);
+
+  const int i = XValues().AddValue(XValues().PendingValue());
+  for (std::size_t k = 1; k < FValueLists.size(); ++k)
+    FValueLists[k]->InsertValue(i, FValueLists[k]->PendingValue());
+  FColors.insert(FColors.begin() + i, color);
+  FLabels.Insert(i, std::move(slot));
+  return i;
+}
+
+int TChartSeries::AddPoint(double x, double y, std::string_view label, TColor color) {
+  XValues().SetPendingValue(x);
+  YValues().SetPendingValue(y);
+  if (OnBeforeAdd && !OnBeforeAdd(this)) return -1;
+  // The handler may have changed the pending values; they are what goes in.
+  const int index = InsertPoint(label, color);
+  NotifyNewValue(index);
+  return index;
+}
+
+void TChartSeries::NotifyNewValue(int index) {
+  if (OnAfterAdd) OnAfterAdd(this, index);
+  NotifyLinkedSeries(snInsert, index);
+  if (FActive) RequestRepaint();
+}
+
+int TChartSeries::Add(double value, std::string_view label, TColor color) {
+  const double n = Count();
+  return YMandatory() ? AddPoint(n, value, label, color) : AddPoint(value, n, label, color);
+}
+
+int TChartSeries::AppendValues(const double* values, int lastIndex) {
+  if (values && lastIndex >= 0) {
+    ReserveForInsert(static_cast<std::size_t>(lastIndex) + 1);
+    for (int i = 0; i <= lastIndex; ++i) Add(values[i]);
+  }
+  RefreshLinkedSeries();
+  return values && lastIndex >= 0 ? lastIndex + 1 : 0;
+}
+
+int TChartSeries::AppendValues(std::span<const double> values) {
+  if (values.size() > static_cast<std::size_t>(std::numeric_limits<int>::max()))
+    throw EListError(static_cast<long long>(values.size()) - 1);
+  return AppendValues(values.data(), static_cast<int>(values.size()) - 1);
+}
+
+// ---------------------------------------------------------------------------------------
+// Removing and moving points
+
+void TChartSeries::ClearLists() {
+  for (auto& list : FValueLists) list->Clear();
+  std::vector<TColor>().swap(FColors);
+  FLabels.Clear();
+  MarksCleared();
+}
+
+void TChartSeries::Clear() {
+  ClearLists();
+  if (OnClearValues) OnClearValues(this);
+  NotifyLinkedSeries(snClear, 0);
+  if (FActive && FParentChart && !FParentChart->IsDestroying()) RequestRepaint();
+}
+
+void TChartSeries::Delete(int index) {
+  CheckPointIndex(index);
+  for (auto& list : FValueLists) list->Delete(index);
+  if (index < ColorCount()) FColors.erase(FColors.begin() + index);
+  if (index < FLabels.Count()) FLabels.Delete(index);
+  MarkDeleted(index);
+  NotifyLinkedSeries(snDelete, index);
+  if (FActive) RequestRepaint();
+}
+
+void TChartSeries::SwapPoints(int a, int b) {
+  CheckPointIndex(a);
+  CheckPointIndex(b);
+  if (a == b) return;
+  const int hi = std::max(a, b) + 1;
+  // Short colour or label sequences are filled up first (may allocate), then exchanged.
+  if (ColorCount() < hi) FColors.resize(static_cast<std::size_t>(hi), clDefault);
+  FLabels.Extend(hi);
+  for (auto& list : FValueLists) list->Exchange(a, b);
+  std::swap(FColors[static_cast<std::size_t>(a)], FColors[static_cast<std::size_t>(b)]);
+  FLabels.Exchange(a, b);
+}
+
+// ---------------------------------------------------------------------------------------
+// Repaint and properties
+
+void TChartSeries::RequestRepaint() const {
+  if (FParentChart) FParentChart->InvalidateChart();
+}
+
+void TChartSeries::SetActive(bool v) {
+  if (v == FActive) return;
+  FActive = v;
+  RequestRepaint();
+}
+
+void TChartSeries::SetSeriesColor(TColor v) {
+  if (v == FSeriesColor) return;
+  FSeriesColor = v;
+  RequestRepaint();
+}
+
+void TChartSeries::SetColorEachPoint(bool v) {
+  if (v == FColorEachPoint) return;
+  FColorEachPoint = v;
+  // Switching off forgets the points' own colours as well.
+  if (!v)
+    for (int i = 0; i < std::min(ColorCount(), Count()); ++i) SetValueColor(i, clDefault);
+  RequestRepaint();
+}
+
+void TChartSeries::SetShowInLegend(bool v) {
+  if (v == FShowInLegend) return;
+  FShowInLegend = v;
+  RequestRepaint();
+}
+
+void TChartSeries::SetTitle(const std::string& v) {
+  if (v == FTitle) return;
+  FTitle = v;
+  RequestRepaint();
+}
+
+void TChartSeries::SetValueFormat(const std::string& v) {
+  if (v == FValueFormat) return;
+  FValueFormat = v;
+  RequestRepaint();
+}
+
+void TChartSeries::SetPercentFormat(const std::string& v) {
+  if (v == FPercentFormat) return;
+  FPercentFormat = v;
+  RequestRepaint();
+}
+
+std::size_t TChartSeries::AllocatedBytes() const {
+  std::size_t bytes = FColors.capacity() * sizeof(TColor) + FLabels.AllocatedBytes();
+  for (const auto& list : FValueLists) bytes += list->Capacity() * sizeof(double);
+  return bytes;
+}
+
+}  // namespace chart

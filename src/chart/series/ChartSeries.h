@@ -1,0 +1,230 @@
+// A series: an ordered set of points (X, Y, optional colour, optional label) kept in step
+// across its value lists and per-point sequences, with the notices each change sends to
+// the chart (repaint) and to the series that take their data from it.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "chart/core/Color.h"
+#include "chart/series/ChartComponent.h"
+#include "chart/series/ChartValueList.h"
+#include "chart/series/PointLabels.h"
+
+namespace chart {
+
+class TCustomAxisPanel;
+class TCustomChartAxis;
+class TZelFunction;
+
+enum THorizAxis : std::uint8_t { aTopAxis, aBottomAxis, aBothHorizAxis, aCustomHorizAxis };
+enum TVertAxis : std::uint8_t { aLeftAxis, aRightAxis, aBothVertAxis, aCustomVertAxis };
+
+// What a series tells the series linked to it.
+enum TSeriesNotice : std::uint8_t { snClear, snInsert, snDelete, snRefresh, snModify };
+
+// Which notices from its source a linked series acts on (refresh always acts).
+using TRecalcOptions = std::uint8_t;
+inline constexpr TRecalcOptions roClear = 1;
+inline constexpr TRecalcOptions roInsert = 2;
+inline constexpr TRecalcOptions roDelete = 4;
+inline constexpr TRecalcOptions roModify = 8;
+inline constexpr TRecalcOptions roAll = roClear | roInsert | roDelete | roModify;
+
+class TChartSeries;
+using TSeriesOnBeforeAdd = std::function<bool(TChartSeries* sender)>;
+using TSeriesOnAfterAdd = std::function<void(TChartSeries* sender, int valueIndex)>;
+using TSeriesOnClear = std::function<void(TChartSeries* sender)>;
+
+class TChartSeries : public TChartComponent {
+ public:
+  TChartSeries();
+  ~TChartSeries() override;
+
+  // --- values --------------------------------------------------------------------------
+  TChartValueList& XValues() { return *FValueLists[0]; }
+  const TChartValueList& XValues() const { return *FValueLists[0]; }
+  TChartValueList& YValues() { return *FValueLists[1]; }
+  const TChartValueList& YValues() const { return *FValueLists[1]; }
+  // Copy the given list's settings (not its values) and repaint.
+  void SetXValues(const TChartValueList& source);
+  void SetYValues(const TChartValueList& source);
+  const TChartValueLists& ValuesLists() const { return FValueLists; }
+  // The list that Add fills from its argument.
+  virtual TChartValueList& MandatoryValueList() { return YValues(); }
+  const TChartValueList& MandatoryValueList() const {
+    return const_cast<TChartSeries*>(this)->MandatoryValueList();
+  }
+  bool YMandatory() const { return &MandatoryValueList() == &YValues(); }
+
+  int Count() const { return XValues().Count(); }
+  virtual double XValue(int index) const { return XValues().Value(index); }
+  virtual double YValue(int index) const { return YValues().Value(index); }
+  virtual TColor ValueColor(int index) const;
+  void SetValueColor(int index, TColor color);
+  virtual std::string XLabel(int index) const { return FLabels.Get(index); }
+  bool IsNull(int index) const { return ValueColor(index) == clNone; }
+  // Number of entries in the colour and label sequences (readers treat the rest as
+  // points without a colour or label of their own).
+  int ColorCount() const { return static_cast<int>(FColors.size()); }
+  int LabelCount() const { return FLabels.Count(); }
+
+  virtual double MinX() const { return XValues().Minimum(); }
+  virtual double MaxX() const { return XValues().Maximum(); }
+  virtual double MinY() const { return YValues().Minimum(); }
+  virtual double MaxY() const { return YValues().Maximum(); }
+
+  // --- data operations -----------------------------------------------------------------
+  // Returns the new point's index, or -1 when OnBeforeAdd vetoes the point.
+  virtual int AddPoint(double x, double y, std::string_view label = {}, TColor color = clDefault);
+  virtual int Add(double value, std::string_view label = {}, TColor color = clDefault);
+  virtual int AddNullValue(std::string_view label = {}) { return Add(0, label, clNone); }
+  virtual int AddNullPoint(double x, double y, std::string_view label = {}) {
+    return AddPoint(x, y, label, clNone);
+  }
+  // Adds values[0] .. values[lastIndex] one by one; returns lastIndex + 1.
+  int AppendValues(const double* values, int lastIndex);
+  int AppendValues(std::span<const double> values);
+  virtual void Clear();
+  virtual void Delete(int index);
+  virtual void SwapPoints(int a, int b);
+
+  // Asks the chart, when there is one, for a deferred repaint.
+  void RequestRepaint() const;
+
+  // --- linked series -------------------------------------------------------------------
+  void NotifyLinkedSeries(TSeriesNotice notice, int index);
+  void RefreshLinkedSeries() { NotifyLinkedSeries(snRefresh, 0); }
+  const std::vector<TChartSeries*>& LinkedSeries() const { return FLinkedSeries; }
+  // The series this one takes its data from (empty without a data source).
+  const std::vector<TChartSeries*>& DataSources() const { return FDataSources; }
+  TChartSeries* DataSource() const { return FDataSources.empty() ? nullptr : FDataSources.front(); }
+  // Links the series to a source (nullptr unlinks) and rebuilds it from that source.
+  void SetDataSource(TChartComponent* source);
+  TRecalcOptions RecalcOptions() const { return FRecalcOptions; }
+  void SetRecalcOptions(TRecalcOptions v) { FRecalcOptions = v; }
+  TZelFunction* FunctionType() const { return FFunction.get(); }
+  // Takes ownership of a calculation function (freeing the old one) and rebuilds.
+  void SetFunction(std::unique_ptr<TZelFunction> function);
+  // Clears the series and refills it from its first data source.
+  virtual void CheckDataSource();
+
+  // --- chart and axes ------------------------------------------------------------------
+  TCustomAxisPanel* ParentChart() const { return FParentChart; }
+  virtual void SetParentChart(TCustomAxisPanel* chart);
+  THorizAxis HorizAxis() const { return FHorizAxis; }
+  void SetHorizAxis(THorizAxis v);
+  TVertAxis VertAxis() const { return FVertAxis; }
+  void SetVertAxis(TVertAxis v);
+  TCustomChartAxis* CustomHorizAxis() const { return FCustomHorizAxis; }
+  void SetCustomHorizAxis(TCustomChartAxis* axis);
+  TCustomChartAxis* CustomVertAxis() const { return FCustomVertAxis; }
+  void SetCustomVertAxis(TCustomChartAxis* axis);
+  // The axes the series draws against; unset without a chart.
+  TCustomChartAxis* GetHorizAxis() const { return FHorizAxisBound; }
+  TCustomChartAxis* GetVertAxis() const { return FVertAxisBound; }
+  // Whether the series counts for the axis (both-axes bindings count for either side).
+  virtual bool AssociatedToAxis(const TCustomChartAxis* axis) const;
+
+  // --- properties ----------------------------------------------------------------------
+  bool Active() const { return FActive; }
+  virtual void SetActive(bool v);
+  TColor SeriesColor() const { return FSeriesColor; }
+  virtual void SetSeriesColor(TColor v);
+  bool ColorEachPoint() const { return FColorEachPoint; }
+  virtual void SetColorEachPoint(bool v);
+  bool ShowInLegend() const { return FShowInLegend; }
+  void SetShowInLegend(bool v);
+  const std::string& Title() const { return FTitle; }
+  void SetTitle(const std::string& v);
+  const std::string& ValueFormat() const { return FValueFormat; }
+  void SetValueFormat(const std::string& v);
+  const std::string& PercentFormat() const { return FPercentFormat; }
+  void SetPercentFormat(const std::string& v);
+
+  // Visible index range, computed before drawing.
+  int FirstValueIndex() const { return FFirstVisible; }
+  int LastValueIndex() const { return FLastVisible; }
+  bool CalcVisiblePoints() const { return FCalcVisiblePoints; }
+  bool DrawBetweenPoints() const { return FDrawBetweenPoints; }
+
+  // Heap bytes held for the points (value lists, colours, labels), for measurements.
+  std::size_t AllocatedBytes() const;
+
+  // --- events --------------------------------------------------------------------------
+  TSeriesOnBeforeAdd OnBeforeAdd;
+  TSeriesOnAfterAdd OnAfterAdd;
+  TSeriesOnClear OnClearValues;
+
+ protected:
+  // Further coordinates of a series type (appended after X and Y).
+  TChartValueList& AddValueList(std::string name);
+  // First step of Clear: empties every value list and per-point sequence.
+  virtual void ClearLists();
+  // After a point is placed: OnAfterAdd, the insert notice, a repaint when active.
+  virtual void NotifyNewValue(int index);
+  // Copies point index of source into this series (the linked-series insert notice).
+  virtual void AddValueFrom(const TChartSeries& source, int index);
+  // Rebuilds from source: every point copied, or the function run.
+  virtual void AddValues(TChartSeries& source);
+  // Per-point mark cache hooks for the marks of a series type.
+  virtual void MarksCleared() {}
+  virtual void MarkDeleted(int /*index*/) {}
+
+  void SetVisibleRange(int first, int last) { FFirstVisible = first; FLastVisible = last; }
+  void SetCalcVisiblePoints(bool v) { FCalcVisiblePoints = v; }
+  void SetDrawBetweenPoints(bool v) { FDrawBetweenPoints = v; }
+
+ private:
+  friend class TCustomAxisPanel;
+  friend class TChartValueList;
+
+  void CheckPointIndex(int index) const;
+  // Room for one more point in every sequence, so the insertion itself cannot fail.
+  void ReserveForInsert(std::size_t extra);
+  // Places the pending values of every list as one point; returns its index.
+  int InsertPoint(std::string_view label, TColor color);
+  void ResolveAxes();
+  // Called by a chart that detaches the series without the removal steps (chart dying).
+  void DetachFromChart();
+  void UnlinkDataSources();
+  void UnlinkLinkedSeries();
+  bool DependsOn(const TChartSeries* other) const;
+  void ReceiveNotice(TChartSeries& source, TSeriesNotice notice, int index);
+
+  TChartValueLists FValueLists;
+  std::vector<TColor> FColors;
+  TPointLabels FLabels;
+  std::vector<TChartSeries*> FLinkedSeries;
+  std::vector<TChartSeries*> FDataSources;
+  std::unique_ptr<TZelFunction> FFunction;
+
+  TCustomAxisPanel* FParentChart = nullptr;
+  TCustomChartAxis* FCustomHorizAxis = nullptr;
+  TCustomChartAxis* FCustomVertAxis = nullptr;
+  TCustomChartAxis* FHorizAxisBound = nullptr;
+  TCustomChartAxis* FVertAxisBound = nullptr;
+
+  std::string FTitle;
+  std::string FValueFormat = "#,##0.###";
+  std::string FPercentFormat = "##0.## %";
+  TColor FSeriesColor = clDefault;
+  int FFirstVisible = -1;
+  int FLastVisible = -1;
+  THorizAxis FHorizAxis = aBottomAxis;
+  TVertAxis FVertAxis = aLeftAxis;
+  TRecalcOptions FRecalcOptions = roAll;
+  bool FActive = true;
+  bool FColorEachPoint = false;
+  bool FShowInLegend = true;
+  bool FCalcVisiblePoints = true;
+  bool FDrawBetweenPoints = false;
+};
+
+}  // namespace chart

@@ -1,0 +1,202 @@
+// The series' links to other objects: its chart and axes, the series it takes its data
+// from, the series that take data from it, and its calculation function.
+#include <algorithm>
+#include <utility>
+
+#include "chart/core/Exceptions.h"
+#include "chart/panel/CustomAxisPanel.h"
+#include "chart/series/ChartSeries.h"
+#include "chart/series/ZelFunction.h"
+
+namespace chart {
+
+namespace {
+
+void Erase(std::vector<TChartSeries*>& v, const TChartSeries* s) {
+  v.erase(std::remove(v.begin(), v.end(), s), v.end());
+}
+
+}  // namespace
+
+// ---------------------------------------------------------------------------------------
+// Chart and axes
+
+void TChartSeries::SetParentChart(TCustomAxisPanel* chart) {
+  if (chart == FParentChart) return;
+  if (FParentChart) FParentChart->RemoveSeries(*this);
+  FParentChart = chart;
+  ResolveAxes();
+  if (chart) chart->AddSeries(*this);
+}
+
+void TChartSeries::DetachFromChart() {
+  FParentChart = nullptr;
+  ResolveAxes();
+}
+
+void TChartSeries::ResolveAxes() {
+  if (!FParentChart) {
+    FHorizAxisBound = nullptr;
+    FVertAxisBound = nullptr;
+    return;
+  }
+  const TCustomAxisPanel& c = *FParentChart;
+  // "Both" draws against the bottom (left) axis; both sides count for the ranges.
+  switch (FHorizAxis) {
+    case aTopAxis: FHorizAxisBound = c.TopAxis(); break;
+    case aCustomHorizAxis: FHorizAxisBound = FCustomHorizAxis ? FCustomHorizAxis : c.BottomAxis(); break;
+    default: FHorizAxisBound = c.BottomAxis(); break;
+  }
+  switch (FVertAxis) {
+    case aRightAxis: FVertAxisBound = c.RightAxis(); break;
+    case aCustomVertAxis: FVertAxisBound = FCustomVertAxis ? FCustomVertAxis : c.LeftAxis(); break;
+    default: FVertAxisBound = c.LeftAxis(); break;
+  }
+}
+
+void TChartSeries::SetHorizAxis(THorizAxis v) {
+  if (v == FHorizAxis) return;
+  FHorizAxis = v;
+  ResolveAxes();
+  RequestRepaint();
+}
+
+void TChartSeries::SetVertAxis(TVertAxis v) {
+  if (v == FVertAxis) return;
+  FVertAxis = v;
+  ResolveAxes();
+  RequestRepaint();
+}
+
+void TChartSeries::SetCustomHorizAxis(TCustomChartAxis* axis) {
+  if (axis == FCustomHorizAxis) return;
+  FCustomHorizAxis = axis;
+  ResolveAxes();
+  RequestRepaint();
+}
+
+void TChartSeries::SetCustomVertAxis(TCustomChartAxis* axis) {
+  if (axis == FCustomVertAxis) return;
+  FCustomVertAxis = axis;
+  ResolveAxes();
+  RequestRepaint();
+}
+
+bool TChartSeries::AssociatedToAxis(const TCustomChartAxis* axis) const {
+  if (!axis || !FParentChart) return false;
+  if (axis == FHorizAxisBound || axis == FVertAxisBound) return true;
+  const TCustomAxisPanel& c = *FParentChart;
+  if (FHorizAxis == aBothHorizAxis && (axis == c.TopAxis() || axis == c.BottomAxis())) return true;
+  if (FVertAxis == aBothVertAxis && (axis == c.LeftAxis() || axis == c.RightAxis())) return true;
+  return false;
+}
+
+// ---------------------------------------------------------------------------------------
+// Data sources and linked series
+
+bool TChartSeries::DependsOn(const TChartSeries* other) const {
+  for (const TChartSeries* s : FDataSources)
+    if (s == other || s->DependsOn(other)) return true;
+  return false;
+}
+
+void TChartSeries::UnlinkDataSources() {
+  for (TChartSeries* s : FDataSources) Erase(s->FLinkedSeries, this);
+  FDataSources.clear();
+}
+
+void TChartSeries::UnlinkLinkedSeries() {
+  for (TChartSeries* s : FLinkedSeries) Erase(s->FDataSources, this);
+  FLinkedSeries.clear();
+}
+
+void TChartSeries::SetDataSource(TChartComponent* source) {
+  if (!source) {
+    UnlinkDataSources();
+    return;
+  }
+  if (FDataSources.size() == 1 && FDataSources.front() == source) return;
+  if (!FParentChart) throw ChartException("No ParentChart to validate DataSource");
+  auto* series = dynamic_cast<TChartSeries*>(source);
+  if (!series || !FParentChart->IsValidDataSource(*this, *source))
+    throw ChartException("No valid DataSource: " + source->Name());
+  if (series == this || series->DependsOn(this))
+    throw ChartException("Circular Series dependences are not allowed");
+
+  // Allocate before unlinking, so a failure leaves the old link in place.
+  std::vector<TChartSeries*> sources{series};
+  series->FLinkedSeries.reserve(series->FLinkedSeries.size() + 1);
+  UnlinkDataSources();
+  FDataSources = std::move(sources);
+  series->FLinkedSeries.push_back(this);
+  CheckDataSource();
+}
+
+void TChartSeries::SetFunction(std::unique_ptr<TZelFunction> function) {
+  FFunction = std::move(function);
+  if (FFunction) FFunction->FParentSeries = this;
+  CheckDataSource();
+}
+
+void TChartSeries::CheckDataSource() {
+  TChartSeries* source = DataSource();
+  if (!source) return;
+  Clear();
+  if (FFunction) {
+    XValues().SetDateTime(source->XValues().DateTime());
+    YValues().SetDateTime(source->YValues().DateTime());
+    FFunction->AddPoints(*source);
+  } else {
+    AddValues(*source);
+  }
+  RefreshLinkedSeries();
+}
+
+void TChartSeries::AddValues(TChartSeries& source) {
+  ReserveForInsert(static_cast<std::size_t>(source.Count()));
+  for (int i = 0; i < source.Count(); ++i) AddValueFrom(source, i);
+}
+
+void TChartSeries::AddValueFrom(const TChartSeries& source, int index) {
+  double x = source.XValues().Value(index);
+  double y = source.YValues().Value(index);
+  if (source.YMandatory() != YMandatory()) std::swap(x, y);
+  XValues().SetPendingValue(x);
+  YValues().SetPendingValue(y);
+  for (std::size_t k = 2; k < FValueLists.size(); ++k) {
+    const bool has = k < source.FValueLists.size() && index < source.FValueLists[k]->Count();
+    FValueLists[k]->SetPendingValue(has ? source.FValueLists[k]->Value(index) : 0);
+  }
+  const TColor color = index < source.ColorCount() ? source.FColors[static_cast<std::size_t>(index)] : clDefault;
+  const int i = InsertPoint(source.FLabels.Get(index), color);
+  NotifyNewValue(i);
+}
+
+void TChartSeries::NotifyLinkedSeries(TSeriesNotice notice, int index) {
+  // By index: a handler further down may unlink series while this runs.
+  for (std::size_t i = 0; i < FLinkedSeries.size(); ++i)
+    FLinkedSeries[i]->ReceiveNotice(*this, notice, index);
+}
+
+void TChartSeries::ReceiveNotice(TChartSeries& source, TSeriesNotice notice, int index) {
+  switch (notice) {
+    case snClear:
+      if (FRecalcOptions & roClear) Clear();
+      break;
+    case snInsert:
+      if ((FRecalcOptions & roInsert) && !FFunction) AddValueFrom(source, index);
+      break;
+    case snDelete:
+      // A linked series that did not mirror its source may not have that point.
+      if ((FRecalcOptions & roDelete) && !FFunction && index < Count()) Delete(index);
+      break;
+    case snModify:
+      if (FRecalcOptions & roModify) CheckDataSource();
+      break;
+    case snRefresh:
+      CheckDataSource();
+      break;
+  }
+}
+
+}  // namespace chart

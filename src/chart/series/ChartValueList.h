@@ -1,0 +1,110 @@
+// The values of one coordinate of a series. Values are stored raw; every read applies
+// Multiplier. Minimum, maximum and totals are cached and recomputed on the first read
+// after a change.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace chart {
+
+class TChartSeries;
+
+enum TChartListOrder : std::uint8_t { loNone, loAscending, loDescending };
+
+class TChartValueList {
+ public:
+  // The series (not owned) keeps the list's points in step with its other lists; a list
+  // without an owner stands alone.
+  TChartValueList(TChartSeries* owner, std::string name);
+  virtual ~TChartValueList() = default;
+  TChartValueList(const TChartValueList&) = delete;
+  TChartValueList& operator=(const TChartValueList&) = delete;
+
+  TChartSeries* Owner() const { return FOwner; }
+
+  int Count() const { return static_cast<int>(FValues.size()); }
+  // Stored value times Multiplier; EListError outside 0 .. Count-1.
+  double Value(int index) const;
+  // Overwrites the stored value (no reordering); tells the owner's linked series.
+  void SetValue(int index, double value);
+  // Inserts by the Order rule (raw stored values compared) and returns the index.
+  int AddValue(double value);
+  // Inserts at index 0 .. Count; EListError otherwise.
+  void InsertValue(int index, double value);
+  void Delete(int index);
+  // Removes every value and releases the storage.
+  void Clear();
+
+  // NaN values take no part in the statistics; 0 for a list without numbers.
+  double Minimum() const;
+  double Maximum() const;
+  double Total() const;
+  double TotalAbs() const;
+  bool StatisticsDirty() const { return FDirty; }
+
+  double LastValue() const { return Value(Count() - 1); }
+  // First index whose Value equals v exactly; -1 when none.
+  int IndexOfValue(double v) const;
+  // SetValue(i, i) for every index.
+  void FillWithIndices();
+  // Reorders the owner's points (or this list alone) by this list's Order.
+  void Sort();
+  // The first value moves to the end, the others down by one.
+  void Rotate();
+  // Copies Order, DateTime, Multiplier and ValueSource (not the values, not Name).
+  void Assign(const TChartValueList& source);
+
+  // --- properties ----------------------------------------------------------------------
+  bool DateTime() const { return FDateTime; }
+  void SetDateTime(bool v);
+  const std::string& Name() const { return FName; }
+  void SetName(std::string v) { FName = std::move(v); }
+  double Multiplier() const { return FMultiplier; }
+  void SetMultiplier(double v);
+  TChartListOrder Order() const { return FOrder; }
+  void SetOrder(TChartListOrder v) { FOrder = v; }
+  const std::string& ValueSource() const { return FValueSource; }
+  void SetValueSource(std::string v);
+  // The value the next add through the owning series places in this list.
+  double PendingValue() const { return FPendingValue; }
+  void SetPendingValue(double v) { FPendingValue = v; }
+
+  // --- storage, for the owning series and for measurements -----------------------------
+  // Raw stored value without a range check.
+  double RawValue(int index) const { return FValues[static_cast<std::size_t>(index)]; }
+  const double* Data() const { return FValues.data(); }
+  std::size_t Capacity() const { return FValues.capacity(); }
+  void Reserve(std::size_t n) { FValues.reserve(n); }
+  // Exchanges two stored values (indices already checked).
+  void Exchange(int a, int b);
+
+ private:
+  void CheckIndex(int index) const;
+  void Recalculate() const;
+  void QuickSort(int l, int r);
+  int Compare(int a, int b) const;
+  void SwapPoints(int a, int b);
+
+  TChartSeries* FOwner;
+  std::vector<double> FValues;
+  std::string FName;
+  std::string FValueSource;
+  double FMultiplier = 1.0;
+  double FPendingValue = 0;
+  TChartListOrder FOrder = loNone;
+  bool FDateTime = false;
+  mutable bool FDirty = true;
+  mutable double FMinimum = 0;
+  mutable double FMaximum = 0;
+  mutable double FTotal = 0;
+  mutable double FTotalAbs = 0;
+};
+
+// Every value list of a series: X first, then Y, then those a series type adds.
+using TChartValueLists = std::vector<std::unique_ptr<TChartValueList>>;
+
+}  // namespace chart

@@ -1,0 +1,56 @@
+#include "chart/series/PointLabels.h"
+
+#include <utility>
+
+namespace chart {
+
+namespace {
+const std::string kEmpty;
+}
+
+TPointLabels::Slot TPointLabels::Make(std::string_view text) {
+  if (text.empty()) return nullptr;
+  return std::make_unique<std::string>(text);
+}
+
+const std::string& TPointLabels::Get(int index) const {
+  if (index < 0 || index >= Count()) return kEmpty;
+  const auto& item = FItems[static_cast<std::size_t>(index)];
+  return item ? *item : kEmpty;
+}
+
+void TPointLabels::Set(int index, std::string_view text) {
+  if (index < 0) return;
+  auto label = Make(text);  // may throw before anything changes
+  if (index >= Count()) Extend(index + 1);
+  FItems[static_cast<std::size_t>(index)] = std::move(label);
+}
+
+void TPointLabels::Insert(int index, Slot slot) {
+  FItems.insert(FItems.begin() + index, std::move(slot));
+}
+
+void TPointLabels::Delete(int index) { FItems.erase(FItems.begin() + index); }
+
+void TPointLabels::Exchange(int a, int b) {
+  std::swap(FItems[static_cast<std::size_t>(a)], FItems[static_cast<std::size_t>(b)]);
+}
+
+void TPointLabels::Extend(int count) {
+  if (count > Count()) FItems.resize(static_cast<std::size_t>(count));
+}
+
+void TPointLabels::Clear() { std::vector<std::unique_ptr<std::string>>().swap(FItems); }
+
+std::size_t TPointLabels::AllocatedBytes() const {
+  std::size_t bytes = FItems.capacity() * sizeof(FItems[0]);
+  for (const auto& item : FItems)
+    if (item) {
+      // Short texts live inside the string object; longer ones add their own buffer.
+      bytes += sizeof(std::string);
+      if (item->capacity() >= sizeof(std::string)) bytes += item->capacity() + 1;
+    }
+  return bytes;
+}
+
+}  // namespace chart

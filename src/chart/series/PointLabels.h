@@ -1,0 +1,41 @@
+// The labels of a series' points, one slot per point. An empty label is a null slot and
+// occupies no string storage, so a series without labels pays one pointer per point.
+#pragma once
+
+#include <cstddef>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace chart {
+
+class TPointLabels {
+ public:
+  int Count() const { return static_cast<int>(FItems.size()); }
+  // Empty past the end, for a negative index and for an empty slot.
+  const std::string& Get(int index) const;
+  void Set(int index, std::string_view text);
+
+  // A label's storage, made before a point is inserted so that the insertion itself
+  // cannot fail halfway. Null for an empty text.
+  using Slot = std::unique_ptr<std::string>;
+  static Slot Make(std::string_view text);
+  // index in 0 .. Count, checked by the caller; with room reserved this does not throw.
+  void Insert(int index, Slot slot);
+  void Delete(int index);
+  void Exchange(int a, int b);
+  // Appends empty slots up to count.
+  void Extend(int count);
+  // Releases every label and the slots.
+  void Clear();
+  void Reserve(std::size_t n) { FItems.reserve(n); }
+  std::size_t Capacity() const { return FItems.capacity(); }
+  // Heap bytes held: the slots plus every label's own string.
+  std::size_t AllocatedBytes() const;
+
+ private:
+  std::vector<std::unique_ptr<std::string>> FItems;
+};
+
+}  // namespace chart
