@@ -1,0 +1,251 @@
+// One axis of a chart: its range (automatic from the series or set by the program), the
+// pixel span it covers, the label step, and the mapping between values and pixels.
+#pragma once
+
+#include <cmath>
+#include <cstdint>
+#include <string>
+
+#include "chart/axis/AxisParent.h"
+#include "chart/core/Geometry.h"
+#include "chart/core/Numeric.h"
+
+namespace chart {
+
+enum class TAxisLabelStyle { talAuto, talNone, talValue, talMark, talText };
+using enum TAxisLabelStyle;
+
+class TCustomChartAxis {
+ public:
+  TCustomChartAxis(TAxisParent* parent, bool isHorizontal, bool isOtherSide, bool isDepth);
+  virtual ~TCustomChartAxis() = default;
+  TCustomChartAxis(const TCustomChartAxis&) = delete;
+  TCustomChartAxis& operator=(const TCustomChartAxis&) = delete;
+
+  // Copies every published property of another axis (not its scale or pixel state).
+  void Assign(const TCustomChartAxis& other);
+
+  TAxisParent* ParentChart() const { return FParent; }
+
+  // --- fixed at creation ---------------------------------------------------------------
+  bool IsHorizontal() const { return FIsHorizontal; }
+  bool IsOtherSide() const { return FIsOtherSide; }
+  bool IsDepth() const { return FIsDepth; }
+
+  // --- published range properties ------------------------------------------------------
+  bool Automatic() const { return FAutomatic; }
+  void SetAutomatic(bool v);
+  bool AutomaticMinimum() const { return FAutomaticMinimum; }
+  void SetAutomaticMinimum(bool v);
+  bool AutomaticMaximum() const { return FAutomaticMaximum; }
+  void SetAutomaticMaximum(bool v);
+  double Minimum() const { return FMinimum; }
+  void SetMinimum(double v);
+  double Maximum() const { return FMaximum; }
+  void SetMaximum(double v);
+  double Increment() const { return FIncrement; }
+  void SetIncrement(double v);
+  bool Inverted() const { return FInverted; }
+  void SetInverted(bool v);
+  int LabelsSeparation() const { return FLabelsSeparation; }
+  void SetLabelsSeparation(int v);
+  double StartPosition() const { return FStartPosition; }
+  void SetStartPosition(double v);
+  double EndPosition() const { return FEndPosition; }
+  void SetEndPosition(double v);
+  double PositionPercent() const { return FPositionPercent; }
+  void SetPositionPercent(double v);
+  bool Logarithmic() const { return FLogarithmic; }
+  void SetLogarithmic(bool v);
+  int LogarithmicBase() const { return FLogarithmicBase; }
+  void SetLogarithmicBase(int v);
+  bool ExactDateTime() const { return FExactDateTime; }
+  void SetExactDateTime(bool v);
+  bool RoundFirstLabel() const { return FRoundFirstLabel; }
+  void SetRoundFirstLabel(bool v);
+  bool Visible() const { return FVisible; }
+  void SetVisible(bool v);
+
+  // --- published label and tick properties (read by label sizing and axis drawing) -----
+  bool Labels() const { return FLabels; }
+  void SetLabels(bool v);
+  int LabelsAngle() const { return FLabelsAngle; }
+  void SetLabelsAngle(int v);
+  bool LabelsMultiLine() const { return FLabelsMultiLine; }
+  void SetLabelsMultiLine(bool v);
+  bool LabelsOnAxis() const { return FLabelsOnAxis; }
+  void SetLabelsOnAxis(bool v);
+  int LabelsSize() const { return FLabelsSize; }
+  void SetLabelsSize(int v);
+  TAxisLabelStyle LabelStyle() const { return FLabelStyle; }
+  void SetLabelStyle(TAxisLabelStyle v);
+  const std::string& AxisValuesFormat() const { return FAxisValuesFormat; }
+  void SetAxisValuesFormat(const std::string& v);
+  const std::string& DateTimeFormat() const { return FDateTimeFormat; }
+  void SetDateTimeFormat(const std::string& v);
+  int TickLength() const { return FTickLength; }
+  void SetTickLength(int v);
+  int TickInnerLength() const { return FTickInnerLength; }
+  void SetTickInnerLength(int v);
+  int MinorTickLength() const { return FMinorTickLength; }
+  void SetMinorTickLength(int v);
+  int MinorTickCount() const { return FMinorTickCount; }
+  void SetMinorTickCount(int v);
+  bool TickOnLabelsOnly() const { return FTickOnLabelsOnly; }
+  void SetTickOnLabelsOnly(bool v);
+  bool GridCentered() const { return FGridCentered; }
+  void SetGridCentered(bool v);
+  int TitleSize() const { return FTitleSize; }
+  void SetTitleSize(int v);
+
+  // Whether a property is written with the form (the range only while not automatic).
+  bool IsMinimumStored() const { return !FAutomatic && !FAutomaticMinimum; }
+  bool IsMaximumStored() const { return !FAutomatic && !FAutomaticMaximum; }
+
+  // --- scale state of the current layout -----------------------------------------------
+  double ScaleMinimum() const { return FScaleMinimum; }
+  double ScaleMaximum() const { return FScaleMaximum; }
+  double ScaleRange() const { return FScaleRange; }
+  bool ScaleIsDateTime() const { return FScaleIsDateTime; }
+  int PixelStart() const { return FPixelStart; }
+  int PixelEnd() const { return FPixelEnd; }
+  int PixelSize() const { return FPixelSize; }
+  int PixelCenter() const { return FPixelCenter; }
+  int AxisPosition() const { return FAxisPosition; }
+  int LabelsPosition() const { return FLabelsPosition; }
+  int TitlePosition() const { return FTitlePosition; }
+
+  // --- layout steps --------------------------------------------------------------------
+  void ApplyAutomaticRange();
+  void ComputePixelSpan();
+  void InflateRangeByMargins(int left, int top, int right, int bottom);
+  // Re-reads whether the series on this axis hold date-times.
+  void RefreshScaleIsDateTime();
+
+  // --- label step ----------------------------------------------------------------------
+  double ComputeIncrement();
+  double IncrementForLabelCount(int count) const;
+  static double NextIncrementStep(double x);
+  // Pixel width or height of the label of a value in the current canvas font.
+  int LabelWidth(double value);
+  int LabelHeight(double value);
+  std::string FormatLabel(double value);
+
+  // --- mapping -------------------------------------------------------------------------
+  int ValueToPixel(double value) const;
+  int ValueToXPixel(double value) const;
+  int ValueToYPixel(double value) const;
+  double PixelToValue(int pixel) const;
+
+  // --- range changes from zoom and scroll ----------------------------------------------
+  void SetRange(double a, double b);
+  void ShiftRange(double offset, bool checkLimits);
+
+ protected:
+  // Positions across the axis, written by the space reservation and the axis drawing.
+  void SetAxisPosition(int v) { FAxisPosition = v; }
+  void SetLabelsPosition(int v) { FLabelsPosition = v; }
+  void SetTitlePosition(int v) { FTitlePosition = v; }
+  void Repaint();
+  // Lets a derived axis copy what it adds (pens, fonts, title) in Assign.
+  virtual void AssignExtra(const TCustomChartAxis&) {}
+
+ private:
+  // Date-time values must lie between 1 January 1 and 31 December 9999.
+  static void CheckDateTimeValue(double v);
+  void SetScale(double minimum, double maximum);
+  void SetPixelSpan(std::int64_t start, std::int64_t end);
+  int LabelExtent(double value, bool alongWidth);
+  int LinearOffsetToPixel(double t, bool fromStart) const;
+  int LogValueToPixel(double value, bool horizontal) const;
+  double LogPixelToValue(double d, bool horizontal) const;
+  int DepthValueToPixel(double value) const;
+  double DateTimeIncrement(int count) const;
+  double SeriesMinimum();
+  double SeriesMaximum();
+
+  TAxisParent* FParent;
+  bool FIsHorizontal;
+  bool FIsOtherSide;
+  bool FIsDepth;
+
+  bool FAutomatic = true;
+  bool FAutomaticMinimum = true;
+  bool FAutomaticMaximum = true;
+  double FMinimum = 0;
+  double FMaximum = 0;
+  double FIncrement = 0;
+  bool FInverted = false;
+  int FLabelsSeparation = 10;
+  double FStartPosition = 0;
+  double FEndPosition = 100;
+  double FPositionPercent = 0;
+  bool FLogarithmic = false;
+  int FLogarithmicBase = 10;
+  bool FExactDateTime = true;
+  bool FRoundFirstLabel = true;
+  bool FVisible = true;
+
+  bool FLabels = true;
+  int FLabelsAngle = 0;
+  bool FLabelsMultiLine = false;
+  bool FLabelsOnAxis = true;
+  int FLabelsSize = 0;
+  TAxisLabelStyle FLabelStyle = talAuto;
+  std::string FAxisValuesFormat = "#,##0.###";
+  std::string FDateTimeFormat;
+  int FTickLength = 4;
+  int FTickInnerLength = 0;
+  int FMinorTickLength = 2;
+  int FMinorTickCount = 3;
+  bool FTickOnLabelsOnly = true;
+  bool FGridCentered = false;
+  int FTitleSize = 0;
+
+  double FScaleMinimum = 0;
+  double FScaleMaximum = 0;
+  double FScaleRange = 0;
+  // Natural logarithms of the scale ends for a logarithmic axis (0 for an end <= 0).
+  double FLogMinimum = 0;
+  double FLogRange = 0;
+  bool FScaleIsDateTime = false;
+  int FPixelStart = 0;
+  int FPixelEnd = 0;
+  int FPixelSize = 0;
+  int FPixelCenter = 0;
+  int FAxisPosition = 0;
+  int FLabelsPosition = 0;
+  int FTitlePosition = 0;
+};
+
+// Offsets of 2147483647 pixels or more (and NaN) are not representable: such values go
+// to the centre of the span, like an empty range does.
+inline int TCustomChartAxis::LinearOffsetToPixel(double t, bool fromStart) const {
+  if (!(std::fabs(t) < 2147483647.0)) return FPixelCenter;
+  const std::int64_t r = Round(t);
+  const std::int64_t p = fromStart ? std::int64_t{FPixelStart} + r : std::int64_t{FPixelEnd} - r;
+  if (p > INT32_MAX) return INT32_MAX;
+  if (p < INT32_MIN) return INT32_MIN;
+  return static_cast<int>(p);
+}
+
+inline int TCustomChartAxis::ValueToXPixel(double value) const {
+  if (FLogarithmic) return LogValueToPixel(value, true);
+  if (FScaleRange == 0) return FPixelCenter;
+  const double t = (value - FScaleMinimum) * FPixelSize / FScaleRange;
+  return LinearOffsetToPixel(t, !FInverted);
+}
+
+inline int TCustomChartAxis::ValueToYPixel(double value) const {
+  if (FLogarithmic) return LogValueToPixel(value, false);
+  if (FScaleRange == 0) return FPixelCenter;
+  const double t = (value - FScaleMinimum) * FPixelSize / FScaleRange;
+  return LinearOffsetToPixel(t, FInverted);
+}
+
+inline int TCustomChartAxis::ValueToPixel(double value) const {
+  if (FIsDepth) return DepthValueToPixel(value);
+  return FIsHorizontal ? ValueToXPixel(value) : ValueToYPixel(value);
+}
+
+}  // namespace chart
