@@ -1,0 +1,125 @@
+// The entry point, the steps around the kernels (scaling, reordering) and the module's
+// lifecycle.
+
+#include "fft/FFTInternal.h"
+
+#include <bit>
+#include <cmath>
+#include <cstring>
+#include <memory>
+
+namespace uFFTasm {
+
+void* WorkBuffer = nullptr;
+const TCodePath* CurrentPath = &PortablePath();
+
+namespace {
+
+int InitCount = 0;
+std::unique_ptr<TComplexSingle[]> OwnWorkBuffer;
+bool PortableForced = false;
+
+// log2(n) for the sixteen supported sizes, -1 for anything else.
+int SupportedLog2(std::int32_t n) {
+    if (n < 2 || n > MaxSize || !std::has_single_bit(static_cast<std::uint32_t>(n))) return -1;
+    return std::countr_zero(static_cast<std::uint32_t>(n));
+}
+
+const TCodePath* ChoosePath() {
+    const TCodePath* vector = VectorPath();
+    return vector != nullptr && !PortableForced ? vector : &PortablePath();
+}
+
+}  // namespace
+
+namespace portable {
+
+void Permute(TComplexSingle* data, int n, const std::uint16_t* table, TDirection direction,
+             TComplexSingle* work) {
+    std::memcpy(work, data, static_cast<std::size_t>(n) * sizeof(TComplexSingle));
+    if (direction == TDirection::Forward) {
+        for (int k = 0; k < n; ++k) data[k] = work[table[k]];
+    } else {
+        for (int k = 0; k < n; ++k) data[table[k]] = work[k];
+    }
+}
+
+void Scale(TComplexSingle* data, int n, float factor) {
+    const double f = factor;
+    for (int k = 0; k < n; ++k) {
+        data[k].Re = static_cast<float>(data[k].Re * f);
+        data[k].Im = static_cast<float>(data[k].Im * f);
+    }
+}
+
+}  // namespace portable
+
+const TCodePath& PortablePath() {
+    static const TCodePath path{portable::ForwardKernels(), portable::InverseKernels(),
+                                portable::Permute, portable::Scale, nullptr};
+    return path;
+}
+
+const TCodePath* VectorPath() {
+#if defined(__x86_64__) || defined(__i386__)
+    if (__builtin_cpu_supports("avx2")) return &Avx2Path();
+#endif
+    return nullptr;
+}
+
+void ForcePortablePath(bool force) {
+    PortableForced = force;
+    if (InitCount > 0) CurrentPath = ChoosePath();
+}
+
+bool UsingVectorPath() { return CurrentPath != &PortablePath(); }
+
+void ScaleComplex(TComplexSingle* data, int n, float factor) { CurrentPath->Scale(data, n, factor); }
+
+void ReorderComplex(TComplexSingle* data, int n, const std::uint16_t* table, TDirection direction,
+                    void* workBuf) {
+    if (workBuf != nullptr) WorkBuffer = workBuf;
+    CurrentPath->Permute(data, n, table, direction, static_cast<TComplexSingle*>(WorkBuffer));
+}
+
+void ComplexFFT(TComplexSingle* Data, std::int32_t N, bool Inverse, bool Scale, bool Reorder,
+                void* WorkBuf) {
+    const int log2n = SupportedLog2(N);
+    if (log2n < 0 || InitCount == 0) return;
+    const std::size_t slot = 2 * static_cast<std::size_t>(log2n - 1);
+    if (!Inverse) {
+        KernelTable[slot](Data);
+        if (Reorder) ReorderComplex(Data, N, OrderTable[log2n].data(), TDirection::Forward, WorkBuf);
+        return;
+    }
+    // 1/N is a power of two, so the scaling itself never rounds (short of underflow).
+    if (Scale) ScaleComplex(Data, N, std::ldexp(1.0f, -log2n));
+    if (Reorder) ReorderComplex(Data, N, OrderTable[log2n].data(), TDirection::Inverse, WorkBuf);
+    KernelTable[slot + 1](Data);
+}
+
+void FFTInit() {
+    if (InitCount > 0) {
+        ++InitCount;
+        return;
+    }
+    BuildOrderTables();
+    BuildTwiddleTables();
+    InitKernelTable();
+    OwnWorkBuffer = std::make_unique<TComplexSingle[]>(MaxSize);  // value-initialised: zeros
+    // Prepared even when the portable path is forced, so the test hook can switch later.
+    if (const TCodePath* vector = VectorPath(); vector != nullptr && vector->Prepare != nullptr) {
+        vector->Prepare();
+    }
+    WorkBuffer = OwnWorkBuffer.get();
+    CurrentPath = ChoosePath();
+    InitCount = 1;
+}
+
+void FFTDone() {
+    if (InitCount == 0 || --InitCount > 0) return;
+    WorkBuffer = nullptr;
+    OwnWorkBuffer.reset();
+}
+
+}  // namespace uFFTasm

@@ -1,0 +1,65 @@
+// The AVX2 path against the portable reference: the same bits for every size and every
+// combination of direction, scaling and reordering.
+
+#include "fft/fft_support.h"
+
+namespace fft_test {
+namespace {
+
+using namespace uFFTasm;
+
+struct Operation {
+    const char* name;
+    bool inverse;
+    bool scale;
+    bool reorder;
+};
+
+constexpr Operation Operations[] = {
+    {"forward", false, false, false},
+    {"forward reordered", false, true, true},
+    {"inverse", true, false, false},
+    {"inverse scaled reordered", true, true, true},
+    {"inverse reordered", true, false, true},
+};
+
+Buffer RunOn(bool portable, Buffer data, const Operation& op) {
+    ForcePortablePath(portable);
+    ComplexFFT(data.data(), static_cast<std::int32_t>(data.size()), op.inverse, op.scale, op.reorder);
+    ForcePortablePath(false);
+    return data;
+}
+
+class CodePathTest : public testing::TestWithParam<int> {
+protected:
+    void SetUp() override {
+        if (VectorPath() == nullptr) GTEST_SKIP() << "this processor has no AVX2";
+    }
+};
+
+TEST_P(CodePathTest, VectorPathGivesTheSameBitsAsThePortablePath) {
+    const int n = GetParam();
+    const Buffer inputs[] = {RandomBuffer(n, 11u * static_cast<unsigned>(n)),
+                             WideRangeBuffer(n, 13u * static_cast<unsigned>(n))};
+    for (const Buffer& input : inputs) {
+        for (const Operation& op : Operations) {
+            const Buffer portable = RunOn(true, input, op);
+            const Buffer vector = RunOn(false, input, op);
+            const long at = FirstDifference(portable, vector);
+            EXPECT_EQ(at, -1) << op.name << ": first difference at index " << at;
+        }
+    }
+}
+
+TEST(CodePath, TheTestHookSwitchesPaths) {
+    if (VectorPath() == nullptr) GTEST_SKIP() << "this processor has no AVX2";
+    ForcePortablePath(true);
+    EXPECT_FALSE(UsingVectorPath());
+    ForcePortablePath(false);
+    EXPECT_TRUE(UsingVectorPath());
+}
+
+INSTANTIATE_TEST_SUITE_P(EverySize, CodePathTest, testing::ValuesIn(AllSizes()), SizeName);
+
+}  // namespace
+}  // namespace fft_test
