@@ -1,0 +1,251 @@
+// Figures, fills and text of the Qt device surface, drawn with QPainter.
+#include "platform/QtDeviceSurface.h"
+
+#include "platform/QtColor.h"
+
+#include <QPainterPath>
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
+namespace platform {
+
+using chart::TPoint;
+using chart::TRect;
+
+namespace {
+
+QPainter::CompositionMode CompositionOf(chart::TPenMode mode) {
+  switch (mode) {
+    case chart::pmBlack: return QPainter::RasterOp_ClearDestination;
+    case chart::pmWhite: return QPainter::RasterOp_SetDestination;
+    case chart::pmNot: return QPainter::RasterOp_NotDestination;
+    case chart::pmNotCopy: return QPainter::RasterOp_NotSource;
+    case chart::pmMergePenNot: return QPainter::RasterOp_SourceOrNotDestination;
+    case chart::pmMaskPenNot: return QPainter::RasterOp_SourceAndNotDestination;
+    case chart::pmMergeNotPen: return QPainter::RasterOp_NotSourceOrDestination;
+    case chart::pmMaskNotPen: return QPainter::RasterOp_NotSourceAndDestination;
+    case chart::pmMerge: return QPainter::RasterOp_SourceOrDestination;
+    case chart::pmNotMerge: return QPainter::RasterOp_NotSourceAndNotDestination;
+    case chart::pmMask: return QPainter::RasterOp_SourceAndDestination;
+    case chart::pmNotMask: return QPainter::RasterOp_NotSourceOrNotDestination;
+    case chart::pmXor: return QPainter::RasterOp_SourceXorDestination;
+    case chart::pmNotXor: return QPainter::RasterOp_NotSourceXorDestination;
+    default: return QPainter::CompositionMode_SourceOver;  // pmCopy (pmNop draws nothing)
+  }
+}
+
+Qt::BrushStyle HatchOf(chart::TBrushStyle style) {
+  switch (style) {
+    case chart::bsSolid: return Qt::SolidPattern;
+    case chart::bsHorizontal: return Qt::HorPattern;
+    case chart::bsVertical: return Qt::VerPattern;
+    case chart::bsFDiagonal: return Qt::FDiagPattern;
+    case chart::bsBDiagonal: return Qt::BDiagPattern;
+    case chart::bsCross: return Qt::CrossPattern;
+    case chart::bsDiagCross: return Qt::DiagCrossPattern;
+    default: return Qt::NoBrush;
+  }
+}
+
+TRect Normalized(int left, int top, int right, int bottom) {
+  return chart::NormalizeRect({left, top, right, bottom});
+}
+
+// The box of a figure whose outline lies on columns left and right-1 (Qt's aliased outline
+// covers one pixel more than the rectangle's width).
+QRect OutlineBox(const TRect& r) { return QRect(r.Left, r.Top, r.Width() - 1, r.Height() - 1); }
+
+// Angle in degrees, counter-clockwise from three o'clock, of the ray from the box's centre
+// through (x, y) on screen (y down).
+double RayAngle(const TRect& box, int x, int y) {
+  const double cx = (box.Left + box.Right) * 0.5, cy = (box.Top + box.Bottom) * 0.5;
+  return std::atan2(cy - y, x - cx) * 180.0 / std::numbers::pi;
+}
+
+}  // namespace
+
+QPen QtDeviceSurface::MakeQPen() const {
+  const chart::TPen& pen = Pen();
+  if (pen.Style() == chart::psClear) return QPen(Qt::NoPen);
+  QPen q(ToQColor(ResolveColor(pen.Color())));
+  if (pen.Width() <= 1) {
+    q.setWidth(1);
+    q.setCosmetic(true);
+    q.setCapStyle(Qt::FlatCap);
+    q.setJoinStyle(Qt::MiterJoin);
+    const auto runs = PenStyleRuns(pen.Style(), pen.Alternate());
+    if (!runs.empty()) {
+      QList<qreal> pattern;
+      for (auto r : runs) pattern << r;
+      q.setDashPattern(pattern);
+    }
+  } else {
+    // Wide pens are solid, with round ends like the toolkit's geometric pens.
+    q.setWidth(pen.Width());
+    q.setCapStyle(Qt::RoundCap);
+    q.setJoinStyle(Qt::RoundJoin);
+  }
+  return q;
+}
+
+QBrush QtDeviceSurface::MakeQBrush() const {
+  const chart::TBrush& brush = Brush();
+  if (brush.Style() == chart::bsClear) return QBrush(Qt::NoBrush);
+  if (brush.HasBitmap()) return QBrush(ToQImage(*brush.Bitmap()));
+  return QBrush(ToQColor(ResolveColor(brush.Color())), HatchOf(brush.Style()));
+}
+
+bool QtDeviceSurface::PreparePainter() {
+  Flush();
+  if (Pen().Mode() == chart::pmNop) return false;
+  FPainter.setPen(MakeQPen());
+  FPainter.setBrush(MakeQBrush());
+  FPainter.setCompositionMode(CompositionOf(Pen().Mode()));
+  FPainter.setBackgroundMode(TextBackMode() == chart::OPAQUE ? Qt::OpaqueMode : Qt::TransparentMode);
+  FPainter.setBackground(QBrush(ToQColor(ResolveColor(TextBackColor()))));
+  FPainter.setRenderHint(QPainter::Antialiasing, false);
+  return true;
+}
+
+void QtDeviceSurface::Rectangle(int left, int top, int right, int bottom) {
+  TRect r = Normalized(left, top, right, bottom);
+  if (r.IsEmpty()) return;
+  if (!PreparePainter()) return;
+  const chart::TPen& pen = Pen();
+  const bool outline = pen.Style() != chart::psClear;
+  if (pen.Width() > 1) {
+    // An inside-frame pen keeps the whole outline within the rectangle.
+    if (pen.Style() == chart::psInsideFrame) r = chart::InflateRect(r, -(pen.Width() / 2), -(pen.Width() / 2));
+    FPainter.drawRect(QRectF(r.Left + 0.5, r.Top + 0.5, r.Width() - 1, r.Height() - 1));
+    return;
+  }
+  if (Brush().Style() != chart::bsClear) {
+    const TRect inside = outline ? chart::InflateRect(r, -1, -1) : r;
+    if (!inside.IsEmpty())
+      FPainter.fillRect(QRect(inside.Left, inside.Top, inside.Width(), inside.Height()), FPainter.brush());
+  }
+  if (!outline) return;
+  if (r.Width() <= 1 || r.Height() <= 1) {
+    // The outline covers the whole box; every pixel is set once.
+    const TPoint line[2] = {{r.Left, r.Top}, r.Width() <= 1 ? TPoint{r.Left, r.Bottom} : TPoint{r.Right, r.Top}};
+    ThinOutline(line);
+    return;
+  }
+  const TPoint frame[5] = {{r.Left, r.Top}, {r.Right - 1, r.Top}, {r.Right - 1, r.Bottom - 1},
+                           {r.Left, r.Bottom - 1}, {r.Left, r.Top}};
+  ThinOutline(frame);
+}
+
+void QtDeviceSurface::RoundRect(int left, int top, int right, int bottom, int cornerWidth, int cornerHeight) {
+  const TRect r = Normalized(left, top, right, bottom);
+  if (r.IsEmpty() || !PreparePainter()) return;
+  FPainter.drawRoundedRect(OutlineBox(r), cornerWidth / 2.0, cornerHeight / 2.0, Qt::AbsoluteSize);
+}
+
+void QtDeviceSurface::Ellipse(int left, int top, int right, int bottom) {
+  TRect r = Normalized(left, top, right, bottom);
+  if (r.IsEmpty() || !PreparePainter()) return;
+  if (Pen().Style() == chart::psInsideFrame && Pen().Width() > 1)
+    r = chart::InflateRect(r, -(Pen().Width() / 2), -(Pen().Width() / 2));
+  FPainter.drawEllipse(OutlineBox(r));
+}
+
+void QtDeviceSurface::Arc(int left, int top, int right, int bottom, int x3, int y3, int x4, int y4) {
+  const TRect r = Normalized(left, top, right, bottom);
+  if (r.IsEmpty() || !PreparePainter()) return;
+  const double a0 = RayAngle(r, x3, y3);
+  double span = RayAngle(r, x4, y4) - a0;
+  while (span <= 0) span += 360.0;
+  FPainter.drawArc(OutlineBox(r), static_cast<int>(std::lround(a0 * 16)), static_cast<int>(std::lround(span * 16)));
+}
+
+void QtDeviceSurface::Pie(int left, int top, int right, int bottom, int x3, int y3, int x4, int y4) {
+  const TRect r = Normalized(left, top, right, bottom);
+  if (r.IsEmpty() || !PreparePainter()) return;
+  const double a0 = RayAngle(r, x3, y3);
+  double span = RayAngle(r, x4, y4) - a0;
+  while (span <= 0) span += 360.0;
+  FPainter.drawPie(OutlineBox(r), static_cast<int>(std::lround(a0 * 16)), static_cast<int>(std::lround(span * 16)));
+}
+
+void QtDeviceSurface::Polygon(std::span<const TPoint> points) {
+  if (points.size() < 2 || !PreparePainter()) return;
+  QPolygon poly;
+  for (const TPoint& p : points) poly << QPoint(p.X, p.Y);
+  FPainter.drawPolygon(poly, Qt::OddEvenFill);
+}
+
+void QtDeviceSurface::FillRect(const TRect& rect) {
+  if (rect.IsEmpty() || Brush().Style() == chart::bsClear) return;
+  Flush();
+  // Filling copies the brush; the pen's raster operation does not apply.
+  FPainter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+  FPainter.setBackgroundMode(TextBackMode() == chart::OPAQUE ? Qt::OpaqueMode : Qt::TransparentMode);
+  FPainter.setBackground(QBrush(ToQColor(ResolveColor(TextBackColor()))));
+  FPainter.fillRect(QRect(rect.Left, rect.Top, rect.Width(), rect.Height()), MakeQBrush());
+}
+
+void QtDeviceSurface::PrepareFont() {
+  if (!FFontDirty) return;
+  FFontDirty = false;
+  const chart::TFont& font = Font();
+  QFont q(QString::fromStdString(font.Name()));
+  // Sizes are points at the surface's resolution: the pixel height the font asks for.
+  const int height = font.Height();
+  q.setPixelSize(std::max(1, height < 0 ? -height : height));
+  q.setBold(font.Style().Contains(chart::fsBold));
+  q.setItalic(font.Style().Contains(chart::fsItalic));
+  q.setUnderline(font.Style().Contains(chart::fsUnderline));
+  q.setStrikeOut(font.Style().Contains(chart::fsStrikeOut));
+  if (font.Pitch() == chart::fpFixed) q.setFixedPitch(true);
+  if (font.OutlineOnly()) q.setStyleStrategy(QFont::ForceOutline);
+  FQFont = q;
+  FMetrics.emplace(FQFont, &FImage);
+}
+
+QFont QtDeviceSurface::CurrentQFont() {
+  PrepareFont();
+  return FQFont;
+}
+
+chart::TSize QtDeviceSurface::TextExtent(std::string_view text) {
+  PrepareFont();
+  const QString s = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+  return {FMetrics->horizontalAdvance(s), FMetrics->ascent() + FMetrics->descent()};
+}
+
+void QtDeviceSurface::TextOut(int x, int y, std::string_view text) {
+  Flush();
+  PrepareFont();
+  const QString s = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+  const int width = FMetrics->horizontalAdvance(s);
+  const int ascent = FMetrics->ascent(), descent = FMetrics->descent();
+  // Offsets of the text box's top-left corner from the reference point.
+  int dx = 0;
+  switch (TextAlign() & chart::TA_HORIZONTAL_MASK) {
+    case chart::TA_RIGHT: dx = -width; break;
+    case chart::TA_CENTER: dx = -(width / 2); break;
+    default: break;
+  }
+  int dy = 0;
+  switch (TextAlign() & chart::TA_VERTICAL_MASK) {
+    case chart::TA_BOTTOM: dy = -(ascent + descent); break;
+    case chart::TA_BASELINE: dy = -ascent; break;
+    default: break;
+  }
+  FPainter.save();
+  FPainter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+  FPainter.setFont(FQFont);
+  FPainter.translate(x, y);
+  if (const int tenths = Font().Orientation() % 3600) FPainter.rotate(-tenths / 10.0);
+  if (TextBackMode() == chart::OPAQUE)
+    FPainter.fillRect(QRect(dx, dy, width, ascent + descent), ToQColor(ResolveColor(TextBackColor())));
+  FPainter.setBackgroundMode(Qt::TransparentMode);
+  FPainter.setPen(ToQColor(ResolveColor(Font().Color())));
+  FPainter.drawText(QPoint(dx, dy + ascent), s);
+  FPainter.restore();
+}
+
+}  // namespace platform

@@ -1,0 +1,236 @@
+// State, lines, clipping, pixels and bitmaps of the Qt device surface.
+#include "platform/QtDeviceSurface.h"
+
+#include "platform/QtColor.h"
+#include "platform/QtSystemColors.h"
+
+#include <algorithm>
+
+namespace platform {
+
+using chart::TColor;
+using chart::TPoint;
+using chart::TRect;
+
+namespace {
+
+void RegisterFontSubstitutes() {
+  // The chart's default font is "Arial"; Liberation Sans has the same metrics.
+  static const bool done = [] {
+    QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
+    return true;
+  }();
+  (void)done;
+}
+
+}  // namespace
+
+QtDeviceSurface::QtDeviceSurface(QImage& image) : FImage(image) {
+  RegisterFontSubstitutes();
+  FPainter.begin(&FImage);
+  FTarget.Bits = reinterpret_cast<std::uint32_t*>(FImage.bits());
+  FTarget.Stride = static_cast<int>(FImage.bytesPerLine() / 4);
+  FTarget.Clip = {0, 0, FImage.width(), FImage.height()};
+  Font().SetPixelsPerInch(PixelsPerInch());
+  Font().SetSize(8);
+}
+
+QtDeviceSurface::~QtDeviceSurface() {
+  Flush();
+  FPainter.end();
+}
+
+int QtDeviceSurface::PixelsPerInch() const {
+  const int dpi = FImage.logicalDpiY();
+  return dpi > 0 ? dpi : chart::TFont::DefaultPixelsPerInch;
+}
+
+chart::TColor QtDeviceSurface::LookupSystemColor(int index) const { return QtSystemColor(index); }
+
+void QtDeviceSurface::StateChanged(TState what) {
+  switch (what) {
+    case TState::Pen:
+      // The pending span keeps its own colour, so it could wait; writing it now keeps the
+      // pixels in drawing order for whoever reads them next.
+      Flush();
+      FLineDirty = true;
+      break;
+    case TState::Text:
+      FLineDirty = true;  // gaps of styled lines follow the text background
+      break;
+    case TState::Font:
+      FFontDirty = true;
+      break;
+    case TState::Brush:
+      break;
+  }
+}
+
+void QtDeviceSurface::RealizeLine() {
+  const chart::TPen& pen = Pen();
+  FLineDirty = chart::IsSystemColor(pen.Color()) ||
+               (TextBackMode() == chart::OPAQUE && chart::IsSystemColor(TextBackColor()));
+  FLineColor = ToQRgb(ResolveColor(pen.Color()));
+  FLineMode = pen.Mode();
+  if (pen.Style() == chart::psClear || pen.Mode() == chart::pmNop) {
+    FLineKind = TLineKind::None;
+  } else if (pen.Width() > 1) {
+    FLineKind = TLineKind::Wide;
+  } else {
+    FLineKind = TLineKind::Thin;
+  }
+  FLineStyle.Runs = PenStyleRuns(pen.Style(), pen.Alternate());
+  FLineStyle.OpaqueGaps = TextBackMode() == chart::OPAQUE;
+  FLineStyle.GapColor = ToQRgb(ResolveColor(TextBackColor()));
+  FLineMerges = FLineKind == TLineKind::Thin && FLineStyle.Runs.empty() && chart::IsIdempotentPenMode(FLineMode);
+  if (FSpan && (FSpanColor != FLineColor || FSpanMode != FLineMode)) FlushSpan();
+}
+
+void QtDeviceSurface::FlushSpan() {
+  FSpan = false;
+  RasterColumn(FTarget, FSpanX, FSpanY0, FSpanY1, FSpanColor, FSpanMode);
+}
+
+void QtDeviceSurface::LineTo(int x, int y) {
+  const TPoint from = PenPos();
+  SetPenPos({x, y});
+  if (FLineDirty) RealizeLine();
+  if (FLineMerges && x == from.X) {
+    if (y == from.Y) return;  // a zero-length line sets nothing
+    const int lo = y > from.Y ? from.Y : y + 1;
+    const int hi = y > from.Y ? y - 1 : from.Y;
+    if (FSpan && FSpanX == x && lo <= FSpanY1 + 1 && hi >= FSpanY0 - 1) {
+      FSpanY0 = std::min(FSpanY0, lo);
+      FSpanY1 = std::max(FSpanY1, hi);
+      return;
+    }
+    if (FSpan) FlushSpan();
+    FSpan = true;
+    FSpanX = x;
+    FSpanY0 = lo;
+    FSpanY1 = hi;
+    FSpanColor = FLineColor;
+    FSpanMode = FLineMode;
+    return;
+  }
+  DrawLineNow(from, x, y);
+}
+
+void QtDeviceSurface::DrawLineNow(TPoint from, int x, int y) {
+  switch (FLineKind) {
+    case TLineKind::None:
+      return;
+    case TLineKind::Thin:
+      // A merged span of the same pen may stay pending: the order of idempotent writes in
+      // one colour does not change a pixel.
+      if (!FLineMerges) Flush();
+      RasterLine(FTarget, from.X, from.Y, x, y, FLineColor, FLineMode, FLineStyle);
+      return;
+    case TLineKind::Wide:
+      if (PreparePainter()) FPainter.drawLine(QPoint(from.X, from.Y), QPoint(x, y));
+      return;
+  }
+}
+
+void QtDeviceSurface::ThinOutline(std::span<const TPoint> points) {
+  if (FLineDirty) RealizeLine();
+  if (FLineKind == TLineKind::None) return;
+  Flush();
+  for (std::size_t i = 1; i < points.size(); ++i)
+    RasterLine(FTarget, points[i - 1].X, points[i - 1].Y, points[i].X, points[i].Y, FLineColor, FLineMode, FLineStyle);
+}
+
+void QtDeviceSurface::Polyline(std::span<const TPoint> points) {
+  if (points.size() < 2) return;
+  if (FLineDirty) RealizeLine();
+  if (FLineKind != TLineKind::Wide) {
+    ThinOutline(points);
+    return;
+  }
+  if (!PreparePainter()) return;
+  QPolygon poly;
+  for (const TPoint& p : points) poly << QPoint(p.X, p.Y);
+  FPainter.drawPolyline(poly);
+}
+
+void QtDeviceSurface::SetPixel(int x, int y, TColor color) {
+  Flush();
+  if (x < FTarget.Clip.Left || x >= FTarget.Clip.Right || y < FTarget.Clip.Top || y >= FTarget.Clip.Bottom) return;
+  FTarget.Bits[static_cast<std::ptrdiff_t>(y) * FTarget.Stride + x] = ToQRgb(ResolveColor(color));
+}
+
+void QtDeviceSurface::IntersectClipRect(const TRect& rect) {
+  Flush();
+  const TRect r = FClip ? TRect{std::max(FClip->Left, rect.Left), std::max(FClip->Top, rect.Top),
+                                std::min(FClip->Right, rect.Right), std::min(FClip->Bottom, rect.Bottom)}
+                        : rect;
+  FClip = r;
+  const TRect bounds{0, 0, FImage.width(), FImage.height()};
+  FTarget.Clip = {std::max(bounds.Left, r.Left), std::max(bounds.Top, r.Top), std::min(bounds.Right, r.Right),
+                  std::min(bounds.Bottom, r.Bottom)};
+  if (FTarget.Clip.IsEmpty()) {
+    FTarget.Clip = {0, 0, 0, 0};
+    FPainter.setClipRect(QRect(0, 0, 0, 0));
+  } else {
+    FPainter.setClipRect(QRect(FTarget.Clip.Left, FTarget.Clip.Top, FTarget.Clip.Width(), FTarget.Clip.Height()));
+  }
+}
+
+void QtDeviceSurface::RemoveClip() {
+  Flush();
+  FClip.reset();
+  FTarget.Clip = {0, 0, FImage.width(), FImage.height()};
+  FPainter.setClipping(false);
+}
+
+std::unique_ptr<chart::TDeviceBitmap> QtDeviceSurface::CreateBitmap(int width, int height, bool monochrome) {
+  return std::make_unique<QtDeviceBitmap>(width, height, monochrome);
+}
+
+void QtDeviceSurface::DrawBitmap(int x, int y, chart::TDeviceBitmap& bitmap) {
+  auto* source = dynamic_cast<QtDeviceBitmap*>(&bitmap);
+  if (!source) return;
+  Flush();
+  FPainter.setCompositionMode(QPainter::CompositionMode_Source);
+  FPainter.drawImage(QPoint(x, y), source->Picture());
+}
+
+void QtDeviceSurface::DrawPicture(int x, int y, const chart::TPicture& picture) {
+  if (picture.Empty()) return;
+  Flush();
+  FPainter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+  FPainter.drawImage(QPoint(x, y), ToQImage(picture));
+}
+
+void QtDeviceSurface::StretchPicture(const TRect& rect, const chart::TPicture& picture) {
+  if (picture.Empty()) return;
+  Flush();
+  FPainter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+  FPainter.drawImage(QRect(rect.Left, rect.Top, rect.Width(), rect.Height()), ToQImage(picture));
+}
+
+QImage ToQImage(const chart::TPicture& picture) {
+  QImage image(picture.Width(), picture.Height(), QImage::Format_RGB32);
+  for (int y = 0; y < picture.Height(); ++y) {
+    auto* row = reinterpret_cast<QRgb*>(image.scanLine(y));
+    for (int x = 0; x < picture.Width(); ++x) row[x] = ToQRgb(picture.Pixel(x, y));
+  }
+  return image;
+}
+
+QtDeviceBitmap::QtDeviceBitmap(int width, int height, bool monochrome)
+    : FMonochrome(monochrome),
+      FImage([&] {
+        QImage image(std::max(width, 0), std::max(height, 0), QImage::Format_RGB32);
+        image.fill(Qt::white);
+        return image;
+      }()),
+      FSurface(FImage) {}
+
+QImage QtDeviceBitmap::Picture() {
+  const QImage& image = FSurface.Image();
+  if (!FMonochrome) return image;
+  return image.convertToFormat(QImage::Format_Mono, Qt::ThresholdDither).convertToFormat(QImage::Format_RGB32);
+}
+
+}  // namespace platform

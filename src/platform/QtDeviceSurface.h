@@ -1,0 +1,118 @@
+// The device surface over a QImage, drawn with QPainter. One-pixel lines go straight into
+// the image's pixels (see RasterLines.h) so that the device convention holds exactly and so
+// that a long run of segments inside one pixel column, as a dense line series issues them,
+// costs a few comparisons each: with a solid one-pixel pen and a raster operation for which
+// painting a pixel twice equals painting it once, such segments cover exactly the union of
+// their spans, which is written once when anything else is drawn.
+#pragma once
+
+#include "chart/canvas/DeviceSurface.h"
+#include "platform/RasterLines.h"
+
+#include <QFont>
+#include <QFontMetrics>
+#include <QImage>
+#include <QPainter>
+
+#include <optional>
+
+namespace platform {
+
+class QtDeviceSurface : public chart::TDeviceSurface {
+ public:
+  // `image` must be Format_RGB32 and outlive the surface; it is painted on until then.
+  explicit QtDeviceSurface(QImage& image);
+  ~QtDeviceSurface() override;
+
+  // Writes merged line spans still pending. Reading the image goes through Image().
+  void Flush() { if (FSpan) FlushSpan(); }
+  const QImage& Image() { Flush(); return FImage; }
+  // The font the device draws with for the current chart font.
+  QFont CurrentQFont();
+
+  void LineTo(int x, int y) override;
+  void Polyline(std::span<const chart::TPoint> points) override;
+  void Rectangle(int left, int top, int right, int bottom) override;
+  void RoundRect(int left, int top, int right, int bottom, int cornerWidth, int cornerHeight) override;
+  void Ellipse(int left, int top, int right, int bottom) override;
+  void Arc(int left, int top, int right, int bottom, int x3, int y3, int x4, int y4) override;
+  void Pie(int left, int top, int right, int bottom, int x3, int y3, int x4, int y4) override;
+  void Polygon(std::span<const chart::TPoint> points) override;
+  void FillRect(const chart::TRect& rect) override;
+  void SetPixel(int x, int y, chart::TColor color) override;
+  void TextOut(int x, int y, std::string_view text) override;
+  chart::TSize TextExtent(std::string_view text) override;
+  void IntersectClipRect(const chart::TRect& rect) override;
+  void RemoveClip() override;
+  std::unique_ptr<chart::TDeviceBitmap> CreateBitmap(int width, int height, bool monochrome) override;
+  void DrawBitmap(int x, int y, chart::TDeviceBitmap& bitmap) override;
+  void DrawPicture(int x, int y, const chart::TPicture& picture) override;
+  void StretchPicture(const chart::TRect& rect, const chart::TPicture& picture) override;
+  chart::TColor LookupSystemColor(int index) const override;
+  int PixelsPerInch() const override;
+
+ protected:
+  void StateChanged(TState what) override;
+
+ private:
+  enum class TLineKind { None, Thin, Wide };
+
+  void FlushSpan();
+  void RealizeLine();
+  void DrawLineNow(chart::TPoint from, int x, int y);
+  // Sets QPainter's pen, brush, raster operation and background from the current attributes.
+  // False when nothing would be drawn (pmNop).
+  bool PreparePainter();
+  void PrepareFont();
+  QPen MakeQPen() const;
+  QBrush MakeQBrush() const;
+  bool ThinPen() const { return Pen().Width() <= 1; }
+  void ThinOutline(std::span<const chart::TPoint> points);
+
+  QImage& FImage;
+  QPainter FPainter;
+  TPixelTarget FTarget;
+  std::optional<chart::TRect> FClip;
+
+  // The realised one-pixel line pen.
+  bool FLineDirty = true;
+  TLineKind FLineKind = TLineKind::Thin;
+  std::uint32_t FLineColor = 0xFF000000u;
+  chart::TPenMode FLineMode = chart::pmCopy;
+  bool FLineMerges = true;
+  TLineStyle FLineStyle;
+
+  // A pending span of merged segments in one column.
+  bool FSpan = false;
+  int FSpanX = 0, FSpanY0 = 0, FSpanY1 = 0;
+  std::uint32_t FSpanColor = 0;
+  chart::TPenMode FSpanMode = chart::pmCopy;
+
+  bool FFontDirty = true;
+  QFont FQFont;
+  std::optional<QFontMetrics> FMetrics;
+};
+
+// An off-screen bitmap: an RGB32 image with its own surface. A monochrome bitmap keeps its
+// picture in two colours, black and white.
+class QtDeviceBitmap final : public chart::TDeviceBitmap {
+ public:
+  QtDeviceBitmap(int width, int height, bool monochrome);
+  int Width() const override { return FImage.width(); }
+  int Height() const override { return FImage.height(); }
+  bool Monochrome() const override { return FMonochrome; }
+  chart::TDeviceSurface& Surface() override { return FSurface; }
+  QtDeviceSurface& QtSurface() { return FSurface; }
+  // The picture as it is copied elsewhere (thresholded to black and white when monochrome).
+  QImage Picture();
+
+ private:
+  bool FMonochrome;
+  QImage FImage;
+  QtDeviceSurface FSurface;
+};
+
+// An RGB32 image in the chart's colours, for pictures handed to the device.
+QImage ToQImage(const chart::TPicture& picture);
+
+}  // namespace platform

@@ -1,0 +1,60 @@
+#include "platform/QtSystemColors.h"
+
+#include "platform/QtColor.h"
+
+#include <QGuiApplication>
+#include <QPalette>
+
+namespace platform {
+
+namespace {
+
+struct TRoleOf {
+  QPalette::ColorGroup Group;
+  QPalette::ColorRole Role;
+};
+
+// Interface colour index -> the nearest palette role.
+constexpr TRoleOf Roles[] = {
+    {QPalette::Active, QPalette::Button},           // 0 scroll bar
+    {QPalette::Active, QPalette::Dark},             // 1 desktop background
+    {QPalette::Active, QPalette::Highlight},        // 2 active caption
+    {QPalette::Inactive, QPalette::Mid},            // 3 inactive caption
+    {QPalette::Active, QPalette::Window},           // 4 menu
+    {QPalette::Active, QPalette::Base},             // 5 window
+    {QPalette::Active, QPalette::Shadow},           // 6 window frame
+    {QPalette::Active, QPalette::WindowText},       // 7 menu text
+    {QPalette::Active, QPalette::Text},             // 8 window text
+    {QPalette::Active, QPalette::HighlightedText},  // 9 caption text
+    {QPalette::Active, QPalette::Window},           // 10 active border
+    {QPalette::Inactive, QPalette::Window},         // 11 inactive border
+    {QPalette::Active, QPalette::Mid},              // 12 application workspace
+    {QPalette::Active, QPalette::Highlight},        // 13 highlight
+    {QPalette::Active, QPalette::HighlightedText},  // 14 highlight text
+    {QPalette::Active, QPalette::Button},           // 15 button face
+    {QPalette::Active, QPalette::Dark},             // 16 button shadow
+    {QPalette::Disabled, QPalette::Text},           // 17 grey text
+    {QPalette::Active, QPalette::ButtonText},       // 18 button text
+    {QPalette::Inactive, QPalette::HighlightedText},// 19 inactive caption text
+    {QPalette::Active, QPalette::Light},            // 20 button highlight
+    {QPalette::Active, QPalette::Shadow},           // 21 3D dark shadow
+    {QPalette::Active, QPalette::Midlight},         // 22 3D light
+    {QPalette::Active, QPalette::ToolTipText},      // 23 info text
+    {QPalette::Active, QPalette::ToolTipBase},      // 24 info background
+    {QPalette::Active, QPalette::Button},           // 25 (unused)
+    {QPalette::Active, QPalette::Link},             // 26 hot light
+    {QPalette::Active, QPalette::Highlight},        // 27 gradient active caption
+    {QPalette::Inactive, QPalette::Mid},            // 28 gradient inactive caption
+    {QPalette::Active, QPalette::Highlight},        // 29 menu highlight
+    {QPalette::Active, QPalette::Window},           // 30 menu bar
+};
+
+}  // namespace
+
+chart::TColor QtSystemColor(int index) {
+  const QPalette palette = QGuiApplication::palette();
+  const TRoleOf r = index >= 0 && index < static_cast<int>(std::size(Roles)) ? Roles[index] : Roles[15];
+  return FromQColor(palette.color(r.Group, r.Role));
+}
+
+}  // namespace platform

@@ -1,0 +1,103 @@
+#include "platform/RasterLines.h"
+
+#include <algorithm>
+#include <cstdlib>
+
+namespace platform {
+
+namespace {
+
+constexpr std::uint8_t DashRuns[] = {18, 6};
+constexpr std::uint8_t DotRuns[] = {3, 3};
+constexpr std::uint8_t DashDotRuns[] = {9, 6, 3, 6};
+constexpr std::uint8_t DashDotDotRuns[] = {9, 3, 3, 3, 3, 3};
+constexpr std::uint8_t AlternateRuns[] = {1, 1};
+
+inline void Put(const TPixelTarget& t, int x, int y, std::uint32_t color, chart::TPenMode mode) {
+  std::uint32_t& d = t.Bits[static_cast<std::ptrdiff_t>(y) * t.Stride + x];
+  d = mode == chart::pmCopy ? color : ApplyPenMode(mode, color, d);
+}
+
+}  // namespace
+
+std::span<const std::uint8_t> PenStyleRuns(chart::TPenStyle style, bool alternate) {
+  if (alternate) return AlternateRuns;
+  switch (style) {
+    case chart::psDash: return DashRuns;
+    case chart::psDot: return DotRuns;
+    case chart::psDashDot: return DashDotRuns;
+    case chart::psDashDotDot: return DashDotDotRuns;
+    default: return {};
+  }
+}
+
+void RasterColumn(const TPixelTarget& t, int x, int y0, int y1, std::uint32_t color, chart::TPenMode mode) {
+  if (x < t.Clip.Left || x >= t.Clip.Right) return;
+  y0 = std::max(y0, t.Clip.Top);
+  y1 = std::min(y1, t.Clip.Bottom - 1);
+  if (y0 > y1) return;
+  std::uint32_t* p = t.Bits + static_cast<std::ptrdiff_t>(y0) * t.Stride + x;
+  if (mode == chart::pmCopy) {
+    for (int y = y0; y <= y1; ++y, p += t.Stride) *p = color;
+  } else {
+    for (int y = y0; y <= y1; ++y, p += t.Stride) *p = ApplyPenMode(mode, color, *p);
+  }
+}
+
+void RasterRow(const TPixelTarget& t, int x0, int x1, int y, std::uint32_t color, chart::TPenMode mode) {
+  if (y < t.Clip.Top || y >= t.Clip.Bottom) return;
+  x0 = std::max(x0, t.Clip.Left);
+  x1 = std::min(x1, t.Clip.Right - 1);
+  if (x0 > x1) return;
+  std::uint32_t* p = t.Bits + static_cast<std::ptrdiff_t>(y) * t.Stride;
+  if (mode == chart::pmCopy) {
+    for (int x = x0; x <= x1; ++x) p[x] = color;
+  } else {
+    for (int x = x0; x <= x1; ++x) p[x] = ApplyPenMode(mode, color, p[x]);
+  }
+}
+
+void RasterLine(const TPixelTarget& t, int x0, int y0, int x1, int y1, std::uint32_t color, chart::TPenMode mode,
+                const TLineStyle& style) {
+  const long long dx = std::llabs(static_cast<long long>(x1) - x0);
+  const long long dy = std::llabs(static_cast<long long>(y1) - y0);
+  const int sx = x1 > x0 ? 1 : -1, sy = y1 > y0 ? 1 : -1;
+  if (style.Runs.empty()) {
+    // Solid axis-parallel lines are spans.
+    if (dx == 0 && dy != 0) {
+      if (sy > 0) RasterColumn(t, x0, y0, y1 - 1, color, mode);
+      else RasterColumn(t, x0, y1 + 1, y0, color, mode);
+      return;
+    }
+    if (dy == 0 && dx != 0) {
+      if (sx > 0) RasterRow(t, x0, x1 - 1, y0, color, mode);
+      else RasterRow(t, x1 + 1, x0, y0, color, mode);
+      return;
+    }
+  }
+  const long long steps = std::max(dx, dy);
+  // Bresenham along the major axis; the error term decides the minor steps.
+  const bool xMajor = dx >= dy;
+  const long long major = xMajor ? dx : dy, minor = xMajor ? dy : dx;
+  long long err = 2 * minor - major;
+  long long x = x0, y = y0;
+  std::size_t run = 0;
+  int left = style.Runs.empty() ? 0 : style.Runs[0];
+  for (long long i = 0; i < steps; ++i) {
+    const bool on = style.Runs.empty() || (run % 2) == 0;
+    if ((on || style.OpaqueGaps) && x >= t.Clip.Left && x < t.Clip.Right && y >= t.Clip.Top && y < t.Clip.Bottom)
+      Put(t, static_cast<int>(x), static_cast<int>(y), on ? color : style.GapColor, mode);
+    if (!style.Runs.empty() && --left == 0) {
+      run = (run + 1) % style.Runs.size();
+      left = style.Runs[run];
+    }
+    if (err > 0) {
+      if (xMajor) y += sy; else x += sx;
+      err -= 2 * major;
+    }
+    err += 2 * minor;
+    if (xMajor) x += sx; else y += sy;
+  }
+}
+
+}  // namespace platform
