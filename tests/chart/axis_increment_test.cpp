@@ -139,7 +139,7 @@ TEST_F(Increment, MultiLineLabelsCountTheirLines) {
   parent.Rect = {0, 0, 100, 100};
   // "%g" of 1e+06 has no space; make one through the label text instead.
   struct SpacedParent : TAxisTestParent {
-    std::string FormatAxisLabel(const TCustomChartAxis&, double) override { return "12 345"; }
+    std::string FormatAxisLabel(const TCustomChartAxis&, double, bool) override { return "12 345"; }
   } spaced;
   TChartAxis axis(&spaced, false, false, false);
   axis.SetLabelsMultiLine(true);

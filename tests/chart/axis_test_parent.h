@@ -34,7 +34,16 @@ class TAxisTestParent : public TAxisParent {
     return FixedTextWidth >= 0 ? FixedTextWidth : CharWidth * static_cast<int>(text.size());
   }
   int MeasureFontHeight() override { return FontHeight; }
-  std::string FormatAxisLabel(const TCustomChartAxis&, double value) override {
+  int Wall = 0;
+  TAxisLabelStyle AutoStyle = talValue;
+  int AppliedFonts = 0;
+
+  void ApplyFont(TFont&) override { ++AppliedFonts; }
+  int WallThickness(const TCustomChartAxis&) override { return Wall; }
+  TAxisLabelStyle AutoLabelStyle(const TCustomChartAxis&) override { return AutoStyle; }
+  int MaxLabelTextWidth() override { return 0; }
+  int MaxMarkTextWidth() override { return 0; }
+  std::string FormatAxisLabel(const TCustomChartAxis&, double value, bool = true) override {
     char buf[32];
     std::snprintf(buf, sizeof buf, "%g", value);
     return buf;

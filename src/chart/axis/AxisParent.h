@@ -5,11 +5,15 @@
 #include <string>
 #include <string_view>
 
+#include "chart/canvas/Font.h"
 #include "chart/core/Geometry.h"
 
 namespace chart {
 
 class TCustomChartAxis;
+
+enum class TAxisLabelStyle { talAuto, talNone, talValue, talMark, talText };
+using enum TAxisLabelStyle;
 
 class TAxisParent {
  public:
@@ -39,9 +43,19 @@ class TAxisParent {
   virtual int MeasureTextWidth(std::string_view text) = 0;
   virtual int MeasureFontHeight() = 0;
 
-  // Label text of a value: number (or date-time) format of the axis, then the chart's
-  // label event. The axis supplies the format; the chart supplies the locale.
-  virtual std::string FormatAxisLabel(const TCustomChartAxis& axis, double value) = 0;
+  // Label text of a value: number (or date-time) format of the axis, then, when useEvent,
+  // the chart's label event. The axis supplies the format; the chart supplies the locale.
+  virtual std::string FormatAxisLabel(const TCustomChartAxis& axis, double value, bool useEvent = true) = 0;
+
+  // The font becomes the canvas font (after taking the canvas resolution).
+  virtual void ApplyFont(TFont& font) = 0;
+  // Wall thickness along the axis in a 3D view with walls; 0 otherwise.
+  virtual int WallThickness(const TCustomChartAxis& axis) = 0;
+  // The label style an automatic axis gets from the series bound to it.
+  virtual TAxisLabelStyle AutoLabelStyle(const TCustomChartAxis& axis) = 0;
+  // Widest point label and widest mark text over the series (0 when none).
+  virtual int MaxLabelTextWidth() = 0;
+  virtual int MaxMarkTextWidth() = 0;
 };
 
 }  // namespace chart

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "chart/axis/CustomChartAxis.h"
+#include "chart/canvas/ChartFont.h"
 #include "chart/core/Exceptions.h"
 
 namespace chart {
@@ -37,7 +38,20 @@ TCustomChartAxis::TCustomChartAxis(TAxisParent* parent, bool isHorizontal, bool 
       FIsHorizontal(isHorizontal),
       FIsOtherSide(isOtherSide),
       FIsDepth(isDepth),
-      FVisible(!isDepth) {}
+      FVisible(!isDepth) {
+  SetDefaultChartFont(FLabelsFont, nullptr);
+  FLabelsFont.OnChange = [this] { Repaint(); };
+  // Side axes read their titles upwards on the left and downwards on the right.
+  const int titleAngle = isHorizontal || isDepth ? 0 : (isOtherSide ? 270 : 90);
+  FTitle = std::make_unique<TChartAxisTitle>([this] { Repaint(); }, titleAngle);
+}
+
+void TChartAxisTitle::SetAngle(int v) {
+  CheckAngle(v, "Axis Title");
+  if (v == FAngle) return;
+  FAngle = v;
+  Repaint();
+}
 
 void TCustomChartAxis::Repaint() {
   if (FParent) FParent->InvalidateChart();
@@ -76,6 +90,14 @@ void TCustomChartAxis::Assign(const TCustomChartAxis& o) {
   FTickOnLabelsOnly = o.FTickOnLabelsOnly;
   FGridCentered = o.FGridCentered;
   FTitleSize = o.FTitleSize;
+  FAxisPen.Assign(o.FAxisPen);
+  FTicks.Assign(o.FTicks);
+  FTicksInner.Assign(o.FTicksInner);
+  FMinorTicks.Assign(o.FMinorTicks);
+  FGrid.Assign(o.FGrid);
+  FMinorGrid.Assign(o.FMinorGrid);
+  FLabelsFont.Assign(o.FLabelsFont);
+  FTitle->Assign(*o.FTitle);
   AssignExtra(o);
   Repaint();
 }

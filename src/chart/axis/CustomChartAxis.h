@@ -4,16 +4,17 @@
 
 #include <cmath>
 #include <cstdint>
+#include <memory>
 #include <string>
 
 #include "chart/axis/AxisParent.h"
+#include "chart/axis/ChartAxisTitle.h"
+#include "chart/canvas/ChartPen.h"
+#include "chart/canvas/Font.h"
 #include "chart/core/Geometry.h"
 #include "chart/core/Numeric.h"
 
 namespace chart {
-
-enum class TAxisLabelStyle { talAuto, talNone, talValue, talMark, talText };
-using enum TAxisLabelStyle;
 
 class TCustomChartAxis {
  public:
@@ -98,6 +99,16 @@ class TCustomChartAxis {
   int TitleSize() const { return FTitleSize; }
   void SetTitleSize(int v);
 
+  // Pens, labels font and title; any change of them repaints the chart.
+  TChartAxisPen& Axis() { return FAxisPen; }
+  TDarkGrayPen& Ticks() { return FTicks; }
+  TDarkGrayPen& TicksInner() { return FTicksInner; }
+  TDarkGrayPen& MinorTicks() { return FMinorTicks; }
+  TDottedGrayPen& Grid() { return FGrid; }
+  TChartHiddenPen& MinorGrid() { return FMinorGrid; }
+  TFont& LabelsFont() { return FLabelsFont; }
+  TChartAxisTitle& Title() { return *FTitle; }
+
   // Whether a property is written with the form (the range only while not automatic).
   bool IsMinimumStored() const { return !FAutomatic && !FAutomaticMinimum; }
   bool IsMaximumStored() const { return !FAutomatic && !FAutomaticMaximum; }
@@ -131,6 +142,14 @@ class TCustomChartAxis {
   int LabelHeight(double value);
   std::string FormatLabel(double value);
 
+  // --- room for title, labels and ticks --------------------------------------------
+  // Moves the axis's side of rect inwards by the room its title, labels, ticks and wall
+  // take (shrink) or only places the axis outside it (extra axes).
+  void ReserveSpace(TRect& rect, bool shrink);
+  int TickAreaSize() const;
+  int LabelsExtent();
+  TAxisLabelStyle EffectiveLabelStyle();
+
   // --- mapping -------------------------------------------------------------------------
   int ValueToPixel(double value) const;
   int ValueToXPixel(double value) const;
@@ -156,6 +175,10 @@ class TCustomChartAxis {
   void SetScale(double minimum, double maximum);
   void SetPixelSpan(std::int64_t start, std::int64_t end);
   int LabelExtent(double value, bool alongWidth);
+  int ValueLabelsExtent();
+  int SideOf(const TRect& r) const;
+  void InflateSide(TRect& r, int n) const;
+  int ShiftByPositionPercent(int a, const TRect& r) const;
   int LinearOffsetToPixel(double t, bool fromStart) const;
   int LogValueToPixel(double value, bool horizontal) const;
   double LogPixelToValue(double d, bool horizontal) const;
@@ -201,6 +224,15 @@ class TCustomChartAxis {
   bool FTickOnLabelsOnly = true;
   bool FGridCentered = false;
   int FTitleSize = 0;
+
+  TChartAxisPen FAxisPen{[this] { Repaint(); }};
+  TDarkGrayPen FTicks{[this] { Repaint(); }};
+  TDarkGrayPen FTicksInner{[this] { Repaint(); }};
+  TDarkGrayPen FMinorTicks{[this] { Repaint(); }};
+  TDottedGrayPen FGrid{[this] { Repaint(); }};
+  TChartHiddenPen FMinorGrid{[this] { Repaint(); }};
+  TFont FLabelsFont;
+  std::unique_ptr<TChartAxisTitle> FTitle;
 
   double FScaleMinimum = 0;
   double FScaleMaximum = 0;

@@ -4,7 +4,14 @@
 
 #include <cstdint>
 
+#include <memory>
+
+#include "chart/canvas/View3DOptions.h"
+#include "chart/canvas/ZelCanvas3D.h"
+#include "chart/core/ChartHost.h"
 #include "chart/core/Color.h"
+#include "chart/core/Geometry.h"
+#include "chart/panel/PanelTypes.h"
 #include "chart/series/ChartComponent.h"
 
 namespace chart {
@@ -35,7 +42,102 @@ class TCustomZelPanel : public TChartComponent {
   void RepaintRequestHandled() { FRepaintRequested = false; }
   void SetDestroying() { FDestroying = true; }
   // Marks the drawing buffer dirty and asks the window for a paint.
-  virtual void InvalidateWindow() {}
+  virtual void InvalidateWindow();
+
+  // --- the drawing panel: window, canvas, geometry and the paint entry ------------------
+  // (ZelPanelProperties.cpp, ZelPanelPaint.cpp)
+ public:
+  // The window that shows the chart; the canvas draws on its surface between paints.
+  TChartHost* Host() const { return FHost; }
+  void SetHost(TChartHost* host);
+  TZelCanvas3D& Canvas() const { return *FCanvas; }
+  TView3DOptions& View3DOptions() { return FView3DOptions; }
+
+  int Width() const { return FWidth; }
+  void SetWidth(int v);
+  int Height() const { return FHeight; }
+  void SetHeight(int v);
+  TBevelCut BevelOuter() const { return FBevelOuter; }
+  void SetBevelOuter(TBevelCut v);
+  TBevelCut BevelInner() const { return FBevelInner; }
+  void SetBevelInner(TBevelCut v);
+  int BevelWidth() const { return FBevelWidth; }
+  void SetBevelWidth(int v);
+  int BorderWidth() const { return FBorderWidth; }
+  void SetBorderWidth(int v);
+  // Margins in percent of the drawing's width or height.
+  int MarginLeft() const { return FMarginLeft; }
+  void SetMarginLeft(int v);
+  int MarginTop() const { return FMarginTop; }
+  void SetMarginTop(int v);
+  int MarginRight() const { return FMarginRight; }
+  void SetMarginRight(int v);
+  int MarginBottom() const { return FMarginBottom; }
+  void SetMarginBottom(int v);
+  bool View3D() const { return FView3D; }
+  void SetView3D(bool v);
+  int Chart3DPercent() const { return FChart3DPercent; }
+  void SetChart3DPercent(int v);
+  bool Monochrome() const { return FMonochrome; }
+  void SetMonochrome(bool v);
+  bool Printing() const { return FPrinting; }
+  void SetPrinting(bool v) { FPrinting = v; }
+
+  // The plotting area of the current paint and the figures derived from it.
+  const TRect& ChartRect() const { return FChartRect; }
+  void SetChartRect(const TRect& r) { FChartRect = r; RecalcWidthHeight(); }
+  int ChartWidth() const { return FChartWidth; }
+  int ChartHeight() const { return FChartHeight; }
+  int ChartXCenter() const { return FChartXCenter; }
+  int ChartYCenter() const { return FChartYCenter; }
+  int Width3D() const { return FWidth3D; }
+  int Height3D() const { return FHeight3D; }
+  int SeriesWidth3D() const { return FSeriesWidth3D; }
+  // The rectangle the canvas gave for this paint.
+  const TRect& ChartBounds() const { return FChartBounds; }
+  // The client rectangle: the host's, or (0, 0, Width, Height) without one.
+  TRect PanelRect() const;
+
+  // The window's paint event: a clean buffer is copied back, anything else redrawn.
+  void Paint();
+  virtual void DrawToCanvas(TDeviceSurface& surface, const TRect& rect);
+  virtual void PaintChart(const TRect& bounds) { (void)bounds; }
+  virtual void DrawBevels(const TRect& rect);
+  // The canvas font becomes a copy of the font, which first takes the canvas resolution.
+  virtual void ApplyFont(TFont& font);
+  // Change handler of every pen, brush and font of the chart.
+  virtual void AttributeChanged() { InvalidateChart(); }
+  // Keeps the chart rectangle usable: inside the bounds, never inverted or empty.
+  void NormalizeChartRect();
+  void RecalcWidthHeight();
+
+ private:
+  TChartHost* FHost = nullptr;
+  std::unique_ptr<TZelCanvas3D> FCanvas = std::make_unique<TZelCanvas3D>();
+  TView3DOptions FView3DOptions{TView3DOptions::TOwnerLinks{[this] { InvalidateChart(); }, {}, {}}};
+  int FWidth = 400;
+  int FHeight = 250;
+  TBevelCut FBevelOuter = bvRaised;
+  TBevelCut FBevelInner = bvNone;
+  int FBevelWidth = 1;
+  int FBorderWidth = 0;
+  int FMarginLeft = 3;
+  int FMarginTop = 4;
+  int FMarginRight = 3;
+  int FMarginBottom = 4;
+  bool FView3D = true;
+  int FChart3DPercent = 15;
+  bool FMonochrome = false;
+  bool FPrinting = false;
+  TRect FChartRect;
+  TRect FChartBounds;
+  int FChartWidth = 0;
+  int FChartHeight = 0;
+  int FChartXCenter = 0;
+  int FChartYCenter = 0;
+  int FWidth3D = 0;
+  int FHeight3D = 0;
+  int FSeriesWidth3D = 0;
 
  private:
   std::uint64_t FInvalidateCount = 0;

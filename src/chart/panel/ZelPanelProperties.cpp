@@ -1,0 +1,61 @@
+// Properties of the drawing panel. Each setter stores a changed value and repaints.
+#include <string>
+
+#include "chart/core/Exceptions.h"
+#include "chart/panel/CustomZelPanel.h"
+
+namespace chart {
+
+namespace {
+template <class T>
+bool Store(T& field, T value) {
+  if (field == value) return false;
+  field = value;
+  return true;
+}
+}  // namespace
+
+void TCustomZelPanel::SetHost(TChartHost* host) {
+  FHost = host;
+  // Between paints the canvas draws straight on the window (the zoom rectangle).
+  if (host) FCanvas->AttachDevice(host->WindowSurface());
+  InvalidateChart();
+}
+
+TRect TCustomZelPanel::PanelRect() const {
+  return FHost ? FHost->ClientRect() : TRect{0, 0, FWidth, FHeight};
+}
+
+// A new size must repaint: the clean buffer holds the picture of the old one.
+void TCustomZelPanel::SetWidth(int v) { if (Store(FWidth, v)) InvalidateChart(); }
+void TCustomZelPanel::SetHeight(int v) { if (Store(FHeight, v)) InvalidateChart(); }
+void TCustomZelPanel::SetBevelOuter(TBevelCut v) { if (Store(FBevelOuter, v)) InvalidateChart(); }
+void TCustomZelPanel::SetBevelInner(TBevelCut v) { if (Store(FBevelInner, v)) InvalidateChart(); }
+void TCustomZelPanel::SetBevelWidth(int v) { if (Store(FBevelWidth, v)) InvalidateChart(); }
+void TCustomZelPanel::SetBorderWidth(int v) { if (Store(FBorderWidth, v)) InvalidateChart(); }
+void TCustomZelPanel::SetMarginLeft(int v) { if (Store(FMarginLeft, v)) InvalidateChart(); }
+void TCustomZelPanel::SetMarginTop(int v) { if (Store(FMarginTop, v)) InvalidateChart(); }
+void TCustomZelPanel::SetMarginRight(int v) { if (Store(FMarginRight, v)) InvalidateChart(); }
+void TCustomZelPanel::SetMarginBottom(int v) { if (Store(FMarginBottom, v)) InvalidateChart(); }
+void TCustomZelPanel::SetView3D(bool v) { if (Store(FView3D, v)) InvalidateChart(); }
+
+void TCustomZelPanel::SetChart3DPercent(int v) {
+  constexpr int MinPercent = 1, MaxPercent = 100;
+  if (v < MinPercent || v > MaxPercent)
+    throw ChartException("3D effect percent must be between " + std::to_string(MinPercent) + " and " +
+                         std::to_string(MaxPercent));
+  if (Store(FChart3DPercent, v)) InvalidateChart();
+}
+
+void TCustomZelPanel::SetMonochrome(bool v) {
+  if (!Store(FMonochrome, v)) return;
+  FCanvas->SetIsMonochrome(v);
+  InvalidateChart();
+}
+
+void TCustomZelPanel::InvalidateWindow() {
+  FCanvas->MarkDirty();
+  if (FHost) FHost->Invalidate();
+}
+
+}  // namespace chart
