@@ -1,0 +1,117 @@
+// Filling a series the way the Draw action does (AppendValues into an empty series on a
+// chart), and the first MinY after it, each against the plainest code doing the same
+// amount of storing or scanning: a reserved std::vector of the same per-point slots and
+// a std::minmax_element pass. Run with several sizes to see that the cost per point stays
+// flat (linear time).
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <cmath>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "chart/panel/Chart.h"
+#include "chart/series/ChartSeries.h"
+
+namespace {
+
+using namespace chart;
+
+std::vector<double> Hann(int n) {
+  std::vector<double> v(static_cast<std::size_t>(n));
+  for (int i = 0; i < n; ++i) v[static_cast<std::size_t>(i)] = 0.5 - 0.5 * std::cos(2 * M_PI * i / n);
+  return v;
+}
+
+void BM_AppendValues(benchmark::State& state) {
+  const int n = static_cast<int>(state.range(0));
+  const std::vector<double> values = Hann(n);
+  TChart chart;
+  for (auto _ : state) {
+    state.PauseTiming();
+    auto s = std::make_unique<TChartSeries>();
+    s->SetParentChart(&chart);
+    state.ResumeTiming();
+    s->AppendValues(values);
+    benchmark::DoNotOptimize(s->Count());
+    state.PauseTiming();
+    s.reset();
+    state.ResumeTiming();
+  }
+  state.SetItemsProcessed(state.iterations() * n);
+  state.SetComplexityN(n);
+}
+
+// The peer: the same four slots per point (X, Y, colour, label pointer) pushed into
+// reserved vectors, with nothing else.
+void BM_AppendPlainVectors(benchmark::State& state) {
+  const int n = static_cast<int>(state.range(0));
+  const std::vector<double> values = Hann(n);
+  for (auto _ : state) {
+    std::vector<double> x, y;
+    std::vector<TColor> c;
+    std::vector<std::unique_ptr<std::string>> l;
+    x.reserve(values.size());
+    y.reserve(values.size());
+    c.reserve(values.size());
+    l.reserve(values.size());
+    for (double v : values) {
+      x.push_back(static_cast<double>(x.size()));
+      y.push_back(v);
+      c.push_back(clDefault);
+      l.emplace_back();
+    }
+    benchmark::DoNotOptimize(x.data());
+    benchmark::DoNotOptimize(l.data());
+    benchmark::ClobberMemory();
+  }
+  state.SetItemsProcessed(state.iterations() * n);
+  state.SetComplexityN(n);
+}
+
+void BM_FirstMinYAfterAppend(benchmark::State& state) {
+  const int n = static_cast<int>(state.range(0));
+  const std::vector<double> values = Hann(n);
+  TChartSeries s;
+  s.AppendValues(values);
+  for (auto _ : state) {
+    state.PauseTiming();
+    s.YValues().SetValue(0, values[0]);  // marks the statistics dirty, as an append does
+    state.ResumeTiming();
+    benchmark::DoNotOptimize(s.MinY());
+  }
+  state.SetItemsProcessed(state.iterations() * n);
+  state.SetComplexityN(n);
+}
+
+void BM_MinMaxElementPeer(benchmark::State& state) {
+  const int n = static_cast<int>(state.range(0));
+  const std::vector<double> values = Hann(n);
+  for (auto _ : state) {
+    auto mm = std::minmax_element(values.begin(), values.end());
+    benchmark::DoNotOptimize(mm);
+  }
+  state.SetItemsProcessed(state.iterations() * n);
+  state.SetComplexityN(n);
+}
+
+void BM_CachedMinY(benchmark::State& state) {
+  TChartSeries s;
+  s.AppendValues(Hann(1 << 20));
+  (void)s.MinY();
+  for (auto _ : state) benchmark::DoNotOptimize(s.MinY());
+}
+
+constexpr int kLo = 1 << 14;
+constexpr int kHi = 1000000;
+
+BENCHMARK(BM_AppendValues)->RangeMultiplier(8)->Range(kLo, kHi)->Complexity(benchmark::oN)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_AppendPlainVectors)->RangeMultiplier(8)->Range(kLo, kHi)->Complexity(benchmark::oN)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_FirstMinYAfterAppend)->RangeMultiplier(8)->Range(kLo, kHi)->Complexity(benchmark::oN)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_MinMaxElementPeer)->RangeMultiplier(8)->Range(kLo, kHi)->Complexity(benchmark::oN)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_CachedMinY);
+
+}  // namespace
+
+BENCHMARK_MAIN();
