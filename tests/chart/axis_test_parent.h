@@ -26,7 +26,7 @@ class TAxisTestParent : public TAxisParent {
   double ChartMinY(const TCustomChartAxis&) override { return MinY; }
   double ChartMaxY(const TCustomChartAxis&) override { return MaxY; }
   bool AxisSeriesAreDateTime(const TCustomChartAxis&) override { return DateTime; }
-  TRect ChartRect() const override { return Rect; }
+  TRect AxisChartRect() const override { return Rect; }
   int ChartDepth3D() const override { return Depth; }
   void InvalidateChart() override { ++Invalidations; }
   bool IsLoading() const override { return Loading; }

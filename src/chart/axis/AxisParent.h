@@ -30,7 +30,7 @@ class TAxisParent {
   virtual bool AxisSeriesAreDateTime(const TCustomChartAxis& axis) = 0;
 
   // The chart rectangle of the current (or last) layout.
-  virtual TRect ChartRect() const = 0;
+  virtual TRect AxisChartRect() const = 0;
   // Depth of the 3D view in pixels; 0 in a flat chart.
   virtual int ChartDepth3D() const = 0;
 

@@ -66,7 +66,7 @@ void TCustomChartAxis::ApplyAutomaticRange() {
 }
 
 void TCustomChartAxis::ComputePixelSpan() {
-  const TRect r = FParent ? FParent->ChartRect() : TRect{};
+  const TRect r = FParent ? FParent->AxisChartRect() : TRect{};
   // The depth axis runs along the vertical pair too.
   const std::int64_t edge = FIsHorizontal ? r.Left : r.Top;
   const double size = FIsHorizontal ? double(r.Right) - r.Left : double(r.Bottom) - r.Top;

@@ -2,8 +2,15 @@
 // axes that series bind to, and the checks for data-source links between series.
 #pragma once
 
+#include <memory>
+#include <string_view>
+#include <vector>
+
+#include "chart/axis/AxisParent.h"
+#include "chart/axis/CustomChartAxis.h"
 #include "chart/core/Color.h"
 #include "chart/panel/CustomZelPanelExtended.h"
+#include "chart/panel/MultiLineText.h"
 #include "chart/series/ChartSeriesList.h"
 
 namespace chart {
@@ -12,9 +19,9 @@ class TChartComponent;
 class TChartSeries;
 class TCustomChartAxis;
 
-class TCustomAxisPanel : public TCustomZelPanelExtended {
+class TCustomAxisPanel : public TCustomZelPanelExtended, public TAxisParent {
  public:
-  TCustomAxisPanel() = default;
+  TCustomAxisPanel();
   // Detaches every series still attached (the series belong to their owner, not to the
   // chart) so that none keeps a pointer to a dead chart.
   ~TCustomAxisPanel() override;
@@ -48,6 +55,89 @@ class TCustomAxisPanel : public TCustomZelPanelExtended {
   // Installs the standard axes (not owned here) and rebinds the attached series.
   void SetStandardAxes(TCustomChartAxis* bottom, TCustomChartAxis* top, TCustomChartAxis* left,
                        TCustomChartAxis* right);
+
+  // --- axes, extremes, paging and the paint sequence ------------------------------------
+  // (AxisPanelAxes.cpp, AxisPanelExtremes.cpp, AxisPanelPaging.cpp, AxisPanelPaint.cpp)
+ public:
+  TCustomChartAxis* DepthAxis() const { return FDepthAxis; }
+  // Every axis in creation order, which is also the layout and drawing order.
+  const std::vector<TCustomChartAxis*>& AxisList() const { return FAxes; }
+
+  bool AxisVisible() const { return FAxisVisible; }
+  void SetAxisVisible(bool v);
+  bool ClipPoints() const { return FClipPoints; }
+  void SetClipPoints(bool v);
+  bool View3DWalls() const { return FView3DWalls; }
+  void SetView3DWalls(bool v);
+  int MaxPointsPerPage() const { return FMaxPointsPerPage; }
+  void SetMaxPointsPerPage(int v);
+  int Page() const { return FPage; }
+  virtual void SetPage(int v);
+  bool ScaleLastPage() const { return FScaleLastPage; }
+  void SetScaleLastPage(bool v);
+  int NumPages() const;
+
+  double ChartMinX(const TCustomChartAxis& axis) override;
+  double ChartMaxX(const TCustomChartAxis& axis) override;
+  double ChartMinY(const TCustomChartAxis& axis) override;
+  double ChartMaxY(const TCustomChartAxis& axis) override;
+  bool IsAxisShown(const TCustomChartAxis& axis) const;
+  TChartSeries* FirstSeriesOfAxis(const TCustomChartAxis& axis) const;
+  bool AxisHasNoActiveSeries(const TCustomChartAxis& axis) const;
+  // Whether the series' horizontal (vertical) binding selects this horizontal (vertical) axis.
+  bool SeriesBoundToAxis(const TChartSeries& series, const TCustomChartAxis& axis) const;
+  int MaxLabelTextWidth() override;
+  int MaxMarkTextWidth() override;
+  // Widest line and line count of a text in the current canvas font.
+  TTextExtent MultiLineTextWidth(std::string_view text);
+
+  // What the axes ask of their chart.
+  void InvalidateChart() override { TCustomZelPanel::InvalidateChart(); }
+  void ApplyFont(TFont& font) override { TCustomZelPanel::ApplyFont(font); }
+  TRect AxisChartRect() const override { return ChartRect(); }
+  int ChartDepth3D() const override { return Width3D(); }
+  bool IsLoading() const override { return Loading(); }
+  bool AxisSeriesAreDateTime(const TCustomChartAxis& axis) override;
+  int MeasureTextWidth(std::string_view text) override;
+  int MeasureFontHeight() override;
+  std::string FormatAxisLabel(const TCustomChartAxis& axis, double value, bool useEvent = true) override;
+  TAxisLabelStyle AutoLabelStyle(const TCustomChartAxis& axis) override;
+  int WallThickness(const TCustomChartAxis& axis) override { (void)axis; return 0; }
+
+  // The paint sequence and its steps.
+  void PaintChart(const TRect& bounds) override;
+  virtual void LayoutAxes() {}
+  virtual void ApplySeriesMargins() {}
+  virtual void DrawHeadings() {}
+  virtual void PaintWalls() {}
+  // Draws one shown axis: labels, ticks, grid (filled by the axis drawing).
+  virtual void DrawAxis(TCustomChartAxis& axis) { (void)axis; }
+  // The zoom rectangle of a drag in progress (filled by the mouse handling).
+  virtual bool ZoomRectangleActive() const { return false; }
+  virtual void DrawZoomRectangle() {}
+  // Draws one active series, clipped to the chart rectangle when allowed.
+  void DrawSeries(TChartSeries& series);
+
+  TNotifyEvent OnBeforeDrawAxes;
+  TNotifyEvent OnBeforeDrawSeries;
+  TNotifyEvent OnAfterDraw;
+  TNotifyEvent OnPageChange;
+
+ private:
+  double SeriesExtreme(const TCustomChartAxis& axis, bool maximum, bool xValues);
+  double PagedExtreme(const TCustomChartAxis& axis, bool maximum, bool xValues);
+  int PagesOfAxis(const TCustomChartAxis* axis) const;
+
+  std::unique_ptr<TCustomChartAxis> FBottomAxisOwned, FTopAxisOwned, FLeftAxisOwned, FRightAxisOwned,
+      FDepthAxisOwned;
+  TCustomChartAxis* FDepthAxis = nullptr;
+  std::vector<TCustomChartAxis*> FAxes;
+  int FMaxPointsPerPage = 0;
+  int FPage = 1;
+  bool FScaleLastPage = true;
+  bool FAxisVisible = true;
+  bool FClipPoints = true;
+  bool FView3DWalls = true;
 
  private:
   TChartSeriesList FSeriesList;

@@ -157,6 +157,23 @@ class TChartSeries : public TChartComponent {
   // Heap bytes held for the points (value lists, colours, labels), for measurements.
   std::size_t AllocatedBytes() const;
 
+  // --- drawing: what the chart calls in its paint; the series types fill these in ----
+  // Finds the first and last point to draw (-1, -1 when none). By default every point.
+  virtual void CalcFirstLastVisibleIndex() { SetVisibleRange(Count() > 0 ? 0 : -1, Count() - 1); }
+  // Before the chart draws anything of this paint.
+  virtual void DoBeforeDrawChart() {}
+  virtual void DrawVisiblePoints() {}
+  virtual bool MarksVisible() const { return false; }
+  virtual bool MarksClip() const { return false; }
+  virtual void DrawMarks() {}
+  // Pixel margins the series wants kept free at the ends of its axes.
+  virtual void CalcHorizMargins(int& left, int& right) { left = right = 0; }
+  virtual void CalcVerticalMargins(int& top, int& bottom) { top = bottom = 0; }
+  // Whether the series is drawn against axes at all.
+  virtual bool UseAxis() const { return true; }
+  std::function<void(TChartSeries* sender)> BeforeDrawValues;
+  std::function<void(TChartSeries* sender)> AfterDrawValues;
+
   // --- events --------------------------------------------------------------------------
   TSeriesOnBeforeAdd OnBeforeAdd;
   TSeriesOnAfterAdd OnAfterAdd;

@@ -1,0 +1,59 @@
+// The layout of a chart with axes: automatic ranges, the room every shown axis takes,
+// the final chart rectangle and pixel spans, then the series' margins.
+#include <algorithm>
+#include <optional>
+
+#include "chart/axis/CustomChartAxis.h"
+#include "chart/panel/CustomChart.h"
+#include "chart/series/ChartSeries.h"
+
+namespace chart {
+
+namespace {
+std::optional<TRect> Intersection(const TRect& a, const TRect& b) {
+  const TRect r{std::max(a.Left, b.Left), std::max(a.Top, b.Top), std::min(a.Right, b.Right),
+                std::min(a.Bottom, b.Bottom)};
+  if (r.IsEmpty()) return std::nullopt;
+  return r;
+}
+}  // namespace
+
+void TCustomChart::LayoutAxes() {
+  const auto& axes = AxisList();
+  for (TCustomChartAxis* axis : axes) axis->ApplyAutomaticRange();
+  NormalizeChartRect();
+  TRect working = ChartRect();
+  for (std::size_t i = 0; i < axes.size(); ++i) {
+    TCustomChartAxis& axis = *axes[i];
+    if (!IsAxisShown(axis)) continue;
+    TRect reserved = working;
+    axis.ReserveSpace(reserved, i < 5);
+    // An axis that would leave no room changes nothing.
+    if (auto both = Intersection(reserved, working)) working = *both;
+  }
+  SetChartRect(working);
+  NormalizeChartRect();
+  for (TCustomChartAxis* axis : axes) axis->ComputePixelSpan();
+}
+
+void TCustomChart::ApplySeriesMargins() {
+  for (TCustomChartAxis* axis : {TopAxis(), LeftAxis(), RightAxis(), BottomAxis()}) {
+    int left = 0, top = 0, right = 0, bottom = 0;
+    for (TChartSeries* s : SeriesList()) {
+      if (!s->Active() || !SeriesBoundToAxis(*s, *axis)) continue;
+      int a = 0, b = 0;
+      if (axis->IsHorizontal()) {
+        s->CalcHorizMargins(a, b);
+        if (axis->AutomaticMinimum()) left = std::max(left, a);
+        if (axis->AutomaticMaximum()) right = std::max(right, b);
+      } else {
+        s->CalcVerticalMargins(a, b);
+        if (axis->AutomaticMaximum()) top = std::max(top, a);
+        if (axis->AutomaticMinimum()) bottom = std::max(bottom, b);
+      }
+    }
+    axis->InflateRangeByMargins(left, top, right, bottom);
+  }
+}
+
+}  // namespace chart
