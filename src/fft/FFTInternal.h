@@ -138,6 +138,9 @@ void ForwardPassAvx2(TComplexSingle* Data, const TComplexSingle* Twiddles, int N
 void ForwardPassLargeAvx2(TComplexSingle* Data, const TComplexSingle* Twiddles, int N8);
 void InversePassAvx2(TComplexSingle* Data, const TComplexSingle* Twiddles, int N8);
 void InversePassLargeAvx2(TComplexSingle* Data, const TComplexSingle* Twiddles, int N8);
+void PermuteAvx2(TComplexSingle* Data, int N, const std::uint16_t* Table, TDirection Direction,
+                 TComplexSingle* Work);
+void ScaleAvx2(TComplexSingle* Data, int N, float Factor);
 const TCodePath& Avx2Path();
 
 }  // namespace uFFTasm

@@ -2,86 +2,29 @@
 // Every butterfly is evaluated in double; the pass routines round every output to float,
 // the unrolled 4-, 8- and 16-point kernels only their final results.
 
-#include "fft/ScalarMath.h"
+#include "fft/SplitRadix.h"
 
 #include <utility>
 
 namespace uFFTasm {
 
-using namespace scalar;
+using Cd = Complex<double>;
 
 namespace {
 
-// Kernel order of four values, from (x0, x1, x2, x3): the pass for 4 points, then a
-// 2-point transform of positions 0 and 1.
-inline void Forward4(Cd* x) {
-    const Cd s02 = x[0] + x[2];
-    const Cd s13 = x[1] + x[3];
-    const Cd d02 = x[0] - x[2];
-    const Cd d13 = x[1] - x[3];
-    x[0] = s02 + s13;
-    x[1] = s02 - s13;
-    x[2] = PlusI(d02, d13);
-    x[3] = MinusI(d02, d13);
+constexpr double S = Sqrt1_2;
+
+[[gnu::always_inline]] inline Cd Load(const TComplexSingle& c) {
+    return {static_cast<double>(c.Re), static_cast<double>(c.Im)};
 }
 
-inline void Forward8(Cd* x) {
-    const Cd u0 = x[0] + x[4], u1 = x[1] + x[5], u2 = x[2] + x[6], u3 = x[3] + x[7];
-    const Cd a0 = x[0] - x[4], b0 = x[2] - x[6], a1 = x[1] - x[5], b1 = x[3] - x[7];
-    const Cd p = PlusI(a0, b0);
-    const Cd q = MinusI(a0, b0);
-    const Cd r = MulSqrtHalf(PlusI(a1, b1), S);
-    const Cd t = MulConjSqrtHalf(MinusI(a1, b1), S);
-    x[0] = u0;
-    x[1] = u1;
-    x[2] = u2;
-    x[3] = u3;
-    Forward4(x);
-    x[4] = p + r;
-    x[5] = p - r;
-    x[6] = q + t;
-    x[7] = q - t;
-}
-
-// z * w and z * conj(w) for the built-in factors of the 16-point pass; each subtracted
-// product is added with the negated constant.
-inline Cd Mul16(Cd z, double c, double s, double negS) { return {z.re * c + z.im * negS, z.re * s + z.im * c}; }
-inline Cd MulConj16(Cd z, double c, double s, double negS) { return {z.re * c + z.im * s, z.re * negS + z.im * c}; }
-
-inline void Forward16(Cd* x) {
-    for (int n = 0; n < 4; ++n) {
-        const Cd a = x[n] - x[n + 8];
-        const Cd b = x[n + 4] - x[n + 12];
-        x[n] = x[n] + x[n + 8];
-        x[n + 4] = x[n + 4] + x[n + 12];
-        const Cd z1 = PlusI(a, b);
-        const Cd z3 = MinusI(a, b);
-        switch (n) {
-            case 0:
-                x[n + 8] = z1;
-                x[n + 12] = z3;
-                break;
-            case 1:
-                x[n + 8] = Mul16(z1, CosPi8, SinPi8, NegSinPi8);
-                x[n + 12] = MulConj16(z3, CosPi8, SinPi8, NegSinPi8);
-                break;
-            case 2:
-                x[n + 8] = MulSqrtHalf(z1, S);
-                x[n + 12] = MulConjSqrtHalf(z3, S);
-                break;
-            default:
-                x[n + 8] = Mul16(z1, SinPi8, CosPi8, NegCosPi8);
-                x[n + 12] = MulConj16(z3, SinPi8, CosPi8, NegCosPi8);
-                break;
-        }
-    }
-    Forward4(x + 8);
-    Forward4(x + 12);
-    Forward8(x);
+[[gnu::always_inline]] inline void Store(TComplexSingle& c, Cd v) {
+    c.Re = static_cast<float>(v.re);
+    c.Im = static_cast<float>(v.im);
 }
 
 template <int Count, class Transform>
-inline void RunUnrolled(TComplexSingle* data, Transform transform) {
+[[gnu::always_inline]] inline void RunUnrolled(TComplexSingle* data, Transform transform) {
     Cd x[Count];
     for (int i = 0; i < Count; ++i) x[i] = Load(data[i]);
     transform(x);
@@ -91,7 +34,7 @@ inline void RunUnrolled(TComplexSingle* data, Transform transform) {
 // One butterfly of the pass at positions n, n + q, n + 2q, n + 3q (q = N/4); Turn maps
 // (z1, z3) to what is stored in the last two quarters.
 template <class Turn>
-inline void ForwardButterfly(TComplexSingle* data, int n, int q, Turn turn) {
+[[gnu::always_inline]] inline void ForwardButterfly(TComplexSingle* data, int n, int q, Turn turn) {
     const Cd x0 = Load(data[n]), x1 = Load(data[n + q]);
     const Cd x2 = Load(data[n + 2 * q]), x3 = Load(data[n + 3 * q]);
     const Cd a = x0 - x2;
@@ -103,9 +46,9 @@ inline void ForwardButterfly(TComplexSingle* data, int n, int q, Turn turn) {
     Store(data[n + 3 * q], y3);
 }
 
-inline std::pair<Cd, Cd> Unturned(Cd z1, Cd z3) { return {z1, z3}; }
+[[gnu::always_inline]] inline std::pair<Cd, Cd> Unturned(Cd z1, Cd z3) { return {z1, z3}; }
 
-inline void ForwardTwiddled(TComplexSingle* data, int n, int q, double wr, double wi) {
+[[gnu::always_inline]] inline void ForwardTwiddled(TComplexSingle* data, int n, int q, double wr, double wi) {
     ForwardButterfly(data, n, q, [wr, wi](Cd z1, Cd z3) {
         return std::pair{Mul(z1, wr, wi), MulConj(z3, wr, wi)};
     });
@@ -115,7 +58,7 @@ template <int Log2>
 void ForwardComposite(TComplexSingle* data);
 
 template <int Log2>
-inline void ForwardBlock(TComplexSingle* data) {
+[[gnu::always_inline]] inline void ForwardBlock(TComplexSingle* data) {
     if constexpr (Log2 == 3) {
         ForwardFFT8(data);
     } else if constexpr (Log2 == 4) {
@@ -154,9 +97,9 @@ void ForwardFFT2(TComplexSingle* data) {
     Store(data[1], x0 - x1);
 }
 
-void ForwardFFT4(TComplexSingle* data) { RunUnrolled<4>(data, Forward4); }
-void ForwardFFT8(TComplexSingle* data) { RunUnrolled<8>(data, Forward8); }
-void ForwardFFT16(TComplexSingle* data) { RunUnrolled<16>(data, Forward16); }
+void ForwardFFT4(TComplexSingle* data) { RunUnrolled<4>(data, Forward4<double>); }
+void ForwardFFT8(TComplexSingle* data) { RunUnrolled<8>(data, Forward8<double>); }
+void ForwardFFT16(TComplexSingle* data) { RunUnrolled<16>(data, Forward16<double>); }
 
 void ForwardPass(TComplexSingle* data, const TComplexSingle* twiddles, int n8) {
     const int q = 2 * n8;

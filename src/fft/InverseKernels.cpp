@@ -1,63 +1,29 @@
 // Inverse split-radix kernels, decimation in time: the portable reference path. The mirror
 // image of the forward kernels: the half and the quarters first, then the pass combines them.
 
-#include "fft/ScalarMath.h"
+#include "fft/SplitRadix.h"
 
 #include <utility>
 
 namespace uFFTasm {
 
-using namespace scalar;
+using Cd = Complex<double>;
 
 namespace {
 
-// From kernel order (y0, y1, y2, y3) to natural order.
-inline void Inverse4(Cd* x) {
-    const Cd u0 = x[0] + x[1];
-    const Cd u1 = x[0] - x[1];
-    const Cd s = x[2] + x[3];
-    const Cd t = x[2] - x[3];
-    x[0] = u0 + s;
-    x[2] = u0 - s;
-    x[1] = MinusI(u1, t);
-    x[3] = PlusI(u1, t);
+constexpr double S = Sqrt1_2;
+
+[[gnu::always_inline]] inline Cd Load(const TComplexSingle& c) {
+    return {static_cast<double>(c.Re), static_cast<double>(c.Im)};
 }
 
-// Combines the first half u (natural order) with the twiddled quarters: z1 + z3 goes to
-// positions n and n + 2q, z1 - z3 turned by a quarter circle to n + q and n + 3q.
-inline void InverseCombine(Cd* x, int n, int q, Cd z1, Cd z3) {
-    const Cd s = z1 + z3;
-    const Cd t = z1 - z3;
-    x[n + 2 * q] = x[n] - s;
-    x[n] = x[n] + s;
-    x[n + 3 * q] = PlusI(x[n + q], t);
-    x[n + q] = MinusI(x[n + q], t);
-}
-
-inline void Inverse8(Cd* x) {
-    Inverse4(x);
-    const Cd e = x[4] + x[5], f = x[4] - x[5], g = x[6] + x[7], h = x[6] - x[7];
-    InverseCombine(x, 0, 2, e, g);
-    InverseCombine(x, 1, 2, MulConjSqrtHalf(f, S), MulSqrtHalf(h, S));
-}
-
-// conj(w) * z and w * z for the built-in factors of the 16-point pass; the real part of
-// w * z adds the product with the negated sine.
-inline Cd MulConj16(Cd z, double c, double s) { return {z.re * c + z.im * s, z.im * c - z.re * s}; }
-inline Cd Mul16(Cd z, double c, double s, double negS) { return {z.re * c + z.im * negS, z.im * c + z.re * s}; }
-
-inline void Inverse16(Cd* x) {
-    Inverse8(x);
-    Inverse4(x + 8);
-    Inverse4(x + 12);
-    InverseCombine(x, 0, 4, x[8], x[12]);
-    InverseCombine(x, 1, 4, MulConj16(x[9], CosPi8, SinPi8), Mul16(x[13], CosPi8, SinPi8, NegSinPi8));
-    InverseCombine(x, 2, 4, MulConjSqrtHalf(x[10], S), MulSqrtHalf(x[14], S));
-    InverseCombine(x, 3, 4, MulConj16(x[11], SinPi8, CosPi8), Mul16(x[15], SinPi8, CosPi8, NegCosPi8));
+[[gnu::always_inline]] inline void Store(TComplexSingle& c, Cd v) {
+    c.Re = static_cast<float>(v.re);
+    c.Im = static_cast<float>(v.im);
 }
 
 template <int Count, class Transform>
-inline void RunUnrolled(TComplexSingle* data, Transform transform) {
+[[gnu::always_inline]] inline void RunUnrolled(TComplexSingle* data, Transform transform) {
     Cd x[Count];
     for (int i = 0; i < Count; ++i) x[i] = Load(data[i]);
     transform(x);
@@ -67,7 +33,7 @@ inline void RunUnrolled(TComplexSingle* data, Transform transform) {
 // One butterfly of the pass at n, n + q, n + 2q, n + 3q; Turn gives (z1, z3) from the values
 // in the last two quarters.
 template <class Turn>
-inline void InverseButterfly(TComplexSingle* data, int n, int q, Turn turn) {
+[[gnu::always_inline]] inline void InverseButterfly(TComplexSingle* data, int n, int q, Turn turn) {
     const auto [z1, z3] = turn(Load(data[n + 2 * q]), Load(data[n + 3 * q]));
     const Cd s = z1 + z3;
     const Cd t = z1 - z3;
@@ -78,9 +44,9 @@ inline void InverseButterfly(TComplexSingle* data, int n, int q, Turn turn) {
     Store(data[n + q], MinusI(x1, t));
 }
 
-inline std::pair<Cd, Cd> Unturned(Cd x2, Cd x3) { return {x2, x3}; }
+[[gnu::always_inline]] inline std::pair<Cd, Cd> Unturned(Cd x2, Cd x3) { return {x2, x3}; }
 
-inline void InverseTwiddled(TComplexSingle* data, int n, int q, double wr, double wi) {
+[[gnu::always_inline]] inline void InverseTwiddled(TComplexSingle* data, int n, int q, double wr, double wi) {
     InverseButterfly(data, n, q, [wr, wi](Cd x2, Cd x3) {
         return std::pair{MulConj(x2, wr, wi), Mul(x3, wr, wi)};
     });
@@ -90,7 +56,7 @@ template <int Log2>
 void InverseComposite(TComplexSingle* data);
 
 template <int Log2>
-inline void InverseBlock(TComplexSingle* data) {
+[[gnu::always_inline]] inline void InverseBlock(TComplexSingle* data) {
     if constexpr (Log2 == 3) {
         InverseFFT8(data);
     } else if constexpr (Log2 == 4) {
@@ -123,9 +89,9 @@ void InverseFFT2(TComplexSingle* data) {
     Store(data[1], x0 - x1);
 }
 
-void InverseFFT4(TComplexSingle* data) { RunUnrolled<4>(data, Inverse4); }
-void InverseFFT8(TComplexSingle* data) { RunUnrolled<8>(data, Inverse8); }
-void InverseFFT16(TComplexSingle* data) { RunUnrolled<16>(data, Inverse16); }
+void InverseFFT4(TComplexSingle* data) { RunUnrolled<4>(data, Inverse4<double>); }
+void InverseFFT8(TComplexSingle* data) { RunUnrolled<8>(data, Inverse8<double>); }
+void InverseFFT16(TComplexSingle* data) { RunUnrolled<16>(data, Inverse16<double>); }
 
 void InversePass(TComplexSingle* data, const TComplexSingle* twiddles, int n8) {
     const int q = 2 * n8;

@@ -13,71 +13,71 @@ using namespace avx2;
 namespace {
 
 // A function, not a constant: a static initialiser would run AVX code on any processor.
-inline __m256d SqrtHalf() { return _mm256_set1_pd(Sqrt1_2); }
+[[gnu::always_inline]] inline D4 SqrtHalf() { return Constant<D4>(Sqrt1_2); }
 
 template <class Turn>
-inline void ForwardQuad(TComplexSingle* data, int g, int q, Turn turn) {
+[[gnu::always_inline]] inline void ForwardQuad(TComplexSingle* data, int g, int q, Turn turn) {
     const Quad x0 = Load4(data + g), x1 = Load4(data + g + q);
     const Quad x2 = Load4(data + g + 2 * q), x3 = Load4(data + g + 3 * q);
-    const Quad a = Sub(x0, x2);
-    const Quad b = Sub(x1, x3);
-    Store4(data + g, Add(x0, x2));
-    Store4(data + g + q, Add(x1, x3));
+    const Quad a = x0 - x2;
+    const Quad b = x1 - x3;
+    Store4(data + g, x0 + x2);
+    Store4(data + g + q, x1 + x3);
     const auto [y2, y3] = turn(PlusI(a, b), MinusI(a, b));
     Store4(data + g + 2 * q, y2);
     Store4(data + g + 3 * q, y3);
 }
 
 template <class Turn>
-inline void InverseQuad(TComplexSingle* data, int g, int q, Turn turn) {
+[[gnu::always_inline]] inline void InverseQuad(TComplexSingle* data, int g, int q, Turn turn) {
     const auto [z1, z3] = turn(Load4(data + g + 2 * q), Load4(data + g + 3 * q));
-    const Quad s = Add(z1, z3);
-    const Quad t = Sub(z1, z3);
+    const Quad s = z1 + z3;
+    const Quad t = z1 - z3;
     const Quad x0 = Load4(data + g), x1 = Load4(data + g + q);
-    Store4(data + g + 2 * q, Sub(x0, s));
-    Store4(data + g, Add(x0, s));
+    Store4(data + g + 2 * q, x0 - s);
+    Store4(data + g, x0 + s);
     Store4(data + g + 3 * q, PlusI(x1, t));
     Store4(data + g + q, MinusI(x1, t));
 }
 
 // Factors for n = 1..3 from entries 0..2; lane 0 (n = 0) is replaced afterwards.
-inline Quad FirstFactors(const TComplexSingle* twiddles) {
+[[gnu::always_inline]] inline Quad FirstFactors(const TComplexSingle* twiddles) {
     return Permute<_MM_SHUFFLE(2, 1, 0, 0)>(Load4(twiddles));
 }
 
 // Factors for n = g..g+3 above N/8: entries q-n-1 with cosine and sine exchanged.
-inline Quad MirroredFactors(const TComplexSingle* twiddles, int g, int q) {
+[[gnu::always_inline]] inline Quad MirroredFactors(const TComplexSingle* twiddles, int g, int q) {
     const Quad w = Permute<_MM_SHUFFLE(0, 1, 2, 3)>(Load4(twiddles + q - g - 4));
     return {w.im, w.re};
 }
 
 // Factors for n = N/8 + 1..3 in lanes 1..3 (entries N/8-2..N/8-4, exchanged).
-inline Quad FactorsAfterEighth(const TComplexSingle* twiddles, int n8) {
+[[gnu::always_inline]] inline Quad FactorsAfterEighth(const TComplexSingle* twiddles, int n8) {
     const Quad w = Permute<_MM_SHUFFLE(1, 2, 3, 0)>(Load4(twiddles + n8 - 5));
     return {w.im, w.re};
 }
 
-inline void ForwardFirst(TComplexSingle* data, const TComplexSingle* twiddles, int q) {
+[[gnu::always_inline]] inline void ForwardFirst(TComplexSingle* data, const TComplexSingle* twiddles, int q) {
     const Quad w = FirstFactors(twiddles);
     ForwardQuad(data, 0, q, [w](Quad z1, Quad z3) {
         return std::pair{WithLane0(Mul(z1, w.re, w.im), z1), WithLane0(MulConj(z3, w.re, w.im), z3)};
     });
 }
 
-inline void ForwardTwiddled(TComplexSingle* data, int g, int q, Quad w) {
+[[gnu::always_inline]] inline void ForwardTwiddled(TComplexSingle* data, int g, int q, Quad w) {
     ForwardQuad(data, g, q, [w](Quad z1, Quad z3) {
         return std::pair{Mul(z1, w.re, w.im), MulConj(z3, w.re, w.im)};
     });
 }
 
-inline void InverseFirst(TComplexSingle* data, const TComplexSingle* twiddles, int q) {
+[[gnu::always_inline]] inline void InverseFirst(TComplexSingle* data, const TComplexSingle* twiddles, int q) {
     const Quad w = FirstFactors(twiddles);
     InverseQuad(data, 0, q, [w](Quad x2, Quad x3) {
         return std::pair{WithLane0(MulConj(x2, w.re, w.im), x2), WithLane0(Mul(x3, w.re, w.im), x3)};
     });
 }
 
-inline void InverseTwiddled(TComplexSingle* data, int g, int q, Quad w) {
+[[gnu::always_inline]] inline void InverseTwiddled(TComplexSingle* data, int g, int q, Quad w) {
     InverseQuad(data, g, q, [w](Quad x2, Quad x3) {
         return std::pair{MulConj(x2, w.re, w.im), Mul(x3, w.re, w.im)};
     });
