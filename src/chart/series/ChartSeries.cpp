@@ -101,7 +101,8 @@ int TChartSeries::InsertPoint(std::string_view label, TColor color) {
   const int i = XValues().AddValue(XValues().PendingValue());
   for (std::size_t k = 1; k < FValueLists.size(); ++k)
     FValueLists[k]->InsertValue(i, FValueLists[k]->PendingValue());
-  FColors.insert(FColors.begin() + i, color);
+  if (i == n) FColors.push_back(color);
+  else FColors.insert(FColors.begin() + i, color);
   FLabels.Insert(i, std::move(slot));
   return i;
 }

@@ -31,7 +31,7 @@ int TChartValueList::AddValue(double value) {
   // The scan starts at the end so that values arriving in order cost one comparison.
   // Raw values are compared: the multiplier only scales what readers see. A NaN never
   // compares, so a NaN value is appended and a stored NaN ends the scan.
-  int n = Count();
+  const int n = Count();
   int index = n;
   if (FOrder == loAscending && n > 0 && !(FValues.back() <= value)) {
     int i = n - 1;
@@ -42,14 +42,16 @@ int TChartValueList::AddValue(double value) {
     while (i >= 0 && FValues[static_cast<std::size_t>(i)] < value) --i;
     index = i + 1;
   }
-  FValues.insert(FValues.begin() + index, value);
+  if (index == n) FValues.push_back(value);
+  else FValues.insert(FValues.begin() + index, value);
   FDirty = true;
   return index;
 }
 
 void TChartValueList::InsertValue(int index, double value) {
   if (index < 0 || index > Count()) throw EListError(index);
-  FValues.insert(FValues.begin() + index, value);
+  if (index == Count()) FValues.push_back(value);
+  else FValues.insert(FValues.begin() + index, value);
   FDirty = true;
 }
 

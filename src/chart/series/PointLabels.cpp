@@ -27,7 +27,8 @@ void TPointLabels::Set(int index, std::string_view text) {
 }
 
 void TPointLabels::Insert(int index, Slot slot) {
-  FItems.insert(FItems.begin() + index, std::move(slot));
+  if (index == Count()) FItems.push_back(std::move(slot));
+  else FItems.insert(FItems.begin() + index, std::move(slot));
 }
 
 void TPointLabels::Delete(int index) { FItems.erase(FItems.begin() + index); }
