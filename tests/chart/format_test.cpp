@@ -75,6 +75,18 @@ INSTANTIATE_TEST_SUITE_P(
                       FormatCase{"#,##0", 1234567, "1,234,567"},
                       FormatCase{"#,##0", -1234, "-1,234"}));
 
+INSTANTIATE_TEST_SUITE_P(
+    Scientific, FormatFloatWithCommaAndPoint,
+    ::testing::Values(FormatCase{"0.00E+00", 1234.5, "1.23E+03"},
+                      FormatCase{"0.00E+00", 1235, "1.24E+03"},
+                      FormatCase{"0.00E+00", 9.996, "1.00E+01"},
+                      FormatCase{"0.00E+00", -0.000123, "-1.23E-04"},
+                      FormatCase{"0.00E-00", 1234.5, "1.23E03"},
+                      FormatCase{"0.##e+0", 0.5, "5e-1"},
+                      FormatCase{"00.0E+0", 1234.5, "12.3E+2"},
+                      FormatCase{"0.0E+00", 0, "0.0E+00"},
+                      FormatCase{"0.0E+000", 1e300, "1.0E+300"}));
+
 TEST(FormatFloat, UsesTheGivenSeparatorsWhateverTheirLength) {
   EXPECT_EQ(FormatFloat("#,##0.###", 1234567.8915, ".", ","), "1.234.567,892");
   EXPECT_EQ(FormatFloat("#,##0.###", 1234.5, "\u00A0", ","), "1\u00A0234,5");

@@ -60,15 +60,26 @@ struct TSection {
   int decPlaces = 0;      // digit placeholders after the decimal point
   int minDec = 0;         // of those, up to the last '0'
   bool grouping = false;  // ',' among the integer placeholders
+  bool scientific = false;
+  bool expAlwaysSigned = false;  // "E+" shows '+' too; "E-" only '-'
+  int expDigits = 0;             // '0's after the exponent sign: its minimum width
 };
 
 // Calls f(kind, text) for each piece of a section: 'q' literal text, '0' or '#' a digit
-// placeholder, '.' the decimal point, ',' a grouping mark, 'c' a literal character.
+// placeholder, '.' the decimal point, ',' a grouping mark, 'E' the exponent ("E+00"),
+// 'c' a literal character. Only the first exponent counts; later ones are literal.
 template <class F>
 void ForEachPart(std::string_view s, F&& f) {
+  bool exponentSeen = false;
   for (std::size_t i = 0; i < s.size(); ++i) {
     const char c = s[i];
-    if (c == '"' || c == '\'') {
+    if (!exponentSeen && (c == 'E' || c == 'e') && i + 1 < s.size() && (s[i + 1] == '+' || s[i + 1] == '-')) {
+      std::size_t j = i + 2;
+      while (j < s.size() && s[j] == '0' && j - i - 2 < 4) ++j;
+      f('E', s.substr(i, j - i));
+      exponentSeen = true;
+      i = j - 1;
+    } else if (c == '"' || c == '\'') {
       std::size_t j = s.find(c, i + 1);
       if (j == std::string_view::npos) j = s.size();
       f('q', s.substr(i + 1, j - i - 1));
@@ -86,8 +97,12 @@ TSection ParseSection(std::string_view text) {
   sec.text = text;
   bool afterPoint = false;
   int firstZero = -1;
-  ForEachPart(text, [&](char kind, std::string_view) {
-    if (kind == '.') {
+  ForEachPart(text, [&](char kind, std::string_view part) {
+    if (kind == 'E') {
+      sec.scientific = true;
+      sec.expAlwaysSigned = part[1] == '+';
+      sec.expDigits = static_cast<int>(part.size()) - 2;
+    } else if (kind == '.') {
       afterPoint = true;
     } else if (kind == ',') {
       if (!afterPoint) sec.grouping = true;
@@ -124,8 +139,8 @@ std::vector<std::string_view> SplitSections(std::string_view format) {
   return out;
 }
 
-std::string Render(const TSection& sec, const TDecimal& d, bool negative, std::string_view thousandSep,
-                   std::string_view decimalSep) {
+std::string Render(const TSection& sec, const TDecimal& d, int exponent, bool negative,
+                   std::string_view thousandSep, std::string_view decimalSep) {
   // Integer digits, with leading zeros up to the forced count.
   std::string intStr;
   if (d.point > 0) {
@@ -176,6 +191,16 @@ std::string Render(const TSection& sec, const TDecimal& d, bool negative, std::s
         break;
       case ',':
         break;
+      case 'E': {
+        out += part[0];
+        if (exponent < 0) out += '-';
+        else if (sec.expAlwaysSigned) out += '+';
+        std::string digits = std::to_string(exponent < 0 ? -exponent : exponent);
+        if (static_cast<int>(digits.size()) < sec.expDigits)
+          digits.insert(0, static_cast<std::size_t>(sec.expDigits) - digits.size(), '0');
+        out += digits;
+        break;
+      }
       default:
         out += part;
         break;
@@ -200,14 +225,26 @@ std::string FormatFloat(std::string_view format, double value, std::string_view 
   std::size_t which = negative && has(1) ? 1 : 0;
   TSection sec = ParseSection(sections[which]);
   TDecimal d = ShortestDecimal(std::fabs(value));
-  RoundTo(d, sec.decPlaces);
+  int exponent = 0;
+  if (sec.scientific) {
+    // The mantissa keeps as many integer digits as there are integer placeholders (at
+    // least one); the exponent takes the rest of the decimal point's position.
+    const int lead = sec.intPlaces > 0 ? sec.intPlaces : 1;
+    if (!d.IsZero()) {
+      RoundTo(d, lead + sec.decPlaces - d.point);
+      exponent = d.point - lead;
+      d.point = lead;
+    }
+  } else {
+    RoundTo(d, sec.decPlaces);
+  }
 
   if (d.IsZero() && has(2)) {
     sec = ParseSection(sections[2]);
-    return Render(sec, TDecimal{}, false, thousandSep, decimalSep);
+    return Render(sec, TDecimal{}, 0, false, thousandSep, decimalSep);
   }
   // A value that rounds to zero is written without a sign.
-  return Render(sec, d, negative && which == 0 && !d.IsZero(), thousandSep, decimalSep);
+  return Render(sec, d, exponent, negative && which == 0 && !d.IsZero(), thousandSep, decimalSep);
 }
 
 }  // namespace chart
