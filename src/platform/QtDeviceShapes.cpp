@@ -201,6 +201,8 @@ void QtDeviceSurface::PrepareFont() {
   q.setStrikeOut(font.Style().Contains(chart::fsStrikeOut));
   if (font.Pitch() == chart::fpFixed) q.setFixedPitch(true);
   if (font.OutlineOnly()) q.setStyleStrategy(QFont::ForceOutline);
+  // Whole-pixel advances: text widths add up the way layouts measure them.
+  q.setHintingPreference(QFont::PreferFullHinting);
   FQFont = q;
   FMetrics.emplace(FQFont, &FImage);
 }

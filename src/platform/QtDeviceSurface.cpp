@@ -82,7 +82,7 @@ void QtDeviceSurface::RealizeLine() {
   FLineStyle.Runs = PenStyleRuns(pen.Style(), pen.Alternate());
   FLineStyle.OpaqueGaps = TextBackMode() == chart::OPAQUE;
   FLineStyle.GapColor = ToQRgb(ResolveColor(TextBackColor()));
-  FLineMerges = FLineKind == TLineKind::Thin && FLineStyle.Runs.empty() && chart::IsIdempotentPenMode(FLineMode);
+  FLineMerges = FMergeColumns && FLineKind == TLineKind::Thin && FLineStyle.Runs.empty() && chart::IsIdempotentPenMode(FLineMode);
   if (FSpan && (FSpanColor != FLineColor || FSpanMode != FLineMode)) FlushSpan();
 }
 
@@ -102,6 +102,7 @@ void QtDeviceSurface::LineTo(int x, int y) {
     if (FSpan && FSpanX == x && lo <= FSpanY1 + 1 && hi >= FSpanY0 - 1) {
       FSpanY0 = std::min(FSpanY0, lo);
       FSpanY1 = std::max(FSpanY1, hi);
+      ++FMergedSegments;
       return;
     }
     if (FSpan) FlushSpan();

@@ -29,6 +29,11 @@ class QtDeviceSurface : public chart::TDeviceSurface {
   const QImage& Image() { Flush(); return FImage; }
   // The font the device draws with for the current chart font.
   QFont CurrentQFont();
+  // Merging of segments within one column; on by default. Off, every segment is drawn on its
+  // own (the reference the merged picture is checked against).
+  void SetMergeColumns(bool on) { Flush(); FMergeColumns = on; FLineDirty = true; }
+  // Segments that were absorbed into a pending column span so far.
+  std::size_t MergedSegments() const { return FMergedSegments; }
 
   void LineTo(int x, int y) override;
   void Polyline(std::span<const chart::TPoint> points) override;
@@ -80,6 +85,8 @@ class QtDeviceSurface : public chart::TDeviceSurface {
   std::uint32_t FLineColor = 0xFF000000u;
   chart::TPenMode FLineMode = chart::pmCopy;
   bool FLineMerges = true;
+  bool FMergeColumns = true;
+  std::size_t FMergedSegments = 0;
   TLineStyle FLineStyle;
 
   // A pending span of merged segments in one column.
