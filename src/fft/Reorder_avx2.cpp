@@ -6,13 +6,59 @@
 
 namespace uFFTasm {
 
+namespace {
+
+// The kernel order keeps every frequency class of a 16-point leaf together: viewing the
+// natural order as 16 rows of N/16 columns, each column's entries come from one leaf (or
+// two 8-point leaves) of the kernel-order buffer. Walking column groups row by row reads
+// whole leaves and writes whole cache lines, where the plain walk would touch a different
+// leaf for every entry.
+template <int Columns, bool Gather>
+void PermuteByColumns(std::uint64_t* __restrict data, int n, const std::uint16_t* __restrict table,
+                      std::uint64_t* __restrict work) {
+    const int rowLength = n / 16;
+    for (int b = 0; b < rowLength; b += Columns) {
+        for (int p = 0; p < 16; ++p) {
+            const int k0 = p * rowLength + b;
+            for (int c = 0; c < Columns; ++c) {
+                if constexpr (Gather) {
+                    data[k0 + c] = work[table[k0 + c]];
+                } else {
+                    data[table[k0 + c]] = work[k0 + c];
+                }
+            }
+        }
+    }
+}
+
+// Below this size buffer, work block and table sit in the first two cache levels anyway.
+constexpr int ColumnWalkFrom = 8192;
+
+template <bool Gather>
+void PermuteInOrder(std::uint64_t* __restrict data, int n, const std::uint16_t* __restrict table,
+                    std::uint64_t* __restrict work) {
+    for (int k = 0; k < n; ++k) {
+        if constexpr (Gather) {
+            data[k] = work[table[k]];
+        } else {
+            data[table[k]] = work[k];
+        }
+    }
+}
+
+}  // namespace
+
 void PermuteAvx2(TComplexSingle* data, int n, const std::uint16_t* table, TDirection direction,
                  TComplexSingle* work) {
     std::memcpy(work, data, static_cast<std::size_t>(n) * sizeof(TComplexSingle));
-    if (direction == TDirection::Forward) {
-        for (int k = 0; k < n; ++k) data[k] = work[table[k]];
+    // Moved as 64-bit words: the values' bits, never their arithmetic.
+    auto* d = reinterpret_cast<std::uint64_t*>(data);
+    auto* w = reinterpret_cast<std::uint64_t*>(work);
+    const bool gather = direction == TDirection::Forward;
+    if (n >= ColumnWalkFrom) {
+        gather ? PermuteByColumns<8, true>(d, n, table, w) : PermuteByColumns<8, false>(d, n, table, w);
     } else {
-        for (int k = 0; k < n; ++k) data[table[k]] = work[k];
+        gather ? PermuteInOrder<true>(d, n, table, w) : PermuteInOrder<false>(d, n, table, w);
     }
 }
 
