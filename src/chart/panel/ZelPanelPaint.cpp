@@ -27,6 +27,9 @@ void TCustomZelPanel::DrawToCanvas(TDeviceSurface& surface, const TRect& rect) {
   NormalizeChartRect();
   PaintChart(bounds);
   FCanvas->PresentBuffer(surface, FHost ? FHost->WindowSurface() : surface, rect);
+  // Presenting cleans the buffer, so a request made during the paint is spent: the next
+  // change must mark the buffer dirty again.
+  RepaintRequestHandled();
 }
 
 void TCustomZelPanel::NormalizeChartRect() {
