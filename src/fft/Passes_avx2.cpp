@@ -21,8 +21,13 @@ template <class Turn>
     const Quad x2 = Load4(data + g + 2 * q), x3 = Load4(data + g + 3 * q);
     const Quad a = x0 - x2;
     const Quad b = x1 - x3;
-    Store4(data + g, x0 + x2);
-    Store4(data + g + q, x1 + x3);
+    // The sums go straight back to memory, so they are added in float: a sum of two floats
+    // rounded to double and then to float equals their float sum (double has more than
+    // 2 * 24 + 2 bits), so this is the scalar formula's result without the conversions.
+    float* p0 = &data[g].Re;
+    float* p1 = &data[g + q].Re;
+    _mm256_storeu_ps(p0, _mm256_add_ps(_mm256_loadu_ps(p0), _mm256_loadu_ps(&data[g + 2 * q].Re)));
+    _mm256_storeu_ps(p1, _mm256_add_ps(_mm256_loadu_ps(p1), _mm256_loadu_ps(&data[g + 3 * q].Re)));
     const auto [y2, y3] = turn(PlusI(a, b), MinusI(a, b));
     Store4(data + g + 2 * q, y2);
     Store4(data + g + 3 * q, y3);
