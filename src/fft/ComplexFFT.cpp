@@ -56,7 +56,7 @@ void Scale(TComplexSingle* data, int n, float factor) {
 
 const TCodePath& PortablePath() {
     static const TCodePath path{portable::ForwardKernels(), portable::InverseKernels(),
-                                portable::Permute, portable::Scale, nullptr};
+                                portable::Permute, portable::Scale};
     return path;
 }
 
@@ -107,10 +107,6 @@ void FFTInit() {
     BuildTwiddleTables();
     InitKernelTable();
     OwnWorkBuffer = std::make_unique<TComplexSingle[]>(MaxSize);  // value-initialised: zeros
-    // Prepared even when the portable path is forced, so the test hook can switch later.
-    if (const TCodePath* vector = VectorPath(); vector != nullptr && vector->Prepare != nullptr) {
-        vector->Prepare();
-    }
     WorkBuffer = OwnWorkBuffer.get();
     CurrentPath = ChoosePath();
     InitCount = 1;

@@ -172,8 +172,7 @@ constexpr std::array<TKernel, MaxLog2 + 1> InverseKernels(std::integer_sequence<
 
 const TCodePath& Avx2Path() {
     static const TCodePath path{ForwardKernels(std::make_integer_sequence<int, 12>()),
-                                InverseKernels(std::make_integer_sequence<int, 12>()), PermuteAvx2, ScaleAvx2,
-                                nullptr};
+                                InverseKernels(std::make_integer_sequence<int, 12>()), PermuteAvx2, ScaleAvx2};
     return path;
 }
 

@@ -101,15 +101,14 @@ void InverseFFT16384(TComplexSingle*);
 void InverseFFT32768(TComplexSingle*);
 void InverseFFT65536(TComplexSingle*);
 
-// One code path: the composite kernels by log2(N) (entries below 5 unused), the reordering
-// permutation (after WorkBuf has been resolved) and the scaling.
+// One code path: the kernels by log2(N) (index 0 unused; 1..4 are the unrolled kernels on
+// both paths), the reordering permutation (after WorkBuf has been resolved) and the scaling.
 struct TCodePath {
     std::array<TKernel, MaxLog2 + 1> Forward{};
     std::array<TKernel, MaxLog2 + 1> Inverse{};
     void (*Permute)(TComplexSingle* Data, int N, const std::uint16_t* Table, TDirection Direction,
                     TComplexSingle* Work) = nullptr;
     void (*Scale)(TComplexSingle* Data, int N, float Factor) = nullptr;
-    void (*Prepare)() = nullptr;  // derives the path's own tables; run by FFTInit
 };
 
 namespace portable {
