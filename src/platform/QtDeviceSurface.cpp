@@ -54,9 +54,11 @@ void QtDeviceSurface::StateChanged(TState what) {
       // pixels in drawing order for whoever reads them next.
       Flush();
       FLineDirty = true;
+      FMergeReady = false;
       break;
     case TState::Text:
       FLineDirty = true;  // gaps of styled lines follow the text background
+      FMergeReady = false;
       break;
     case TState::Font:
       FFontDirty = true;
@@ -83,6 +85,7 @@ void QtDeviceSurface::RealizeLine() {
   FLineStyle.OpaqueGaps = TextBackMode() == chart::OPAQUE;
   FLineStyle.GapColor = ToQRgb(ResolveColor(TextBackColor()));
   FLineMerges = FMergeColumns && FLineKind == TLineKind::Thin && FLineStyle.Runs.empty() && chart::IsIdempotentPenMode(FLineMode);
+  FMergeReady = FLineMerges && !FLineDirty;
   if (FSpan && (FSpanColor != FLineColor || FSpanMode != FLineMode)) FlushSpan();
 }
 
@@ -92,13 +95,23 @@ void QtDeviceSurface::FlushSpan() {
 }
 
 void QtDeviceSurface::LineTo(int x, int y) {
-  const TPoint from = PenPos();
+  const TPoint from{PenX(), PenY()};
   SetPenPos({x, y});
+  if (!TryMerge(from.X, from.Y, x, y)) LineToSlow(from, x, y);
+}
+
+void QtDeviceSurface::Line(int x0, int y0, int x1, int y1) {
+  // The start comes in registers: no round trip through the stored pen position.
+  SetPenPos({x1, y1});
+  if (!TryMerge(x0, y0, x1, y1)) LineToSlow({x0, y0}, x1, y1);
+}
+
+void QtDeviceSurface::LineToSlow(TPoint from, int x, int y) {
   if (FLineDirty) RealizeLine();
   if (FLineMerges && x == from.X) {
     if (y == from.Y) return;  // a zero-length line sets nothing
-    const int lo = y > from.Y ? from.Y : y + 1;
-    const int hi = y > from.Y ? y - 1 : from.Y;
+    const int lo = std::min(from.Y, y + 1);
+    const int hi = std::max(from.Y, y - 1);
     if (FSpan && FSpanX == x && lo <= FSpanY1 + 1 && hi >= FSpanY0 - 1) {
       FSpanY0 = std::min(FSpanY0, lo);
       FSpanY1 = std::max(FSpanY1, hi);

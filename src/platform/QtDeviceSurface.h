@@ -14,6 +14,7 @@
 #include <QImage>
 #include <QPainter>
 
+#include <algorithm>
 #include <optional>
 
 namespace platform {
@@ -31,11 +32,12 @@ class QtDeviceSurface : public chart::TDeviceSurface {
   QFont CurrentQFont();
   // Merging of segments within one column; on by default. Off, every segment is drawn on its
   // own (the reference the merged picture is checked against).
-  void SetMergeColumns(bool on) { Flush(); FMergeColumns = on; FLineDirty = true; }
+  void SetMergeColumns(bool on) { Flush(); FMergeColumns = on; FLineDirty = true; FMergeReady = false; }
   // Segments that were absorbed into a pending column span so far.
   std::size_t MergedSegments() const { return FMergedSegments; }
 
   void LineTo(int x, int y) override;
+  void Line(int x0, int y0, int x1, int y1) override;
   void Polyline(std::span<const chart::TPoint> points) override;
   void Rectangle(int left, int top, int right, int bottom) override;
   void RoundRect(int left, int top, int right, int bottom, int cornerWidth, int cornerHeight) override;
@@ -63,6 +65,21 @@ class QtDeviceSurface : public chart::TDeviceSurface {
   enum class TLineKind { None, Thin, Wide };
 
   void FlushSpan();
+  void LineToSlow(chart::TPoint from, int x, int y);
+  // Absorbs the segment into the pending span when it is vertical in the span's column and
+  // touches it; False when the general path must draw it.
+  bool TryMerge(int x0, int y0, int x1, int y1) {
+    if (!(FMergeReady && x1 == x0 && y1 != y0 && FSpan && x1 == FSpanX)) return false;
+    // Downwards: y0 .. y1-1; upwards: y1+1 .. y0. No branch on the direction, which is
+    // random in a noisy series.
+    const int lo = std::min(y0, y1 + 1);
+    const int hi = std::max(y0, y1 - 1);
+    if (lo > FSpanY1 + 1 || hi < FSpanY0 - 1) return false;
+    FSpanY0 = std::min(FSpanY0, lo);
+    FSpanY1 = std::max(FSpanY1, hi);
+    ++FMergedSegments;
+    return true;
+  }
   void RealizeLine();
   void DrawLineNow(chart::TPoint from, int x, int y);
   // Sets QPainter's pen, brush, raster operation and background from the current attributes.
@@ -85,6 +102,8 @@ class QtDeviceSurface : public chart::TDeviceSurface {
   std::uint32_t FLineColor = 0xFF000000u;
   chart::TPenMode FLineMode = chart::pmCopy;
   bool FLineMerges = true;
+  // Realised, clean and merging: the fast path of LineTo may run.
+  bool FMergeReady = false;
   bool FMergeColumns = true;
   std::size_t FMergedSegments = 0;
   TLineStyle FLineStyle;

@@ -44,10 +44,15 @@ class TDeviceSurface {
   unsigned TextAlign() const { return FTextAlign; }
   void SetTextAlign(unsigned flags) { if (flags != FTextAlign) { FTextAlign = flags; StateChanged(TState::Text); } }
 
-  TPoint PenPos() const { return FPenPos; }
-  void MoveTo(int x, int y) { FPenPos = {x, y}; }
+  TPoint PenPos() const { return {FPenX, FPenY}; }
+  void MoveTo(int x, int y) { FPenX = x; FPenY = y; }
   // Line from the pen position to (x, y), which becomes the pen position.
   virtual void LineTo(int x, int y) = 0;
+  // MoveTo(x0, y0) then LineTo(x1, y1) in one call: the path of every series segment.
+  virtual void Line(int x0, int y0, int x1, int y1) {
+    MoveTo(x0, y0);
+    LineTo(x1, y1);
+  }
   // Connected lines through the points; the last point is not set.
   virtual void Polyline(std::span<const TPoint> points) = 0;
   // Outline with the pen, inside with the brush; the figures lie in the box left..right-1.
@@ -91,7 +96,11 @@ class TDeviceSurface {
   enum class TState { Pen, Brush, Font, Text };
   // Called after any attribute or text setting changed, before the next drawing operation.
   virtual void StateChanged(TState) {}
-  void SetPenPos(TPoint p) { FPenPos = p; }
+  void SetPenPos(TPoint p) { FPenX = p.X; FPenY = p.Y; }
+  // The pen position as two separate words: MoveTo writes them one by one, and reading them
+  // back as one wider word right after would stall on the store.
+  int PenX() const { return FPenX; }
+  int PenY() const { return FPenY; }
 
  private:
   TPen FPen;
@@ -100,7 +109,8 @@ class TDeviceSurface {
   TColor FTextBackColor = clWhite;
   int FTextBackMode = OPAQUE;
   unsigned FTextAlign = TA_LEFT | TA_TOP;
-  TPoint FPenPos;
+  int FPenX = 0;
+  int FPenY = 0;
 };
 
 class TDeviceBitmap {

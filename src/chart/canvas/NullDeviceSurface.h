@@ -9,6 +9,7 @@ namespace chart {
 class TNullDeviceSurface final : public TDeviceSurface {
  public:
   void LineTo(int x, int y) override { SetPenPos({x, y}); }
+  void Line(int, int, int x1, int y1) override { SetPenPos({x1, y1}); }
   void Polyline(std::span<const TPoint>) override {}
   void Rectangle(int, int, int, int) override {}
   void RoundRect(int, int, int, int, int, int) override {}
