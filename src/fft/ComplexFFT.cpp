@@ -11,7 +11,9 @@
 namespace uFFTasm {
 
 void* WorkBuffer = nullptr;
-const TCodePath* CurrentPath = &PortablePath();
+// Null until FFTInit: constant-initialised, so an FFTInit run from another file's static
+// initialiser is never undone by this file's own initialisation.
+const TCodePath* CurrentPath = nullptr;
 
 namespace {
 
@@ -72,7 +74,7 @@ void ForcePortablePath(bool force) {
     if (InitCount > 0) CurrentPath = ChoosePath();
 }
 
-bool UsingVectorPath() { return CurrentPath != &PortablePath(); }
+bool UsingVectorPath() { return CurrentPath != nullptr && CurrentPath != &PortablePath(); }
 
 void ScaleComplex(TComplexSingle* data, int n, float factor) { CurrentPath->Scale(data, n, factor); }
 

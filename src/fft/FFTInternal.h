@@ -120,8 +120,8 @@ void Permute(TComplexSingle* Data, int N, const std::uint16_t* Table, TDirection
 void Scale(TComplexSingle* Data, int N, float Factor);
 }  // namespace portable
 
-// The path the named kernels and ComplexFFT run on. Starts as the portable path; FFTInit
-// switches to the vector path where the processor has AVX2.
+// The path the named kernels and ComplexFFT run on, chosen by FFTInit: the vector path where
+// the processor has AVX2, the portable one otherwise.
 extern const TCodePath* CurrentPath;
 
 // The portable reference path; always present.
