@@ -6,10 +6,12 @@
 #include <string_view>
 
 #include "chart/canvas/Font.h"
+#include "chart/core/Color.h"
 #include "chart/core/Geometry.h"
 
 namespace chart {
 
+class TCanvas3D;
 class TCustomChartAxis;
 
 enum class TAxisLabelStyle { talAuto, talNone, talValue, talMark, talText };
@@ -56,6 +58,31 @@ class TAxisParent {
   // Widest point label and widest mark text over the series (0 when none).
   virtual int MaxLabelTextWidth() = 0;
   virtual int MaxMarkTextWidth() = 0;
+
+  // --- drawing. The defaults suit an axis without a chart: it has nothing to draw on. ---
+  // The canvas the axis draws on; null draws nothing.
+  virtual TCanvas3D* AxisCanvas() { return nullptr; }
+  // The chart's colour, the brush colour behind labels and titles.
+  virtual TColor AxisBackColor() const { return clWhite; }
+  // Whether the chart shows the axis (the hit test of a hidden axis fails).
+  virtual bool AxisIsShown(const TCustomChartAxis& axis) const { (void)axis; return true; }
+  // Custom label values: whether the chart supplies them, and the next one. The handler
+  // may change value and stop.
+  virtual bool HasNextAxisLabel() const { return false; }
+  virtual void NextAxisLabel(TCustomChartAxis& axis, int index, double& value, bool& stop) {
+    (void)axis, (void)index, (void)value, stop = true;
+  }
+  // Labels taken from the series' point texts: the index range over the series bound to
+  // the axis that have texts (False when none has), and the label at one index (False
+  // when no such series has a text there). markText picks mark texts over point labels.
+  virtual bool SeriesLabelRange(const TCustomChartAxis& axis, int& first, int& last) {
+    (void)axis, first = last = -1;
+    return false;
+  }
+  virtual bool SeriesLabelAt(TCustomChartAxis& axis, int index, bool markText, double& value, std::string& text) {
+    (void)axis, (void)index, (void)markText, (void)value, (void)text;
+    return false;
+  }
 };
 
 }  // namespace chart

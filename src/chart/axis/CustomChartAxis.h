@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "chart/axis/AxisParent.h"
 #include "chart/axis/ChartAxisTitle.h"
@@ -15,6 +17,8 @@
 #include "chart/core/Numeric.h"
 
 namespace chart {
+
+class TCanvas3D;
 
 class TCustomChartAxis {
  public:
@@ -150,6 +154,18 @@ class TCustomChartAxis {
   int LabelsExtent();
   TAxisLabelStyle EffectiveLabelStyle();
 
+  // --- drawing (AxisDraw.cpp, AxisLabels.cpp, AxisTicks.cpp, AxisDrawLabel.cpp) --------
+  // Title, labels, then axis line, ticks and grids on the chart's canvas. placeAxisLine
+  // puts the axis line on its side of the final chart rectangle first.
+  void DrawAxis(bool placeAxisLine);
+  // Writes a label or title text (lines split at LineSeparator) turned by angle, placed
+  // for this axis's side with (x, y) on the tick and the labels' anchor line.
+  void DrawLabel(int x, int y, std::string_view text, int angle);
+  // Whether (x, y) lies on the axis: along its span, from its labels to its line.
+  bool Clicked(int x, int y) const;
+  // Pixel positions of the ticks of the last DrawAxis, in the order their labels came.
+  const std::vector<int>& TickPositions() const { return FTickPositions; }
+
   // --- mapping -------------------------------------------------------------------------
   int ValueToPixel(double value) const;
   int ValueToXPixel(double value) const;
@@ -186,6 +202,24 @@ class TCustomChartAxis {
   double DateTimeIncrement(int count) const;
   double SeriesMinimum();
   double SeriesMaximum();
+
+  void DrawTitle(TCanvas3D& canvas);
+  void DrawDefaultLabels(TCanvas3D& canvas, double step);
+  void DrawLogarithmicLabels(TCanvas3D& canvas);
+  void DrawCustomLabels(TCanvas3D& canvas, double step);
+  void DrawSeriesLabels(TCanvas3D& canvas, bool markTexts);
+  // A value label: its tick position, and its text unless Labels is off.
+  void EmitLabel(TCanvas3D& canvas, double value);
+  void DrawLabelAt(TCanvas3D& canvas, int pos, std::string_view text);
+  void DrawLinesTicksAndGrids(TCanvas3D& canvas);
+  // One tick of this axis at position t, offset o pixels off the axis line, n long.
+  void DrawTick(TCanvas3D& canvas, int t, int o, int n, int wall);
+  void DrawGridLine(TCanvas3D& canvas, int t, const TRect& r);
+  // Minor positions strictly inside the pixel span, for ticks and the minor grid.
+  template <class F>
+  void ForEachMinorPosition(F&& f) const;
+  // Depth of the top and right axes' drawing in a 3D view; 0 for the others.
+  int DrawDepth() const;
 
   TAxisParent* FParent;
   bool FIsHorizontal;
@@ -248,6 +282,9 @@ class TCustomChartAxis {
   int FAxisPosition = 0;
   int FLabelsPosition = 0;
   int FTitlePosition = 0;
+  // Filled by the label drawing, read by ticks and grids. Kept between paints so that a
+  // paint allocates nothing once it has grown.
+  std::vector<int> FTickPositions;
 };
 
 // Offsets of 2147483647 pixels or more (and NaN) are not representable: such values go

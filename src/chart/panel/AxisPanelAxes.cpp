@@ -1,5 +1,8 @@
 // The five axes of a chart, the switches that decide which are shown, and what the axes
 // ask of their chart (extremes aside): text measuring, label texts, label styles.
+#include <algorithm>
+
+#include "chart/axis/AxisDateTime.h"
 #include "chart/axis/ChartAxis.h"
 #include "chart/format/FormatFloat.h"
 #include "chart/panel/CustomAxisPanel.h"
@@ -98,10 +101,64 @@ int TCustomAxisPanel::MaxLabelTextWidth() {
 int TCustomAxisPanel::MaxMarkTextWidth() { return 0; }
 
 std::string TCustomAxisPanel::FormatAxisLabel(const TCustomChartAxis& axis, double value, bool useEvent) {
-  (void)useEvent;  // the chart's label event comes with the axis drawing
   const TChartHost* host = Host();
-  return FormatFloat(axis.AxisValuesFormat(), value, host ? host->ThousandSeparator() : ",",
-                     host ? host->DecimalSeparator() : ".");
+  std::string text;
+  if (axis.ScaleIsDateTime()) {
+    // Nothing before the calendar's day zero; a range of days shows dates, less shows times.
+    if (value >= 0) {
+      std::string format = axis.DateTimeFormat();
+      if (format.empty()) {
+        if (axis.ScaleRange() > 1) format = host ? host->ShortDateFormat() : "dd/mm/yyyy";
+        else format = host ? host->LongTimeFormat() : "hh:nn:ss";
+      }
+      text = FormatDateTime(format, value);
+    }
+  } else {
+    text = FormatFloat(axis.AxisValuesFormat(), value, host ? host->ThousandSeparator() : ",",
+                       host ? host->DecimalSeparator() : ".");
+  }
+  // The chart owns its axes; the label event takes the axis as a plain sender.
+  if (useEvent && OnGetAxisLabel) OnGetAxisLabel(const_cast<TCustomChartAxis*>(&axis), nullptr, -1, text);
+  return text;
+}
+
+namespace {
+// Active series bound to the axis that carry point texts.
+bool HasTexts(const TChartSeries& s) {
+  for (int i = 0; i < s.LabelCount(); ++i)
+    if (!s.XLabel(i).empty()) return true;
+  return false;
+}
+}  // namespace
+
+bool TCustomAxisPanel::SeriesLabelRange(const TCustomChartAxis& axis, int& first, int& last) {
+  first = last = -1;
+  bool any = false;
+  for (TChartSeries* s : SeriesList()) {
+    if (!s->Active() || !SeriesBoundToAxis(*s, axis) || !HasTexts(*s)) continue;
+    // The axes are laid out by now, so the visible range is that of this paint.
+    s->CalcFirstLastVisibleIndex();
+    if (s->FirstValueIndex() < 0 || s->LastValueIndex() < 0) continue;
+    first = any ? std::min(first, s->FirstValueIndex()) : s->FirstValueIndex();
+    last = any ? std::max(last, s->LastValueIndex()) : s->LastValueIndex();
+    any = true;
+  }
+  return any;
+}
+
+bool TCustomAxisPanel::SeriesLabelAt(TCustomChartAxis& axis, int index, bool markText, double& value,
+                                     std::string& text) {
+  (void)markText;  // a point with a text shows that text as its mark too
+  for (TChartSeries* s : SeriesList()) {
+    if (!s->Active() || !SeriesBoundToAxis(*s, axis) || index >= s->Count() || index >= s->LabelCount()) continue;
+    std::string label = s->XLabel(index);
+    if (label.empty()) continue;
+    value = axis.IsHorizontal() ? s->XValue(index) : s->YValue(index);
+    if (OnGetAxisLabel) OnGetAxisLabel(&axis, s, index, label);
+    text = std::move(label);
+    return true;
+  }
+  return false;
 }
 
 TAxisLabelStyle TCustomAxisPanel::AutoLabelStyle(const TCustomChartAxis& axis) {

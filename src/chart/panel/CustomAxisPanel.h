@@ -2,7 +2,9 @@
 // axes that series bind to, and the checks for data-source links between series.
 #pragma once
 
+#include <functional>
 #include <memory>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -18,6 +20,11 @@ namespace chart {
 class TChartComponent;
 class TChartSeries;
 class TCustomChartAxis;
+
+using TAxisOnGetLabel =
+    std::function<void(TCustomChartAxis* sender, TChartSeries* series, int valueIndex, std::string& labelText)>;
+using TAxisOnGetNextLabel =
+    std::function<void(TCustomChartAxis* sender, int labelIndex, double& labelValue, bool& stop)>;
 
 class TCustomAxisPanel : public TCustomZelPanelExtended, public TAxisParent {
  public:
@@ -103,6 +110,21 @@ class TCustomAxisPanel : public TCustomZelPanelExtended, public TAxisParent {
   std::string FormatAxisLabel(const TCustomChartAxis& axis, double value, bool useEvent = true) override;
   TAxisLabelStyle AutoLabelStyle(const TCustomChartAxis& axis) override;
   int WallThickness(const TCustomChartAxis& axis) override { (void)axis; return 0; }
+  TCanvas3D* AxisCanvas() override { return &Canvas(); }
+  TColor AxisBackColor() const override { return Color(); }
+  bool AxisIsShown(const TCustomChartAxis& axis) const override { return IsAxisShown(axis); }
+  bool HasNextAxisLabel() const override { return static_cast<bool>(OnGetNextAxisLabel); }
+  void NextAxisLabel(TCustomChartAxis& axis, int index, double& value, bool& stop) override {
+    OnGetNextAxisLabel(&axis, index, value, stop);
+  }
+  bool SeriesLabelRange(const TCustomChartAxis& axis, int& first, int& last) override;
+  bool SeriesLabelAt(TCustomChartAxis& axis, int index, bool markText, double& value, std::string& text) override;
+
+  // May replace any axis label text (series: the series a text label comes from, else
+  // null; valueIndex: its point, else -1).
+  TAxisOnGetLabel OnGetAxisLabel;
+  // Supplies the values of custom axis labels, one call per label until stop.
+  TAxisOnGetNextLabel OnGetNextAxisLabel;
 
   // The paint sequence and its steps.
   void PaintChart(const TRect& bounds) override;
@@ -110,8 +132,8 @@ class TCustomAxisPanel : public TCustomZelPanelExtended, public TAxisParent {
   virtual void ApplySeriesMargins() {}
   virtual void DrawHeadings() {}
   virtual void PaintWalls() {}
-  // Draws one shown axis: labels, ticks, grid (filled by the axis drawing).
-  virtual void DrawAxis(TCustomChartAxis& axis) { (void)axis; }
+  // Draws one shown axis: title, labels, line, ticks and grid.
+  virtual void DrawAxis(TCustomChartAxis& axis) { axis.DrawAxis(true); }
   // The zoom rectangle of a drag in progress (filled by the mouse handling).
   virtual bool ZoomRectangleActive() const { return false; }
   virtual void DrawZoomRectangle() {}
