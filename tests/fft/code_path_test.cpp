@@ -40,7 +40,8 @@ protected:
 TEST_P(CodePathTest, VectorPathGivesTheSameBitsAsThePortablePath) {
     const int n = GetParam();
     const Buffer inputs[] = {RandomBuffer(n, 11u * static_cast<unsigned>(n)),
-                             WideRangeBuffer(n, 13u * static_cast<unsigned>(n))};
+                             WideRangeBuffer(n, 13u * static_cast<unsigned>(n)),
+                             CoarseFineBuffer(n, 17u * static_cast<unsigned>(n))};
     for (const Buffer& input : inputs) {
         for (const Operation& op : Operations) {
             const Buffer portable = RunOn(true, input, op);

@@ -46,6 +46,21 @@ Buffer WideRangeBuffer(int n, std::uint32_t seed) {
     return b;
 }
 
+Buffer CoarseFineBuffer(int n, std::uint32_t seed) {
+    std::mt19937 rng(seed);
+    std::bernoulli_distribution coarse(0.5), negative(0.5);
+    std::uniform_int_distribution<int> coarseIndex(0, 4), fineExponent(-50, -20);
+    constexpr float CoarseValues[] = {-1.0f, -0.5f, 0.0f, 0.5f, 1.0f};
+    auto draw = [&]() -> float {
+        if (coarse(rng)) return CoarseValues[coarseIndex(rng)];
+        const float v = std::ldexp(1.0f, fineExponent(rng));
+        return negative(rng) ? -v : v;
+    };
+    Buffer b(static_cast<std::size_t>(n));
+    for (auto& c : b) c = {draw(), draw()};
+    return b;
+}
+
 bool SameBits(const Buffer& a, const Buffer& b) { return FirstDifference(a, b) < 0; }
 
 long FirstDifference(const Buffer& a, const Buffer& b) {

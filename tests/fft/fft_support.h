@@ -28,6 +28,11 @@ Buffer RandomBuffer(int n, std::uint32_t seed);
 // the order or precision of any operation shows up in the rounded results.
 Buffer WideRangeBuffer(int n, std::uint32_t seed);
 
+// Half the values from {-1, -0.5, 0, 0.5, 1}, half tiny powers of two (2^-20 .. 2^-50) of
+// either sign: sums and differences then cancel down to the tiny parts, so a change in the
+// order of operations or in where a product is rounded survives the final rounding to float.
+Buffer CoarseFineBuffer(int n, std::uint32_t seed);
+
 bool SameBits(const Buffer& a, const Buffer& b);
 // Index of the first entry whose bits differ, or -1.
 long FirstDifference(const Buffer& a, const Buffer& b);
