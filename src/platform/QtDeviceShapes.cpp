@@ -99,7 +99,7 @@ QBrush QtDeviceSurface::MakeQBrush() const {
 
 bool QtDeviceSurface::PreparePainter() {
   Flush();
-  if (Pen().Mode() == chart::pmNop) return false;
+  if (Pen().Mode() == chart::pmNop || !FPainter.isActive()) return false;
   FPainter.setPen(MakeQPen());
   FPainter.setBrush(MakeQBrush());
   FPainter.setCompositionMode(CompositionOf(Pen().Mode()));
@@ -178,7 +178,7 @@ void QtDeviceSurface::Polygon(std::span<const TPoint> points) {
 }
 
 void QtDeviceSurface::FillRect(const TRect& rect) {
-  if (rect.IsEmpty() || Brush().Style() == chart::bsClear) return;
+  if (rect.IsEmpty() || Brush().Style() == chart::bsClear || !FPainter.isActive()) return;
   Flush();
   // Filling copies the brush; the pen's raster operation does not apply.
   FPainter.setCompositionMode(QPainter::CompositionMode_SourceOver);
@@ -204,7 +204,7 @@ void QtDeviceSurface::PrepareFont() {
   // Whole-pixel advances: text widths add up the way layouts measure them.
   q.setHintingPreference(QFont::PreferFullHinting);
   FQFont = q;
-  FMetrics.emplace(FQFont, &FImage);
+  FMetrics.emplace(FQFont, FImage.isNull() ? nullptr : &FImage);
 }
 
 QFont QtDeviceSurface::CurrentQFont() {
@@ -219,6 +219,7 @@ chart::TSize QtDeviceSurface::TextExtent(std::string_view text) {
 }
 
 void QtDeviceSurface::TextOut(int x, int y, std::string_view text) {
+  if (!FPainter.isActive()) return;
   Flush();
   PrepareFont();
   const QString s = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));

@@ -27,7 +27,9 @@ void RegisterFontSubstitutes() {
 
 QtDeviceSurface::QtDeviceSurface(QImage& image) : FImage(image) {
   RegisterFontSubstitutes();
-  FPainter.begin(&FImage);
+  // An empty image (a bitmap of no size) cannot be painted on; every operation then draws
+  // nothing, as the empty clip of the line rasteriser does.
+  if (!FImage.isNull()) FPainter.begin(&FImage);
   FTarget.Bits = reinterpret_cast<std::uint32_t*>(FImage.bits());
   FTarget.Stride = static_cast<int>(FImage.bytesPerLine() / 4);
   FTarget.Clip = {0, 0, FImage.width(), FImage.height()};
@@ -37,11 +39,11 @@ QtDeviceSurface::QtDeviceSurface(QImage& image) : FImage(image) {
 
 QtDeviceSurface::~QtDeviceSurface() {
   Flush();
-  FPainter.end();
+  if (FPainter.isActive()) FPainter.end();
 }
 
 int QtDeviceSurface::PixelsPerInch() const {
-  const int dpi = FImage.logicalDpiY();
+  const int dpi = FImage.isNull() ? 0 : FImage.logicalDpiY();
   return dpi > 0 ? dpi : chart::TFont::DefaultPixelsPerInch;
 }
 
@@ -179,6 +181,7 @@ void QtDeviceSurface::IntersectClipRect(const TRect& rect) {
                                 std::min(FClip->Right, rect.Right), std::min(FClip->Bottom, rect.Bottom)}
                         : rect;
   FClip = r;
+  if (!FPainter.isActive()) return;
   const TRect bounds{0, 0, FImage.width(), FImage.height()};
   FTarget.Clip = {std::max(bounds.Left, r.Left), std::max(bounds.Top, r.Top), std::min(bounds.Right, r.Right),
                   std::min(bounds.Bottom, r.Bottom)};
@@ -194,30 +197,31 @@ void QtDeviceSurface::RemoveClip() {
   Flush();
   FClip.reset();
   FTarget.Clip = {0, 0, FImage.width(), FImage.height()};
-  FPainter.setClipping(false);
+  if (FPainter.isActive()) FPainter.setClipping(false);
 }
 
 std::unique_ptr<chart::TDeviceBitmap> QtDeviceSurface::CreateBitmap(int width, int height, bool monochrome) {
-  return std::make_unique<QtDeviceBitmap>(width, height, monochrome);
+  // The buffer draws text at this surface's resolution, so it measures like the window.
+  return std::make_unique<QtDeviceBitmap>(width, height, monochrome, &FImage);
 }
 
 void QtDeviceSurface::DrawBitmap(int x, int y, chart::TDeviceBitmap& bitmap) {
   auto* source = dynamic_cast<QtDeviceBitmap*>(&bitmap);
-  if (!source) return;
+  if (!source || !FPainter.isActive()) return;
   Flush();
   FPainter.setCompositionMode(QPainter::CompositionMode_Source);
   FPainter.drawImage(QPoint(x, y), source->Picture());
 }
 
 void QtDeviceSurface::DrawPicture(int x, int y, const chart::TPicture& picture) {
-  if (picture.Empty()) return;
+  if (picture.Empty() || !FPainter.isActive()) return;
   Flush();
   FPainter.setCompositionMode(QPainter::CompositionMode_SourceOver);
   FPainter.drawImage(QPoint(x, y), ToQImage(picture));
 }
 
 void QtDeviceSurface::StretchPicture(const TRect& rect, const chart::TPicture& picture) {
-  if (picture.Empty()) return;
+  if (picture.Empty() || !FPainter.isActive()) return;
   Flush();
   FPainter.setCompositionMode(QPainter::CompositionMode_SourceOver);
   FPainter.drawImage(QRect(rect.Left, rect.Top, rect.Width(), rect.Height()), ToQImage(picture));
@@ -232,11 +236,17 @@ QImage ToQImage(const chart::TPicture& picture) {
   return image;
 }
 
-QtDeviceBitmap::QtDeviceBitmap(int width, int height, bool monochrome)
-    : FMonochrome(monochrome),
+QtDeviceBitmap::QtDeviceBitmap(int width, int height, bool monochrome, const QImage* resolutionOf)
+    : FWidth(std::max(width, 0)),
+      FHeight(std::max(height, 0)),
+      FMonochrome(monochrome),
       FImage([&] {
         QImage image(std::max(width, 0), std::max(height, 0), QImage::Format_RGB32);
         image.fill(Qt::white);
+        if (resolutionOf && !resolutionOf->isNull() && !image.isNull()) {
+          image.setDotsPerMeterX(resolutionOf->dotsPerMeterX());
+          image.setDotsPerMeterY(resolutionOf->dotsPerMeterY());
+        }
         return image;
       }()),
       FSurface(FImage) {}

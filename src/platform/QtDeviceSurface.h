@@ -123,9 +123,12 @@ class QtDeviceSurface : public chart::TDeviceSurface {
 // picture in two colours, black and white.
 class QtDeviceBitmap final : public chart::TDeviceBitmap {
  public:
-  QtDeviceBitmap(int width, int height, bool monochrome);
-  int Width() const override { return FImage.width(); }
-  int Height() const override { return FImage.height(); }
+  // `resolutionOf`: an image whose resolution the bitmap takes (fonts are sized in points at
+  // it); without one, the toolkit's default resolution.
+  QtDeviceBitmap(int width, int height, bool monochrome, const QImage* resolutionOf = nullptr);
+  // The size asked for; an image with no width or no height has no pixels at all.
+  int Width() const override { return FWidth; }
+  int Height() const override { return FHeight; }
   bool Monochrome() const override { return FMonochrome; }
   chart::TDeviceSurface& Surface() override { return FSurface; }
   QtDeviceSurface& QtSurface() { return FSurface; }
@@ -133,6 +136,7 @@ class QtDeviceBitmap final : public chart::TDeviceBitmap {
   QImage Picture();
 
  private:
+  int FWidth, FHeight;
   bool FMonochrome;
   QImage FImage;
   QtDeviceSurface FSurface;

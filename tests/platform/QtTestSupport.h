@@ -26,9 +26,9 @@ inline void EnsureQtApp() {
 
 // An image and a device surface painting on it.
 struct TCanvasImage {
+  // The application comes first: an image made before it gets another default resolution.
   explicit TCanvasImage(int w, int h, QRgb fill = qRgb(255, 255, 255))
-      : Image(w, h, QImage::Format_RGB32) {
-    EnsureQtApp();
+      : Image((EnsureQtApp(), QImage(w, h, QImage::Format_RGB32))) {
     Image.fill(fill);
     Device = std::make_unique<QtDeviceSurface>(Image);
   }

@@ -105,3 +105,51 @@ TEST(QtPlatformServices, LocaleLanguageFontAndScreen) {
 
 }  // namespace
 }  // namespace platform
+
+namespace platform {
+namespace {
+
+TEST(QtDeviceBitmaps, AnEmptyBitmapTakesEveryOperationAndDrawsNothing) {
+  testing::EnsureQtApp();
+  QtDeviceBitmap empty(0, 7, false);
+  EXPECT_EQ(empty.Width(), 0);
+  EXPECT_EQ(empty.Height(), 7) << "the size asked for, so the canvas reuses it";
+  auto& d = empty.Surface();
+  d.MoveTo(0, 0);
+  d.LineTo(5, 5);
+  d.Line(1, 1, 1, 9);
+  d.Rectangle(0, 0, 4, 4);
+  d.FillRect({0, 0, 3, 3});
+  d.SetPixel(0, 0, chart::clRed);
+  d.IntersectClipRect({0, 0, 2, 2});
+  d.TextOut(0, 0, "x");
+  d.RemoveClip();
+  EXPECT_GT(d.TextExtent("W").Width, 0) << "measuring needs no pixels";
+  TCanvasImage window(5, 5);
+  window.Device->DrawBitmap(0, 0, empty);
+  EXPECT_EQ(window.At(0, 0), qRgb(255, 255, 255));
+}
+
+}  // namespace
+}  // namespace platform
+
+namespace platform {
+namespace {
+
+TEST(QtDeviceBitmaps, BuffersTakeTheResolutionOfTheirSurfaceSoFontsMeasureAlike) {
+  testing::EnsureQtApp();
+  QImage window(20, 20, QImage::Format_RGB32);
+  window.setDotsPerMeterX(5669);  // 144 pixels per inch
+  window.setDotsPerMeterY(5669);
+  QtDeviceSurface surface(window);
+  auto buffer = surface.CreateBitmap(10, 10, false);
+  EXPECT_EQ(surface.PixelsPerInch(), 144);
+  EXPECT_EQ(buffer->Surface().PixelsPerInch(), 144);
+  buffer->Surface().Font().SetSize(8);
+  EXPECT_EQ(buffer->Surface().Font().Height(), -16);
+  surface.Font().SetSize(8);
+  EXPECT_EQ(buffer->Surface().TextExtent("Wg"), surface.TextExtent("Wg"));
+}
+
+}  // namespace
+}  // namespace platform

@@ -38,10 +38,11 @@ TBox Ink(unsigned align, int* width = nullptr, int* ascent = nullptr, int* heigh
   d.SetTextBackMode(chart::TRANSPARENT);
   d.SetTextAlign(align);
   d.TextOut(60, 40, "HW");
-  const QFontMetrics fm(d.CurrentQFont());
-  if (width) *width = fm.horizontalAdvance("HW");
+  // The metrics the device itself measures with, at the image's resolution.
+  const QFontMetrics fm(d.CurrentQFont(), &img.Image);
+  if (width) *width = d.TextExtent("HW").Width;
   if (ascent) *ascent = fm.ascent();
-  if (height) *height = fm.ascent() + fm.descent();
+  if (height) *height = d.TextExtent("HW").Height;
   return InkBox(img.Snapshot(), White);
 }
 
