@@ -54,6 +54,7 @@ void TCustomChartAxis::DrawTitle(TCanvas3D& canvas) {
   FParent->ApplyFont(FTitle->Font());
   canvas.Brush().SetColor(FParent->AxisBackColor());
   canvas.Brush().SetStyle(bsClear);
+  canvas.SetTextBackMode(TRANSPARENT);
   if (FIsHorizontal) DrawLabel(FPixelCenter, FTitlePosition, FTitle->Caption(), FTitle->Angle());
   else DrawLabel(FTitlePosition, FPixelCenter, FTitle->Caption(), FTitle->Angle());
 }

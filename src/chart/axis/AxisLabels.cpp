@@ -25,6 +25,8 @@ void TCustomChartAxis::DrawLabelAt(TCanvas3D& canvas, int pos, std::string_view 
   FParent->ApplyFont(FLabelsFont);
   canvas.Brush().SetColor(FParent->AxisBackColor());
   canvas.Brush().SetStyle(bsClear);
+  // The clear brush means the chart shows behind the text.
+  canvas.SetTextBackMode(TRANSPARENT);
   if (FIsHorizontal) DrawLabel(pos, FLabelsPosition, text, FLabelsAngle);
   else DrawLabel(FLabelsPosition, pos, text, FLabelsAngle);
 }

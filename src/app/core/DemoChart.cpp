@@ -1,0 +1,48 @@
+#include "app/core/DemoChart.h"
+
+namespace demo {
+
+using namespace chart;
+
+void ApplyChart1Properties(TChart& chart) {
+  chart.BeginLoading();
+  chart.SetWidth(905);
+  chart.SetHeight(525);
+  chart.BackWall().Brush().SetColor(clWhite);
+  chart.BackWall().Brush().SetStyle(bsClear);
+  chart.Title().SetText({"TChart"});
+  // The legend is stored hidden; this chart draws none until it has one.
+  chart.SetView3D(false);
+  chart.SetBevelOuter(bvLowered);
+  chart.EndLoading();
+}
+
+void ApplySeriesProperties(TLineSeries& series, TColor color, bool showInLegend) {
+  series.SetSeriesColor(color);
+  series.SetShowInLegend(showInLegend);
+  series.Pointer().SetVisible(false);
+  series.Pointer().SetStyle(psRectangle);
+  series.Pointer().SetInflateMargins(true);
+  TChartValueList& x = series.XValues();
+  x.SetName("X");
+  x.SetOrder(loAscending);
+  x.SetMultiplier(1.0);
+  x.SetDateTime(false);
+  TChartValueList& y = series.YValues();
+  y.SetName("Y");
+  y.SetOrder(loNone);
+  y.SetMultiplier(1.0);
+  y.SetDateTime(false);
+}
+
+TDemoChart::TDemoChart() {
+  ApplyChart1Properties(Chart1);
+  ApplySeriesProperties(Series1, clFuchsia, true);
+  ApplySeriesProperties(Series2, clGreen, false);
+  ApplySeriesProperties(Series3, clNavy, false);
+  Series1.SetParentChart(&Chart1);
+  Series2.SetParentChart(&Chart1);
+  Series3.SetParentChart(&Chart1);
+}
+
+}  // namespace demo

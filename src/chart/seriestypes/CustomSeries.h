@@ -1,0 +1,127 @@
+// The base of line-like series (line, point, area): every visible point joined to the one
+// before it by a segment in the point's colour, with an optional marker at each point. It
+// handles the chart rectangle's left edge, null points and coordinates too large to draw.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+
+#include "chart/canvas/ChartPen.h"
+#include "chart/canvas/GraphicsTypes.h"
+#include "chart/core/Color.h"
+#include "chart/core/Geometry.h"
+#include "chart/series/ChartSeries.h"
+#include "chart/seriestypes/SeriesPointer.h"
+
+namespace chart {
+
+class TCanvas3D;
+class TCustomSeries;
+
+using TSeriesClickPointerEvent = std::function<void(TCustomSeries* sender, int valueIndex, int x, int y)>;
+using TOnGetPointerStyle = std::function<TSeriesPointerStyle(TCustomSeries* sender, int valueIndex)>;
+
+class TCustomSeries : public TChartSeries {
+ public:
+  TCustomSeries();
+  ~TCustomSeries() override;
+
+  // --- properties ----------------------------------------------------------------------
+  TBrushStyle AreaBrush() const { return FAreaBrush; }
+  void SetAreaBrush(TBrushStyle v);
+  TColor AreaColor() const { return FAreaColor; }
+  void SetAreaColor(TColor v);
+  TChartPen& AreaLinesPen() { return FAreaLinesPen; }
+  bool ClickableLine() const { return FClickableLine; }
+  void SetClickableLine(bool v) { FClickableLine = v; }
+  bool Dark3D() const { return FDark3D; }
+  void SetDark3D(bool v);
+  bool DrawArea() const { return FDrawArea; }
+  void SetDrawArea(bool v);
+  // Whether the segments are drawn at all (the line series draws them).
+  bool DrawLine() const { return FDrawLine; }
+  void SetDrawLine(bool v);
+  bool InvertedStairs() const { return FInvertedStairs; }
+  void SetInvertedStairs(bool v);
+  TBrushStyle LineBrush() const { return FLineBrush; }
+  void SetLineBrush(TBrushStyle v);
+  int LineHeight() const { return FLineHeight; }
+  void SetLineHeight(int v);
+  TChartPen& LinePen() { return FLinePen; }
+  const TChartPen& LinePen() const { return FLinePen; }
+  TSeriesPointer& Pointer() { return *FPointer; }
+  const TSeriesPointer& Pointer() const { return *FPointer; }
+  bool Stairs() const { return FStairs; }
+  void SetStairs(bool v);
+
+  TSeriesClickPointerEvent OnClickPointer;
+  TOnGetPointerStyle OnGetPointerStyle;
+
+  // --- pixels --------------------------------------------------------------------------
+  int XPixel(int index) const;
+  int YPixel(int index) const;
+  // The base line of the point: the far end of the vertical axis.
+  virtual int OriginPixel(int index) const;
+
+  // --- drawing -------------------------------------------------------------------------
+  // First and last point worth drawing for the current axis ranges (-1, -1 when none).
+  void CalcVisibleRange();
+  void CalcFirstLastVisibleIndex() override { CalcVisibleRange(); }
+  void DrawVisiblePoints() override;
+  virtual void DrawPointAt(int index);
+  virtual void DrawPointer(int x, int y, int index, TColor color);
+  void CalcHorizMargins(int& left, int& right) override;
+  void CalcVerticalMargins(int& top, int& bottom) override;
+  // The series' symbol in a legend item rectangle, in the item's colour.
+  virtual void DrawLegendSymbol(TCanvas3D& canvas, const TRect& rect, TColor color);
+
+  // Index of the point (or the first point of the segment) at a pixel in the last
+  // paint's visible range; -1 when nothing is hit.
+  int Clicked(int x, int y);
+
+  // Dense 2D lines skip the per-point generality (same calls, same order). Off, every
+  // point goes through DrawPointAt: the reference the direct path is checked against.
+  bool DirectDrawing() const { return FDirectDrawing; }
+  void SetDirectDrawing(bool v) { FDirectDrawing = v; }
+
+ protected:
+  // The pen of the segments, in the colour of the point they end at.
+  void PrepareLinePen(TColor color);
+  // The height where the line through points a and b crosses the horizontal value v.
+  int EdgeYPixel(int a, int b, double v) const;
+  // A series type that derives XValue, YValue or ValueColor answers False, so that
+  // drawing reads them through those calls rather than straight from the lists.
+  virtual bool ValuesFromLists() const { return true; }
+
+ private:
+  void DrawLink(bool withPointers, int index, int x, int y, TColor c, bool isLast);
+  // The common dense case: a 2D line without markers, stairs or area.
+  bool CanDrawDirectly() const;
+  void DrawVisiblePointsDirectly();
+
+  std::unique_ptr<TSeriesPointer> FPointer;
+  TChartPen FAreaLinesPen;
+  TChartPen FLinePen;
+  TColor FAreaColor = clDefault;
+  TBrushStyle FAreaBrush = bsSolid;
+  TBrushStyle FLineBrush = bsSolid;
+  int FLineHeight = 0;
+  bool FClickableLine = true;
+  bool FDark3D = true;
+  bool FDrawArea = false;
+  bool FDrawLine = false;
+  bool FInvertedStairs = false;
+  bool FStairs = false;
+  bool FDirectDrawing = true;
+
+  // Carried from one point to the next while drawing.
+  int FPrevX = 0, FPrevY = 0;
+  int FBasePos = 0, FPrevBasePos = 0;
+  TColor FPrevColor = clNone;
+  // False until this paint has placed a previous point: a first point too far off to draw
+  // must not join the next one to a point of an earlier paint.
+  bool FPrevValid = false;
+};
+
+}  // namespace chart

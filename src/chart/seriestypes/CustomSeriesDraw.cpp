@@ -1,0 +1,187 @@
+// Drawing the visible points of a line-like series: each point joined to the one before
+// it, the line entering from the chart rectangle's edge, null points breaking the line,
+// and the markers drawn right after the segments that touch them.
+#include "chart/axis/CustomChartAxis.h"
+#include "chart/panel/CustomAxisPanel.h"
+#include "chart/seriestypes/CustomSeries.h"
+
+namespace chart {
+
+namespace {
+// Pixels beyond this are not drawn: the toolkit's coordinates end here.
+constexpr bool OffDrawable(int x, int y) { return x <= -32767 || x >= 32767 || y <= -32767 || y >= 32767; }
+}  // namespace
+
+void TCustomSeries::PrepareLinePen(TColor color) {
+  TCanvas3D& c = ParentChart()->Canvas();
+  c.ApplyChartPen(FLinePen);
+  if (ParentChart()->Printing() && FLinePen.Style() != psSolid && FLinePen.Width() == 1) c.Pen().SetWidth(0);
+  if (!ParentChart()->View3D()) {
+    c.Brush().SetStyle(bsClear);
+    c.Pen().SetColor(color);
+  }
+}
+
+void TCustomSeries::DrawPointer(int x, int y, int index, TColor color) {
+  TCanvas3D& c = ParentChart()->Canvas();
+  const TSeriesPointer& p = *FPointer;
+  c.ApplyChartPen(p.Pen());
+  if (p.Pen().Visible() && p.Pen().Color() == clDefault) c.Pen().SetColor(color);
+  c.Brush().Assign(p.Brush());
+  if (p.Brush().Color() == clDefault) c.Brush().SetColor(color);
+  const TSeriesPointerStyle style = OnGetPointerStyle ? OnGetPointerStyle(this, index) : p.Style();
+  TSeriesPointer::DrawMarker(c, style, x, y, p.HorizSize(), p.VertSize());
+}
+
+void TCustomSeries::DrawLink(bool withPointers, int index, int x, int y, TColor c, bool isLast) {
+  TCanvas3D& cv = ParentChart()->Canvas();
+  if ((x != FPrevX || y != FPrevY) && c != clNone) {
+    if (FDrawArea) {
+      cv.ApplyChartPen(FAreaLinesPen);
+      cv.Brush().SetStyle(FAreaBrush);
+      cv.Brush().SetColor(FAreaColor == clDefault ? c : FAreaColor);
+      const TPoint quad[4] = {{FPrevX, FPrevY}, {x, y}, {x, FBasePos}, {FPrevX, FPrevBasePos}};
+      cv.DrawPolygon(quad, 3);
+    } else if (FDrawLine && !ParentChart()->View3D()) {
+      PrepareLinePen(c);
+      if (FStairs) {
+        if (FInvertedStairs) cv.DrawVerticalLine(FPrevX, FPrevY, y);
+        else cv.DrawHorizontalLine(FPrevX, x, FPrevY);
+        cv.LineToPoint(x, y);
+      } else {
+        cv.DrawSegment(FPrevX, FPrevY, x, y);
+      }
+    }
+  }
+  if (withPointers && FPointer->Visible()) {
+    if (FPrevColor != clNone) DrawPointer(FPrevX, FPrevY, index - 1, FPrevColor);
+    if (isLast && c != clNone) DrawPointer(x, y, index, c);
+  }
+}
+
+void TCustomSeries::DrawPointAt(int i) {
+  const TColor c = ValueColor(i);
+  const int x = XPixel(i), y = YPixel(i);
+  if (OffDrawable(x, y)) {
+    // The line goes on from the last point drawn.
+    FPrevColor = c;
+    return;
+  }
+  if (FPrevColor == clNone) {
+    FPrevX = x;
+    FPrevY = y;
+  }
+  const bool isLast = i == LastValueIndex();
+  FBasePos = OriginPixel(i);
+  // A null point shows no marker (not even as the only visible point).
+  const bool lonePointer = isLast && FPointer->Visible() && c != clNone;
+  if (i == FirstValueIndex()) {
+    if (i > 0) {
+      // The segment from the point before the range, cut at the chart rectangle's edge.
+      if (FDrawArea) {
+        FPrevX = XPixel(i - 1);
+        FPrevY = YPixel(i - 1);
+        FPrevBasePos = OriginPixel(i - 1);
+      } else {
+        const TCustomChartAxis& h = *GetHorizAxis();
+        const TRect r = ParentChart()->ChartRect();
+        FPrevX = h.Inverted() ? r.Right : r.Left;
+        FPrevY = FStairs ? YPixel(i - 1) : EdgeYPixel(i - 1, i, h.PixelToValue(FPrevX));
+      }
+      FPrevValid = true;
+      if (!IsNull(i - 1)) DrawLink(false, i, x, y, c, isLast);
+    }
+    if (lonePointer) DrawPointer(x, y, i, c);
+  } else if (!FPrevValid) {
+    // Every point before this one in the range was too far off to draw: start afresh.
+    if (lonePointer) DrawPointer(x, y, i, c);
+  } else {
+    DrawLink(true, i, x, y, c, isLast);
+  }
+  FPrevX = x;
+  FPrevY = y;
+  FPrevBasePos = FBasePos;
+  FPrevValid = true;
+  FPrevColor = c;
+}
+
+void TCustomSeries::DrawVisiblePoints() {
+  FPrevValid = false;
+  const int first = FirstValueIndex(), last = LastValueIndex();
+  if (!ParentChart() || !GetHorizAxis() || !GetVertAxis() || first < 0 || last < first || last >= Count()) return;
+  if (FDirectDrawing && CanDrawDirectly()) {
+    DrawVisiblePointsDirectly();
+    return;
+  }
+  for (int i = first; i <= last; ++i) DrawPointAt(i);
+}
+
+bool TCustomSeries::CanDrawDirectly() const {
+  const TCustomAxisPanel* chart = ParentChart();
+  return !chart->View3D() && !chart->Printing() && FDrawLine && !FDrawArea && !FStairs && !FPointer->Visible() &&
+         ValuesFromLists() && YValues().Count() >= Count();
+}
+
+// DrawPointAt without markers, stairs or area: the same segments with the same pens, in
+// the same order, but the pen is prepared only when the colour changes and the values are
+// read straight from the lists.
+void TCustomSeries::DrawVisiblePointsDirectly() {
+  TZelCanvas3D& cv = ParentChart()->Canvas();
+  const TCustomChartAxis& h = *GetHorizAxis();
+  const TCustomChartAxis& v = *GetVertAxis();
+  const int first = FirstValueIndex(), last = LastValueIndex();
+  const double* xs = XValues().Data();
+  const double* ys = YValues().Data();
+  const double mx = XValues().Multiplier(), my = YValues().Multiplier();
+  const bool plainColors = ColorCount() == 0;
+  const TColor seriesColor = SeriesColor();
+
+  int px = FPrevX, py = FPrevY;
+  TColor pc = FPrevColor;
+  bool valid = false;
+  bool penReady = false;
+  TColor penColor = clNone;
+  auto segment = [&](int x, int y, TColor c) {
+    if (!penReady || c != penColor) {
+      PrepareLinePen(c);
+      penReady = true;
+      penColor = c;
+    }
+    cv.DrawSegment(px, py, x, y);
+  };
+
+  for (int i = first; i <= last; ++i) {
+    const TColor c = plainColors ? seriesColor : ValueColor(i);
+    const int x = h.ValueToXPixel(xs[i] * mx);
+    const int y = v.ValueToYPixel(ys[i] * my);
+    if (OffDrawable(x, y)) {
+      pc = c;
+      continue;
+    }
+    if (pc == clNone) {
+      px = x;
+      py = y;
+    }
+    if (i == first) {
+      if (i > 0) {
+        const TRect r = ParentChart()->ChartRect();
+        px = h.Inverted() ? r.Right : r.Left;
+        py = EdgeYPixel(i - 1, i, h.PixelToValue(px));
+        valid = true;
+        if (!IsNull(i - 1) && (x != px || y != py) && c != clNone) segment(x, y, c);
+      }
+    } else if (valid && (x != px || y != py) && c != clNone) {
+      segment(x, y, c);
+    }
+    px = x;
+    py = y;
+    valid = true;
+    pc = c;
+  }
+  FPrevX = px;
+  FPrevY = py;
+  FPrevColor = pc;
+  FPrevValid = valid;
+}
+
+}  // namespace chart
