@@ -14,8 +14,8 @@ namespace {
 // whole leaves and writes whole cache lines, where the plain walk would touch a different
 // leaf for every entry.
 template <int Columns, bool Gather>
-void PermuteByColumns(std::uint64_t* __restrict data, int n, const std::uint16_t* __restrict table,
-                      std::uint64_t* __restrict work) {
+void PermuteByColumns(TComplexSingle* __restrict data, int n, const std::uint16_t* __restrict table,
+                      const TComplexSingle* __restrict work) {
     const int rowLength = n / 16;
     for (int b = 0; b < rowLength; b += Columns) {
         for (int p = 0; p < 16; ++p) {
@@ -35,8 +35,8 @@ void PermuteByColumns(std::uint64_t* __restrict data, int n, const std::uint16_t
 constexpr int ColumnWalkFrom = 8192;
 
 template <bool Gather>
-void PermuteInOrder(std::uint64_t* __restrict data, int n, const std::uint16_t* __restrict table,
-                    std::uint64_t* __restrict work) {
+void PermuteInOrder(TComplexSingle* __restrict data, int n, const std::uint16_t* __restrict table,
+                    const TComplexSingle* __restrict work) {
     for (int k = 0; k < n; ++k) {
         if constexpr (Gather) {
             data[k] = work[table[k]];
@@ -51,9 +51,9 @@ void PermuteInOrder(std::uint64_t* __restrict data, int n, const std::uint16_t* 
 void PermuteAvx2(TComplexSingle* data, int n, const std::uint16_t* table, TDirection direction,
                  TComplexSingle* work) {
     std::memcpy(work, data, static_cast<std::size_t>(n) * sizeof(TComplexSingle));
-    // Moved as 64-bit words: the values' bits, never their arithmetic.
-    auto* d = reinterpret_cast<std::uint64_t*>(data);
-    auto* w = reinterpret_cast<std::uint64_t*>(work);
+    // Whole 8-byte values are moved: their bits, never their arithmetic.
+    TComplexSingle* d = data;
+    const TComplexSingle* w = work;
     const bool gather = direction == TDirection::Forward;
     if (n >= ColumnWalkFrom) {
         gather ? PermuteByColumns<8, true>(d, n, table, w) : PermuteByColumns<8, false>(d, n, table, w);
