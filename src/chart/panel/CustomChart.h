@@ -5,9 +5,13 @@
 #include <cstdint>
 #include <memory>
 
+#include "chart/core/ChartHost.h"
 #include "chart/panel/CustomAxisPanel.h"
 #include "chart/title/ChartTitle.h"
 #include "chart/walls/ChartWall.h"
+#include "chart/zoom/ChartMouseEvents.h"
+#include "chart/zoom/ChartMouseSettings.h"
+#include "chart/zoom/ZoomPanningRecord.h"
 
 namespace chart {
 
@@ -38,6 +42,8 @@ class TCustomChart : public TCustomAxisPanel {
   virtual bool LegendVisible() const { return false; }
   virtual TLegendAlignment LegendAlignment() const { return laRight; }
   virtual void DrawLegend() {}
+  // Legend item under the point, -1 when none.
+  virtual int LegendClicked(int x, int y) { (void)x; (void)y; return -1; }
 
   // Steps of the paint sequence.
   void LayoutAxes() override;
@@ -46,6 +52,69 @@ class TCustomChart : public TCustomAxisPanel {
   void DrawHeadings() override;
   void PaintWalls() override;
   void DrawBackImage(const TRect& rect) override;
+
+  // --- mouse: click events, zoom, panning and the wheel (zoom/CustomChartMouse.cpp,
+  // zoom/CustomChartZoom.cpp) -------------------------------------------------------------
+  // Entry points for the window, in client coordinates. Each fires the control's own event
+  // first, then does the chart's work.
+  void MouseDown(TMouseButton button, TShiftState shift, int x, int y);
+  void MouseMove(TShiftState shift, int x, int y);
+  void MouseUp(TMouseButton button, TShiftState shift, int x, int y);
+  void MouseWheelDown(TShiftState shift, TPoint pos);
+  void MouseWheelUp(TShiftState shift, TPoint pos);
+  void MouseLeave();
+  // After the stored properties are read: the current cursor becomes the home cursor.
+  void Loaded();
+
+  TChartClickedPart PartAtPoint(int x, int y);
+  // Starts a zoom and/or a panning drag when the button and keys say so; true if one started.
+  bool TryStartDrag(TMouseButton button, TShiftState shift, int x, int y);
+  virtual void ZoomToRectangle();
+  void ZoomAxes(double topMin, double topMax, double bottomMin, double bottomMax, double leftMin,
+                double leftMax, double rightMin, double rightMax);
+  void UndoZoom();
+  // Shifts the axes of one direction so the data follows the pointer; true if it moved them.
+  bool PanDirection(bool horizontal, int newPos, int previous);
+  void WheelScroll(bool up);
+  bool ZoomRectangleActive() const override { return FZoom.Dragging; }
+  // The rubber band in NOT-XOR: drawing it twice leaves the pixels as they were.
+  void DrawZoomRectangle() override;
+  // Marks the chart dirty and paints it before returning (animated zoom, wheel).
+  void RepaintChartNow();
+
+  TZoomPanningRecord& Zoom() { return FZoom; }
+  TZoomPanningRecord& Panning() { return FPanning; }
+  TChartMouseSettings& MouseSettings() { return FMouseSettings; }
+  bool MouseHandled() const { return FMouseHandled; }
+  void SetMouseHandled(bool v) { FMouseHandled = v; }
+  bool AtHomeScales() const { return FAtHomeScales; }
+  bool ZoomedIn() const { return FZoomedIn; }
+  // The control's cursor; the window shows it.
+  TCursor Cursor() const { return FCursor; }
+  void SetCursor(TCursor v);
+  TCursor HomeCursor() const { return FHomeCursor; }
+
+  // Range flags and ends of one axis before the first zoom or pan.
+  struct TAxisHomeScale {
+    bool Automatic = true;
+    bool AutomaticMinimum = true;
+    bool AutomaticMaximum = true;
+    double Minimum = 0;
+    double Maximum = 0;
+  };
+  // Top, left, right and bottom axis.
+  const TAxisHomeScale (&HomeScales() const)[4] { return FHomeScales; }
+
+  TMouseEvent OnMouseDown;
+  TMouseMoveEvent OnMouseMove;
+  TMouseEvent OnMouseUp;
+  TMouseWheelUpDownEvent OnMouseWheelDown;
+  TMouseWheelUpDownEvent OnMouseWheelUp;
+  TChartClickAxis OnClickAxis;
+  TChartClickSeries OnClickSeries;
+  TChartClick OnClickLegend;
+  TChartClick OnClickBackground;
+  TChartAllowScrollEvent OnAllowScroll;
 
  protected:
   TColor BackWallColor() const override { return FBackWall->Color(); }
@@ -58,6 +127,20 @@ class TCustomChart : public TCustomAxisPanel {
   std::unique_ptr<TChartWall> FLeftWall;
   std::unique_ptr<TChartWall> FBottomWall;
   bool FBackImageInside = false;
+
+  // Mouse state.
+  void SaveHomeScales();
+  void ClickBackground(TMouseButton button, TShiftState shift, int x, int y, bool& handled);
+  bool AxisClicked(const TCustomChartAxis& axis, int x, int y) const;
+  TZoomPanningRecord FZoom;
+  TZoomPanningRecord FPanning;
+  TChartMouseSettings FMouseSettings;
+  TAxisHomeScale FHomeScales[4];
+  TCursor FCursor = crDefault;
+  TCursor FHomeCursor = crDefault;
+  bool FMouseHandled = false;
+  bool FAtHomeScales = true;
+  bool FZoomedIn = false;
 };
 
 }  // namespace chart

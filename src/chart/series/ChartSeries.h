@@ -12,7 +12,9 @@
 #include <string_view>
 #include <vector>
 
+#include "chart/core/ChartHost.h"
 #include "chart/core/Color.h"
+#include "chart/core/MouseTypes.h"
 #include "chart/series/ChartComponent.h"
 #include "chart/series/ChartValueList.h"
 #include "chart/series/PointLabels.h"
@@ -41,6 +43,8 @@ class TChartSeries;
 using TSeriesOnBeforeAdd = std::function<bool(TChartSeries* sender)>;
 using TSeriesOnAfterAdd = std::function<void(TChartSeries* sender, int valueIndex)>;
 using TSeriesOnClear = std::function<void(TChartSeries* sender)>;
+using TSeriesClick = std::function<void(TChartSeries* sender, int valueIndex, TMouseButton button,
+                                       TShiftState shift, int x, int y)>;
 
 class TChartSeries : public TChartComponent {
  public:
@@ -174,6 +178,21 @@ class TChartSeries : public TChartComponent {
   std::function<void(TChartSeries* sender)> BeforeDrawValues;
   std::function<void(TChartSeries* sender)> AfterDrawValues;
 
+  // --- mouse ---------------------------------------------------------------------------
+  // Index of the point (or of the first point of the segment) drawn at the pixel in the
+  // last paint; -1 when none.
+  virtual int Clicked(int x, int y) { (void)x; (void)y; return -1; }
+  // The chart shows this cursor while the pointer is over the series; crDefault: none.
+  TCursor Cursor() const { return FCursor; }
+  void SetCursor(TCursor v) { FCursor = v; }
+  // Every mouse move and release over the chart reaches every series.
+  virtual void MouseMove(TShiftState shift, int x, int y) { (void)shift; (void)x; (void)y; }
+  virtual void MouseUp(TMouseButton button, TShiftState shift, int x, int y) {
+    (void)button; (void)shift; (void)x; (void)y;
+  }
+  TSeriesClick OnClick;
+  TSeriesClick OnDblClick;
+
   // --- events --------------------------------------------------------------------------
   TSeriesOnBeforeAdd OnBeforeAdd;
   TSeriesOnAfterAdd OnAfterAdd;
@@ -232,6 +251,7 @@ class TChartSeries : public TChartComponent {
   std::string FValueFormat = "#,##0.###";
   std::string FPercentFormat = "##0.## %";
   TColor FSeriesColor = clDefault;
+  TCursor FCursor = crDefault;
   int FFirstVisible = -1;
   int FLastVisible = -1;
   THorizAxis FHorizAxis = aBottomAxis;
