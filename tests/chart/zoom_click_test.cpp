@@ -141,3 +141,56 @@ TEST_F(Clicks, CursorFollowsSeriesUnderThePointerAndReturnsHome) {
 
 }  // namespace
 }  // namespace chart
+
+namespace chart {
+namespace {
+
+// Presses on the axes, with the axes drawn as the demo shows them.
+struct AxisClicks : testing::ZoomFixture {
+  AxisClicks() {
+    chart.SetAxisVisible(true);
+    chart.Paint();
+  }
+  // On the bottom axis, below the axis line among the labels.
+  TPoint OnBottomAxis() const {
+    const TRect r = chart.ChartRect();
+    return {(r.Left + r.Right) / 2, chart.BottomAxis()->AxisPosition() + 2};
+  }
+};
+
+TEST_F(AxisClicks, AxisLiesBetweenItsLineAndItsLabels) {
+  const TRect r = chart.ChartRect();
+  const TChartClickedPart left = chart.PartAtPoint(Left().AxisPosition() - 2, (r.Top + r.Bottom) / 2);
+  EXPECT_EQ(left.Part, TChartPart::Axis);
+  EXPECT_EQ(left.Axis, &Left());
+  const TPoint p = OnBottomAxis();
+  EXPECT_EQ(chart.PartAtPoint(p.X, p.Y).Axis, &Bottom());
+  EXPECT_EQ(chart.PartAtPoint(Inside().X, Inside().Y).Part, TChartPart::ChartRect);
+}
+
+TEST_F(AxisClicks, PressFiresTheAxisEventThenStartsADragWhenLeftUnhandled) {
+  std::vector<TCustomChartAxis*> axes;
+  chart.OnClickAxis = [&](TCustomChart*, TCustomChartAxis* a, TMouseButton, TShiftState, int, int) {
+    axes.push_back(a);
+    chart.SetMouseHandled(false);  // let the press go on
+  };
+  const TPoint p = OnBottomAxis();
+  chart.MouseDown(mbLeft, 0, p.X, p.Y);
+  ASSERT_EQ(axes.size(), 1u);
+  EXPECT_EQ(axes[0], &Bottom());
+  EXPECT_TRUE(chart.Zoom().Dragging);
+}
+
+TEST_F(AxisClicks, HandledPressStartsNothingAndFiresNoBackground) {
+  int backgrounds = 0;
+  chart.OnClickAxis = [](TCustomChart*, TCustomChartAxis*, TMouseButton, TShiftState, int, int) {};
+  chart.OnClickBackground = [&](TCustomChart*, TMouseButton, TShiftState, int, int) { ++backgrounds; };
+  const TPoint p = OnBottomAxis();
+  chart.MouseDown(mbLeft, 0, p.X, p.Y);
+  EXPECT_FALSE(chart.Zoom().Dragging);
+  EXPECT_EQ(backgrounds, 0);
+  EXPECT_FALSE(chart.MouseHandled());
+}
+
+}  // namespace
+}  // namespace chart

@@ -131,7 +131,6 @@ class TCustomChart : public TCustomAxisPanel {
   // Mouse state.
   void SaveHomeScales();
   void ClickBackground(TMouseButton button, TShiftState shift, int x, int y, bool& handled);
-  bool AxisClicked(const TCustomChartAxis& axis, int x, int y) const;
   TZoomPanningRecord FZoom;
   TZoomPanningRecord FPanning;
   TChartMouseSettings FMouseSettings;

@@ -1,6 +1,5 @@
 // The chart's mouse handling: what lies under the pointer, the click events, and starting,
 // following and ending the zoom and panning drags.
-#include <algorithm>
 #include <cstdlib>
 
 #include "chart/axis/CustomChartAxis.h"
@@ -22,23 +21,6 @@ void TCustomChart::SetCursor(TCursor v) {
 
 void TCustomChart::Loaded() { FHomeCursor = FCursor; }
 
-bool TCustomChart::AxisClicked(const TCustomChartAxis& axis, int x, int y) const {
-  if (!IsAxisShown(axis)) return false;
-  const int a0 = std::min(axis.PixelStart(), axis.PixelEnd());
-  const int a1 = std::max(axis.PixelStart(), axis.PixelEnd());
-  // Across the axis: from the labels to just past the axis line, on whichever side they lie.
-  int c0, c1;
-  if (axis.LabelsPosition() < axis.AxisPosition()) {
-    c0 = axis.LabelsPosition();
-    c1 = axis.AxisPosition() + 3;
-  } else {
-    c0 = axis.AxisPosition() - 3;
-    c1 = axis.LabelsPosition();
-  }
-  const TRect r = axis.IsHorizontal() ? TRect{a0, c0, a1, c1} : TRect{c0, a0, c1, a1};
-  return x >= r.Left && x < r.Right && y >= r.Top && y < r.Bottom;
-}
-
 TChartClickedPart TCustomChart::PartAtPoint(int x, int y) {
   TChartClickedPart part;
   const TChartSeriesList& list = SeriesList();
@@ -54,7 +36,7 @@ TChartClickedPart TCustomChart::PartAtPoint(int x, int y) {
     }
   }
   for (TCustomChartAxis* axis : AxisList()) {
-    if (AxisClicked(*axis, x, y)) {
+    if (axis->Clicked(x, y)) {
       part.Part = TChartPart::Axis;
       part.Axis = axis;
       return part;
