@@ -32,9 +32,10 @@ void Background(QImage& image) {
     for (int x = 0; x < image.width(); ++x) image.setPixel(x, y, qRgb((x * 7) & 255, (y * 5) & 255, (x ^ y) & 255));
 }
 
-// Draws three series through the canvas, one segment per point, changing colour and mode
-// between them and clipping like a chart does.
-QImage Draw(bool merge, chart::TPenMode mode) {
+// Draws three series through the canvas, one segment per point (or as one connected line,
+// as the fast line series does), changing colour and mode between them and clipping like a
+// chart does.
+QImage Draw(bool merge, chart::TPenMode mode, bool connected) {
   TCanvasImage img(120, 80);
   img.Device->Flush();
   Background(img.Image);
@@ -47,7 +48,12 @@ QImage Draw(bool merge, chart::TPenMode mode) {
     canvas.Pen().SetColor(colors[s]);
     canvas.Pen().SetMode(s == 1 ? mode : chart::pmCopy);
     const auto pts = DenseSeries(5000, 5, 110, 15, 50, 17u + s);
-    for (std::size_t i = 1; i < pts.size(); ++i) canvas.DrawSegment(pts[i - 1].X, pts[i - 1].Y, pts[i].X, pts[i].Y);
+    if (connected) {
+      canvas.MovePenTo(pts[0].X, pts[0].Y);
+      for (std::size_t i = 1; i < pts.size(); ++i) canvas.LineToPoint(pts[i].X, pts[i].Y);
+    } else {
+      for (std::size_t i = 1; i < pts.size(); ++i) canvas.DrawSegment(pts[i - 1].X, pts[i - 1].Y, pts[i].X, pts[i].Y);
+    }
   }
   canvas.RemoveClip();
   canvas.DrawSegment(0, 79, 119, 0);  // a plain line after the series
@@ -58,13 +64,15 @@ QImage Draw(bool merge, chart::TPenMode mode) {
 class ColumnMerging : public ::testing::TestWithParam<chart::TPenMode> {};
 
 TEST_P(ColumnMerging, PictureIsIdenticalToDrawingEverySegment) {
-  const QImage merged = Draw(true, GetParam());
-  const QImage single = Draw(false, GetParam());
-  ASSERT_EQ(merged.size(), single.size());
-  int differing = 0;
-  for (int y = 0; y < merged.height(); ++y)
-    for (int x = 0; x < merged.width(); ++x) differing += merged.pixel(x, y) != single.pixel(x, y);
-  EXPECT_EQ(differing, 0);
+  for (bool connected : {false, true}) {
+    const QImage merged = Draw(true, GetParam(), connected);
+    const QImage single = Draw(false, GetParam(), connected);
+    ASSERT_EQ(merged.size(), single.size());
+    int differing = 0;
+    for (int y = 0; y < merged.height(); ++y)
+      for (int x = 0; x < merged.width(); ++x) differing += merged.pixel(x, y) != single.pixel(x, y);
+    EXPECT_EQ(differing, 0) << (connected ? "connected line" : "separate segments");
+  }
 }
 
 INSTANTIATE_TEST_SUITE_P(IdempotentModes, ColumnMerging,
