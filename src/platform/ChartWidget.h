@@ -1,0 +1,82 @@
+// The window that shows a chart. It keeps the picture the window shows in an image (the
+// window surface): a paint of the chart presents its buffer there, and drawing between
+// paints (the zoom rubber band in NOT-XOR) goes there as well; Qt's paint event only
+// copies that image to the screen. Mouse and wheel events go to the chart.
+#pragma once
+
+#include <QImage>
+#include <QWidget>
+
+#include <memory>
+
+#include "chart/core/ChartHost.h"
+#include "chart/panel/CustomChart.h"
+#include "platform/QtDeviceSurface.h"
+#include "platform/QtPlatformServices.h"
+
+namespace platform {
+
+class ChartWidget : public QWidget, public chart::TChartHost {
+  Q_OBJECT
+
+ public:
+  // The chart is not owned; it must outlive the widget or be shown elsewhere first.
+  explicit ChartWidget(chart::TCustomChart& chart, QWidget* parent = nullptr);
+  ~ChartWidget() override;
+
+  chart::TCustomChart& Chart() const { return FChart; }
+  // What the window shows now (after the last paint and any rubber band since).
+  const QImage& WindowImage() { return FSurface->Image(); }
+  // Paint events that ran the chart's paint entry.
+  int ChartPaints() const { return FChartPaints; }
+
+  // --- the chart host -------------------------------------------------------------------
+  chart::TRect ClientRect() const override { return {0, 0, width(), height()}; }
+  void Invalidate() override;
+  void RepaintNow() override;
+  void SetCursor(chart::TCursor cursor) override;
+  chart::TDeviceSurface& WindowSurface() override { return *FSurface; }
+
+  chart::TColor SystemColor(int index) const override { return FServices.SystemColor(index); }
+  std::string ThousandSeparator() const override { return FServices.ThousandSeparator(); }
+  std::string DecimalSeparator() const override { return FServices.DecimalSeparator(); }
+  std::string ShortDateFormat() const override { return FServices.ShortDateFormat(); }
+  std::string LongTimeFormat() const override { return FServices.LongTimeFormat(); }
+  int PrimaryLanguage() const override { return FServices.PrimaryLanguage(); }
+  std::string DefaultFontName() const override { return FServices.DefaultFontName(); }
+  int DefaultFontHeight() const override { return FServices.DefaultFontHeight(); }
+  int ScreenWidthPixels() const override { return FServices.ScreenWidthPixels(); }
+  int ScreenHeightPixels() const override { return FServices.ScreenHeightPixels(); }
+  int ScreenWidthMM() const override { return FServices.ScreenWidthMM(); }
+  int ScreenHeightMM() const override { return FServices.ScreenHeightMM(); }
+  int ScreenPixelsPerInchY() const override { return FServices.ScreenPixelsPerInchY(); }
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseDoubleClickEvent(QMouseEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+  void wheelEvent(QWheelEvent* event) override;
+  void leaveEvent(QEvent* event) override;
+
+ private:
+  // A window surface of the widget's size; the chart's canvas moves over to it.
+  void CreateWindowSurface();
+  // Shows a rubber band drawn (or erased) since the last paint event.
+  void ShowBandChanges(bool bandBefore);
+
+  chart::TCustomChart& FChart;
+  QtPlatformServices FServices;
+  std::unique_ptr<QImage> FImage;
+  std::unique_ptr<QtDeviceSurface> FSurface;
+  bool FPaintPending = true;
+  int FChartPaints = 0;
+  int FWheelRemainder = 0;
+};
+
+// Modifier keys and held buttons of a Qt input event as the chart's shift state.
+chart::TShiftState ShiftStateOf(Qt::KeyboardModifiers modifiers, Qt::MouseButtons buttons);
+
+}  // namespace platform
