@@ -137,7 +137,6 @@ class TZelCanvas3D final : public TCanvas3D {
   bool FZoomText = true;
   double FZoomFactor = 1.0;
   double FPerspective = 0.0;
-  std::array<TPoint, 4> FFourPoints{};
 };
 
 }  // namespace chart
