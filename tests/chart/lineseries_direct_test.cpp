@@ -1,0 +1,82 @@
+// The direct drawing of dense 2D lines against the point-by-point reference: the same
+// device calls with the same pens, over random data with nulls, colours, huge values,
+// zoomed and inverted axes.
+#include <gtest/gtest.h>
+
+#include <random>
+
+#include "lineseries_fixture.h"
+
+namespace chart {
+namespace {
+
+using testing::LineSeriesFixture;
+using testing::TRecordedOp;
+
+struct DirectCase {
+  unsigned seed;
+  double zoomFrom, zoomTo;  // zoomFrom == zoomTo: no zoom
+  bool inverted;
+};
+
+void PrintTo(const DirectCase& c, std::ostream* os) { *os << "seed " << c.seed; }
+
+class DirectDrawing : public LineSeriesFixture, public ::testing::WithParamInterface<DirectCase> {};
+
+std::vector<std::vector<int>> Summary(const std::vector<TRecordedOp>& ops) {
+  std::vector<std::vector<int>> out;
+  for (const TRecordedOp& op : ops) {
+    std::vector<int> row{static_cast<int>(op.Op), static_cast<int>(op.Pen.Color()), op.Pen.Width(), op.Pen.Style(),
+                         static_cast<int>(op.Pen.Mode()), op.Brush.Style()};
+    row.insert(row.end(), op.Args.begin(), op.Args.end());
+    out.push_back(row);
+  }
+  return out;
+}
+
+TEST_P(DirectDrawing, IssuesExactlyWhatThePointByPointPathIssues) {
+  const DirectCase& c = GetParam();
+  std::mt19937 rng(c.seed);
+  std::uniform_real_distribution<double> y(-1, 1);
+  std::uniform_int_distribution<int> pick(0, 99);
+  TLineSeries line;
+  line.SetSeriesColor(clFuchsia);
+  line.SetParentChart(&chart);
+  double x = 0;
+  for (int i = 0; i < 3000; ++i) {
+    x += pick(rng) < 10 ? 0 : 0.25 + pick(rng) * 0.01;  // repeated X now and then
+    const int kind = pick(rng);
+    if (kind < 3) line.AddNullPoint(x, y(rng));
+    else if (kind < 5) line.AddPoint(x, 5e4 * y(rng));  // far off the drawable range
+    else line.AddPoint(x, y(rng));
+    if (kind >= 95) line.SetValueColor(line.Count() - 1, kind % 2 ? clGreen : clNavy);
+  }
+  chart.LeftAxis()->SetRange(-1, 1);
+  if (c.zoomFrom != c.zoomTo) chart.BottomAxis()->SetRange(c.zoomFrom, c.zoomTo);
+  chart.BottomAxis()->SetInverted(c.inverted);
+
+  line.SetDirectDrawing(false);
+  const auto reference = Summary(PaintSeriesOps());
+  line.SetDirectDrawing(true);
+  const auto direct = Summary(PaintSeriesOps());
+  ASSERT_FALSE(reference.empty());
+  EXPECT_EQ(direct, reference);
+}
+
+INSTANTIATE_TEST_SUITE_P(All, DirectDrawing,
+                         ::testing::Values(DirectCase{1, 0, 0, false}, DirectCase{2, 100.3, 400.9, false},
+                                           DirectCase{3, 100.3, 400.9, true}, DirectCase{4, 0, 0, true},
+                                           DirectCase{5, 2.1, 2.2, false}));  // inside one segment
+
+TEST_F(LineSeriesFixture, DirectDrawingPreparesThePenOncePerColourRun) {
+  TLineSeries line;
+  line.SetSeriesColor(clRed);
+  line.SetParentChart(&chart);
+  for (int i = 0; i < 100; ++i) line.AddPoint(i, i % 7);
+  const auto ops = PaintSeriesOps();
+  ASSERT_EQ(ops.size(), 99u);
+  for (const TRecordedOp& op : ops) EXPECT_EQ(op.Pen.Color(), clRed);
+}
+
+}  // namespace
+}  // namespace chart
