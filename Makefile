@@ -3,7 +3,7 @@
 BUILD ?= build
 JOBS ?= $(shell nproc)
 
-.PHONY: deps configure build test bench test-sanitize clean
+.PHONY: deps configure build test bench test-sanitize clean run
 
 deps:
 	@scripts/install-deps
@@ -13,6 +13,12 @@ configure: deps
 
 build: configure
 	@cmake --build $(BUILD) -j $(JOBS)
+
+# With a display the demo's window opens; without one it runs offscreen, presses Draw,
+# saves the window's picture as a PNG and prints the path.
+run: configure
+	@cmake --build $(BUILD) --target spectrum_demo -j $(JOBS)
+	@$(BUILD)/src/app/spectrum_demo
 
 test: build
 	@ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
