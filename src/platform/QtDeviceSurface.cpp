@@ -117,10 +117,10 @@ void QtDeviceSurface::LineToSlow(TPoint from, int x, int y) {
     if (FSpan && FSpanX == x && lo <= FSpanY1 + 1 && hi >= FSpanY0 - 1) {
       FSpanY0 = std::min(FSpanY0, lo);
       FSpanY1 = std::max(FSpanY1, hi);
-      ++FMergedSegments;
       return;
     }
     if (FSpan) FlushSpan();
+    ++FColumnSpans;
     FSpan = true;
     FSpanX = x;
     FSpanY0 = lo;

@@ -33,8 +33,8 @@ class QtDeviceSurface : public chart::TDeviceSurface {
   // Merging of segments within one column; on by default. Off, every segment is drawn on its
   // own (the reference the merged picture is checked against).
   void SetMergeColumns(bool on) { Flush(); FMergeColumns = on; FLineDirty = true; FMergeReady = false; }
-  // Segments that were absorbed into a pending column span so far.
-  std::size_t MergedSegments() const { return FMergedSegments; }
+  // Column spans started so far; each one took in every segment merged into it.
+  std::size_t ColumnSpans() const { return FColumnSpans; }
 
   void LineTo(int x, int y) override;
   void Line(int x0, int y0, int x1, int y1) override;
@@ -77,7 +77,6 @@ class QtDeviceSurface : public chart::TDeviceSurface {
     if (lo > FSpanY1 + 1 || hi < FSpanY0 - 1) return false;
     FSpanY0 = std::min(FSpanY0, lo);
     FSpanY1 = std::max(FSpanY1, hi);
-    ++FMergedSegments;
     return true;
   }
   void RealizeLine();
@@ -105,7 +104,7 @@ class QtDeviceSurface : public chart::TDeviceSurface {
   // Realised, clean and merging: the fast path of LineTo may run.
   bool FMergeReady = false;
   bool FMergeColumns = true;
-  std::size_t FMergedSegments = 0;
+  std::size_t FColumnSpans = 0;
   TLineStyle FLineStyle;
 
   // A pending span of merged segments in one column.
