@@ -9,31 +9,12 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <functional>
-#include <vector>
 
 #include "app/Form1.h"
+#include "app/Modules.h"
 #include "fft/uFFTasm.h"
 
 namespace {
-
-// Started modules, finalised in reverse order when this goes out of scope.
-class TModules {
- public:
-  TModules() = default;
-  TModules(const TModules&) = delete;
-  TModules& operator=(const TModules&) = delete;
-  ~TModules() {
-    for (auto it = FDone.rbegin(); it != FDone.rend(); ++it) (*it)();
-  }
-  void Start(const std::function<void()>& init, std::function<void()> done) {
-    init();
-    FDone.push_back(std::move(done));
-  }
-
- private:
-  std::vector<std::function<void()>> FDone;
-};
 
 // The chart engine's registration of its standard series types; the registry has no
 // entries yet, so its start-up and finalisation hold their place and do nothing.
@@ -70,7 +51,7 @@ int main(int argc, char* argv[]) {
   const bool offscreen = !HasDisplay() && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM");
   if (offscreen) qputenv("QT_QPA_PLATFORM", "offscreen");
 
-  TModules modules;
+  demo::TModules modules;
   modules.Start(ChartRegistryInit, ChartRegistryDone);
   modules.Start(uFFTasm::FFTInit, uFFTasm::FFTDone);
   modules.Start(AppModuleInit, AppModuleDone);
