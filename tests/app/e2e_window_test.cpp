@@ -174,26 +174,20 @@ class WindowE2E : public ::testing::Test {
     XDestroyImage(image);
     return shot;
   }
-  // The chart's part of the window once it has stopped changing.
-  QImage SettledChart(std::chrono::milliseconds timeout = 10s) {
+  QImage Chart() { return Capture().Image.copy(0, 0, 905, 525); }
+  // The chart's picture once `ready` holds for it and it has stopped changing; the last
+  // picture seen when that does not happen in time.
+  template <class Ready>
+  QImage WaitFor(Ready ready, std::chrono::milliseconds timeout = 10s) {
     const auto end = Clock::now() + timeout;
-    QImage last = Capture().Image.copy(0, 0, 905, 525);
+    QImage last = Chart();
     while (Clock::now() < end) {
-      std::this_thread::sleep_for(150ms);
-      QImage now = Capture().Image.copy(0, 0, 905, 525);
-      if (now == last) return now;
-      last = now;
+      std::this_thread::sleep_for(100ms);
+      QImage now = Chart();
+      if (now == last && ready(now)) return now;
+      last = std::move(now);
     }
     return last;
-  }
-  // Waits until the chart shows something other than `old`; the settled new picture.
-  QImage ChangedChart(const QImage& old) {
-    const auto end = Clock::now() + 10s;
-    while (Clock::now() < end) {
-      if (Capture().Image.copy(0, 0, 905, 525) != old) return SettledChart();
-      std::this_thread::sleep_for(50ms);
-    }
-    return old;
   }
 
   void Click(int x, int y) {
@@ -258,12 +252,13 @@ TColourSpread SpreadOf(const QImage& image, QRgb colour) {
 }
 
 TEST_F(WindowE2E, DrawZoomAndBackInARealWindow) {
-  const QImage empty = SettledChart();
+  // The first paint (no longer the black of a fresh X window), nothing plotted yet.
+  const QImage empty = WaitFor([](const QImage& c) { return (c.pixel(450, 300) & 0xFFFFFFu) != 0; });
   Save(Capture().Image, "e2e_before_draw.png");
   EXPECT_EQ(SpreadOf(empty, qRgb(255, 0, 255)).Count, 0);
 
   Click(352 + 189 / 2, 536 + 37 / 2);  // the Draw button
-  const QImage drawn = ChangedChart(empty);
+  const QImage drawn = WaitFor([](const QImage& c) { return SpreadOf(c, qRgb(255, 0, 255)).Count > 800; });
   Save(drawn, "e2e_drawn.png");
 
   // The three curves where the form's chart puts them: the window arching up to the top of
@@ -297,16 +292,17 @@ TEST_F(WindowE2E, DrawZoomAndBackInARealWindow) {
 
   // Zoom into the upper middle of the window curve.
   Drag(300, 60, 600, 250);
-  const QImage zoomed = ChangedChart(drawn);
+  // Zoomed in there, the negated curve is out of view.
+  const QImage zoomed = WaitFor([](const QImage& c) { return SpreadOf(c, qRgb(0, 0, 128)).Count == 0; });
   Save(zoomed, "e2e_zoomed.png");
   EXPECT_NE(zoomed, drawn);
   const TColourSpread zoomedWindow = SpreadOf(zoomed, qRgb(255, 0, 255));
   EXPECT_GT(zoomedWindow.Right - zoomedWindow.Left, 600);  // the arch now spans the plot
-  EXPECT_EQ(SpreadOf(zoomed, qRgb(0, 0, 128)).Count, 0);    // the negated curve is out of view
+  EXPECT_EQ(SpreadOf(zoomed, qRgb(0, 0, 128)).Count, 0);
 
   // Dragging back (towards the top-left) restores the picture exactly.
   Drag(600, 250, 300, 60);
-  const QImage back = ChangedChart(zoomed);
+  const QImage back = WaitFor([&](const QImage& c) { return c == drawn; });
   Save(back, "e2e_back.png");
   EXPECT_EQ(back, drawn);
 
