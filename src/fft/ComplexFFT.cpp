@@ -19,7 +19,7 @@ namespace {
 
 int InitCount = 0;
 std::unique_ptr<TComplexSingle[]> OwnWorkBuffer;
-bool PortableForced = false;
+const TCodePath* ForcedPath = nullptr;
 
 // log2(n) for the sixteen supported sizes, -1 for anything else.
 int SupportedLog2(std::int32_t n) {
@@ -28,8 +28,9 @@ int SupportedLog2(std::int32_t n) {
 }
 
 const TCodePath* ChoosePath() {
+    if (ForcedPath != nullptr) return ForcedPath;
     const TCodePath* vector = VectorPath();
-    return vector != nullptr && !PortableForced ? vector : &PortablePath();
+    return vector != nullptr ? vector : &PortablePath();
 }
 
 }  // namespace
@@ -62,17 +63,32 @@ const TCodePath& PortablePath() {
     return path;
 }
 
-const TCodePath* VectorPath() {
+const TCodePath* Avx2PathIfSupported() {
 #if defined(__x86_64__) || defined(__i386__)
     if (__builtin_cpu_supports("avx2")) return &Avx2Path();
 #endif
     return nullptr;
 }
 
-void ForcePortablePath(bool force) {
-    PortableForced = force;
+// The AVX-512 path borrows the AVX2 reordering and scaling.
+const TCodePath* Avx512PathIfSupported() {
+#if defined(__x86_64__) || defined(__i386__)
+    if (__builtin_cpu_supports("avx512f") && __builtin_cpu_supports("avx2")) return &Avx512Path();
+#endif
+    return nullptr;
+}
+
+const TCodePath* VectorPath() {
+    if (const TCodePath* path = Avx512PathIfSupported()) return path;
+    return Avx2PathIfSupported();
+}
+
+void ForcePath(const TCodePath* path) {
+    ForcedPath = path;
     if (InitCount > 0) CurrentPath = ChoosePath();
 }
+
+void ForcePortablePath(bool force) { ForcePath(force ? &PortablePath() : nullptr); }
 
 bool UsingVectorPath() { return CurrentPath != nullptr && CurrentPath != &PortablePath(); }
 

@@ -120,15 +120,20 @@ void Permute(TComplexSingle* Data, int N, const std::uint16_t* Table, TDirection
 void Scale(TComplexSingle* Data, int N, float Factor);
 }  // namespace portable
 
-// The path the named kernels and ComplexFFT run on, chosen by FFTInit: the vector path where
-// the processor has AVX2, the portable one otherwise.
+// The path the named kernels and ComplexFFT run on, chosen by FFTInit: the widest vector path
+// the processor has (AVX-512, then AVX2), the portable one otherwise.
 extern const TCodePath* CurrentPath;
 
 // The portable reference path; always present.
 const TCodePath& PortablePath();
-// The AVX2 path, bit for bit the same results; null when the processor lacks AVX2.
+// The vector paths, bit for bit the same results; null when the processor lacks the
+// instructions.
+const TCodePath* Avx2PathIfSupported();
+const TCodePath* Avx512PathIfSupported();
+// The widest supported vector path, or null.
 const TCodePath* VectorPath();
-// Test hook: run on the portable path even where the vector path is available.
+// Test hooks: run on the given path (null: the automatic choice), or on the portable one.
+void ForcePath(const TCodePath* path);
 void ForcePortablePath(bool Force);
 bool UsingVectorPath();
 
@@ -141,5 +146,13 @@ void PermuteAvx2(TComplexSingle* Data, int N, const std::uint16_t* Table, TDirec
                  TComplexSingle* Work);
 void ScaleAvx2(TComplexSingle* Data, int N, float Factor);
 const TCodePath& Avx2Path();
+
+// Pieces of the AVX-512 path (defined in the *_avx512.cpp files; call only when
+// Avx512PathIfSupported() is set). Reordering and scaling are those of the AVX2 path.
+void ForwardPassAvx512(TComplexSingle* Data, const TComplexSingle* Twiddles, int N8);
+void ForwardPassLargeAvx512(TComplexSingle* Data, const TComplexSingle* Twiddles, int N8);
+void InversePassAvx512(TComplexSingle* Data, const TComplexSingle* Twiddles, int N8);
+void InversePassLargeAvx512(TComplexSingle* Data, const TComplexSingle* Twiddles, int N8);
+const TCodePath& Avx512Path();
 
 }  // namespace uFFTasm

@@ -1,10 +1,12 @@
-// The AVX2 path against the portable reference: the same bits for every size and every
-// combination of direction, scaling and reordering.
+// Each vector path (AVX2, AVX-512) against the portable reference: the same bits for every
+// size and every combination of direction, scaling and reordering.
 
 #include "fft/fft_support.h"
 
 #include <memory>
 #include <new>
+#include <string>
+#include <tuple>
 
 namespace fft_test {
 namespace {
@@ -26,33 +28,45 @@ constexpr Operation Operations[] = {
     {"inverse reordered", true, false, true},
 };
 
-Buffer RunOn(bool portable, Buffer data, const Operation& op) {
-    ForcePortablePath(portable);
+struct VectorPathCase {
+    const char* name;
+    const TCodePath* (*path)();
+};
+
+constexpr VectorPathCase VectorPaths[] = {{"AVX2", Avx2PathIfSupported}, {"AVX512", Avx512PathIfSupported}};
+
+Buffer RunOn(const TCodePath* path, Buffer data, const Operation& op) {
+    ForcePath(path);
     ComplexFFT(data.data(), static_cast<std::int32_t>(data.size()), op.inverse, op.scale, op.reorder);
-    ForcePortablePath(false);
+    ForcePath(nullptr);
     return data;
 }
 
-class CodePathTest : public testing::TestWithParam<int> {
-protected:
-    void SetUp() override {
-        if (VectorPath() == nullptr) GTEST_SKIP() << "this processor has no AVX2";
-    }
-};
+class CodePathTest : public testing::TestWithParam<std::tuple<VectorPathCase, int>> {};
 
 TEST_P(CodePathTest, VectorPathGivesTheSameBitsAsThePortablePath) {
-    const int n = GetParam();
+    const auto [pathCase, n] = GetParam();
+    const TCodePath* path = pathCase.path();
+    if (path == nullptr) GTEST_SKIP() << "this processor has no " << pathCase.name;
     const Buffer inputs[] = {RandomBuffer(n, 11u * static_cast<unsigned>(n)),
                              WideRangeBuffer(n, 13u * static_cast<unsigned>(n)),
                              CoarseFineBuffer(n, 17u * static_cast<unsigned>(n))};
     for (const Buffer& input : inputs) {
         for (const Operation& op : Operations) {
-            const Buffer portable = RunOn(true, input, op);
-            const Buffer vector = RunOn(false, input, op);
+            const Buffer portable = RunOn(&PortablePath(), input, op);
+            const Buffer vector = RunOn(path, input, op);
             const long at = FirstDifference(portable, vector);
             EXPECT_EQ(at, -1) << op.name << ": first difference at index " << at;
         }
     }
+}
+
+// The widest path the processor has is the one FFTInit picks.
+TEST(CodePath, TheWidestSupportedPathIsChosen) {
+    const TCodePath* expected = Avx512PathIfSupported() != nullptr ? Avx512PathIfSupported() : Avx2PathIfSupported();
+    EXPECT_EQ(VectorPath(), expected);
+    ForcePath(nullptr);
+    EXPECT_EQ(CurrentPath, expected != nullptr ? expected : &PortablePath());
 }
 
 TEST(CodePath, TheTestHookSwitchesPaths) {
@@ -63,7 +77,10 @@ TEST(CodePath, TheTestHookSwitchesPaths) {
     EXPECT_TRUE(UsingVectorPath());
 }
 
-INSTANTIATE_TEST_SUITE_P(EverySize, CodePathTest, testing::ValuesIn(AllSizes()), SizeName);
+INSTANTIATE_TEST_SUITE_P(EverySize, CodePathTest, testing::Combine(testing::ValuesIn(VectorPaths), testing::ValuesIn(AllSizes())),
+                         [](const testing::TestParamInfo<CodePathTest::ParamType>& info) {
+                             return std::string(std::get<0>(info.param).name) + "_N" + std::to_string(std::get<1>(info.param));
+                         });
 
 // A caller's buffer need only be aligned like a float: data and work block placed 4 bytes
 // past an 8-byte boundary give the same bits as aligned ones, on both paths.
@@ -75,9 +92,10 @@ TEST(CodePath, BuffersAlignedOnlyToFloatGiveTheSameBits) {
         auto workStorage = std::make_unique<std::byte[]>(bytes);
         auto* data = new (dataStorage.get() + 4) TComplexSingle[static_cast<std::size_t>(n)];
         auto* work = new (workStorage.get() + 4) TComplexSingle[static_cast<std::size_t>(n)];
-        for (bool portable : {true, false}) {
-            if (!portable && VectorPath() == nullptr) continue;
-            ForcePortablePath(portable);
+        for (const TCodePath* path : {&PortablePath(), Avx2PathIfSupported(), Avx512PathIfSupported()}) {
+            if (path == nullptr) continue;
+            ForcePath(path);
+            const bool portable = path == &PortablePath();
             for (bool inverse : {false, true}) {
                 Buffer aligned = input;
                 ComplexFFT(aligned.data(), n, inverse, true, true);
@@ -86,7 +104,7 @@ TEST(CodePath, BuffersAlignedOnlyToFloatGiveTheSameBits) {
                 EXPECT_TRUE(SameBits(aligned, Buffer(data, data + n))) << "N " << n << (portable ? " portable" : " vector");
             }
         }
-        ForcePortablePath(false);
+        ForcePath(nullptr);
         // Give the engine its own block back before ours goes away.
         FFTDone();
         FFTInit();

@@ -1,4 +1,4 @@
-// The four pass routines, portable and AVX2, against the butterfly written out for every n:
+// The four pass routines, portable, AVX2 and AVX-512, against the butterfly written out for every n:
 // which factor each n uses (none at 0, the table entry, sqrt(1/2) with two multiplications at
 // N/8 of the large passes, the exchanged entry walked backwards above it) and where the
 // results are rounded. Compared bit for bit.
@@ -18,7 +18,7 @@ struct PassCase {
     Pass pass;
     bool inverse;
     bool large;
-    bool vector;
+    const TCodePath* (*path)();  // the code path the routine needs, null for the portable one
 };
 
 struct D {
@@ -84,21 +84,25 @@ Buffer ExpectedPass(const Buffer& in, const TComplexSingle* table, int n8, bool 
 }
 
 const PassCase Cases[] = {
-    {"ForwardPass", ForwardPass, false, false, false},
-    {"ForwardPassLarge", ForwardPassLarge, false, true, false},
-    {"InversePass", InversePass, true, false, false},
-    {"InversePassLarge", InversePassLarge, true, true, false},
-    {"ForwardPassAvx2", ForwardPassAvx2, false, false, true},
-    {"ForwardPassLargeAvx2", ForwardPassLargeAvx2, false, true, true},
-    {"InversePassAvx2", InversePassAvx2, true, false, true},
-    {"InversePassLargeAvx2", InversePassLargeAvx2, true, true, true},
+    {"ForwardPass", ForwardPass, false, false, nullptr},
+    {"ForwardPassLarge", ForwardPassLarge, false, true, nullptr},
+    {"InversePass", InversePass, true, false, nullptr},
+    {"InversePassLarge", InversePassLarge, true, true, nullptr},
+    {"ForwardPassAvx2", ForwardPassAvx2, false, false, Avx2PathIfSupported},
+    {"ForwardPassLargeAvx2", ForwardPassLargeAvx2, false, true, Avx2PathIfSupported},
+    {"InversePassAvx2", InversePassAvx2, true, false, Avx2PathIfSupported},
+    {"InversePassLargeAvx2", InversePassLargeAvx2, true, true, Avx2PathIfSupported},
+    {"ForwardPassAvx512", ForwardPassAvx512, false, false, Avx512PathIfSupported},
+    {"ForwardPassLargeAvx512", ForwardPassLargeAvx512, false, true, Avx512PathIfSupported},
+    {"InversePassAvx512", InversePassAvx512, true, false, Avx512PathIfSupported},
+    {"InversePassLargeAvx512", InversePassLargeAvx512, true, true, Avx512PathIfSupported},
 };
 
 class PassTest : public testing::TestWithParam<PassCase> {};
 
 TEST_P(PassTest, EveryButterflyFollowsItsFormula) {
     const PassCase& c = GetParam();
-    if (c.vector && VectorPath() == nullptr) GTEST_SKIP() << "this processor has no AVX2";
+    if (c.path != nullptr && c.path() == nullptr) GTEST_SKIP() << "this processor lacks the instructions of " << c.name;
     const std::vector<int> sizes = c.large ? std::vector<int>{1024, 2048, 65536} : std::vector<int>{32, 64, 512};
     for (int n : sizes) {
         const TComplexSingle* table = TwiddleTable.at(static_cast<std::size_t>(std::countr_zero(static_cast<unsigned>(n)))).data();

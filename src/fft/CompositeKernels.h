@@ -1,0 +1,162 @@
+#pragma once
+// The vector paths' composite kernels, written once for any set of vector pass and leaf
+// routines. Above 1024 points they run like the portable ones (pass, quarters, half), only
+// with the vectorised passes. A block of 1024 points or fewer runs all its passes first and
+// then its 8- and 16-point leaves a batch of blocks at a time, one block per lane: the leaves
+// of a block depend only on the passes above them, so the order changes no result. The
+// inverse mirrors this: leaves first, then the passes bottom-up.
+//
+// Ops supplies Batch (blocks per leaf call) and the static routines ForwardPass,
+// ForwardPassLarge, InversePass, InversePassLarge, ForwardLeaves16, ForwardLeaves8,
+// InverseLeaves16 and InverseLeaves8. Each code path passes its own Ops type, defined in an
+// unnamed namespace, so no instance is shared between code built for different processors.
+
+#include "fft/FFTInternal.h"
+
+#include <utility>
+
+namespace uFFTasm::composite {
+
+inline constexpr int LeafBatchLog2 = 10;
+
+// Where the 8- and 16-point leaves of a block of 2^Log2 points start, padded to whole batches
+// by repeating the last one (a repeated block is computed twice and stored twice with the
+// same bits).
+constexpr int LeafCount(int log2n, int leafLog2) {
+    if (log2n == leafLog2) return 1;
+    if (log2n < 5) return 0;
+    return LeafCount(log2n - 1, leafLog2) + 2 * LeafCount(log2n - 2, leafLog2);
+}
+constexpr int Padded(int count, int batch) { return (count + batch - 1) / batch * batch; }
+
+template <int Batch, int Log2>
+struct LeafPlan {
+    static constexpr int Sixteen = Padded(LeafCount(Log2, 4), Batch);
+    static constexpr int Eight = Padded(LeafCount(Log2, 3), Batch);
+    std::array<std::uint16_t, Sixteen> sixteen{};
+    std::array<std::uint16_t, Eight> eight{};
+};
+
+template <class Plan>
+constexpr void CollectLeaves(int log2n, int offset, Plan& plan, int& sixteen, int& eight) {
+    if (log2n == 4) {
+        plan.sixteen[static_cast<std::size_t>(sixteen++)] = static_cast<std::uint16_t>(offset);
+    } else if (log2n == 3) {
+        plan.eight[static_cast<std::size_t>(eight++)] = static_cast<std::uint16_t>(offset);
+    } else {
+        const int n = 1 << log2n;
+        CollectLeaves(log2n - 1, offset, plan, sixteen, eight);
+        CollectLeaves(log2n - 2, offset + n / 2, plan, sixteen, eight);
+        CollectLeaves(log2n - 2, offset + 3 * n / 4, plan, sixteen, eight);
+    }
+}
+
+template <int Batch, int Log2>
+constexpr LeafPlan<Batch, Log2> MakeLeafPlan() {
+    using Plan = LeafPlan<Batch, Log2>;
+    Plan plan;
+    int sixteen = 0, eight = 0;
+    CollectLeaves(Log2, 0, plan, sixteen, eight);
+    for (int i = sixteen; i < Plan::Sixteen; ++i) plan.sixteen[static_cast<std::size_t>(i)] = plan.sixteen[static_cast<std::size_t>(sixteen - 1)];
+    for (int i = eight; i < Plan::Eight; ++i) plan.eight[static_cast<std::size_t>(i)] = plan.eight[static_cast<std::size_t>(eight - 1)];
+    return plan;
+}
+
+template <int Batch, int Log2>
+inline constexpr LeafPlan<Batch, Log2> Leaves = MakeLeafPlan<Batch, Log2>();
+
+template <class Ops, int Log2>
+[[gnu::always_inline]] inline void ForwardPassOf(TComplexSingle* data) {
+    const TComplexSingle* twiddles = TwiddleTable[Log2].data();
+    if constexpr (Log2 < FirstLargePassLog2) {
+        Ops::ForwardPass(data, twiddles, (1 << Log2) / 8);
+    } else {
+        Ops::ForwardPassLarge(data, twiddles, (1 << Log2) / 8);
+    }
+}
+
+template <class Ops, int Log2>
+[[gnu::always_inline]] inline void InversePassOf(TComplexSingle* data) {
+    const TComplexSingle* twiddles = TwiddleTable[Log2].data();
+    if constexpr (Log2 < FirstLargePassLog2) {
+        Ops::InversePass(data, twiddles, (1 << Log2) / 8);
+    } else {
+        Ops::InversePassLarge(data, twiddles, (1 << Log2) / 8);
+    }
+}
+
+// The passes of a block and of all its sub-blocks down to 32 points, in kernel call order.
+template <class Ops, int Log2>
+void ForwardPasses(TComplexSingle* data) {
+    if constexpr (Log2 >= 5) {
+        constexpr int n = 1 << Log2;
+        ForwardPassOf<Ops, Log2>(data);
+        ForwardPasses<Ops, Log2 - 2>(data + n / 2);
+        ForwardPasses<Ops, Log2 - 2>(data + 3 * n / 4);
+        ForwardPasses<Ops, Log2 - 1>(data);
+    }
+}
+
+template <class Ops, int Log2>
+void InversePasses(TComplexSingle* data) {
+    if constexpr (Log2 >= 5) {
+        constexpr int n = 1 << Log2;
+        InversePasses<Ops, Log2 - 1>(data);
+        InversePasses<Ops, Log2 - 2>(data + n / 2);
+        InversePasses<Ops, Log2 - 2>(data + 3 * n / 4);
+        InversePassOf<Ops, Log2>(data);
+    }
+}
+
+template <class Ops, int Log2>
+void ForwardComposite(TComplexSingle* data) {
+    constexpr int n = 1 << Log2;
+    if constexpr (Log2 <= LeafBatchLog2) {
+        using Plan = LeafPlan<Ops::Batch, Log2>;
+        ForwardPasses<Ops, Log2>(data);
+        Ops::ForwardLeaves16(data, Leaves<Ops::Batch, Log2>.sixteen.data(), Plan::Sixteen);
+        Ops::ForwardLeaves8(data, Leaves<Ops::Batch, Log2>.eight.data(), Plan::Eight);
+    } else {
+        ForwardPassOf<Ops, Log2>(data);
+        ForwardComposite<Ops, Log2 - 2>(data + 3 * n / 4);
+        ForwardComposite<Ops, Log2 - 2>(data + n / 2);
+        ForwardComposite<Ops, Log2 - 1>(data);
+    }
+}
+
+template <class Ops, int Log2>
+void InverseComposite(TComplexSingle* data) {
+    constexpr int n = 1 << Log2;
+    if constexpr (Log2 <= LeafBatchLog2) {
+        using Plan = LeafPlan<Ops::Batch, Log2>;
+        Ops::InverseLeaves16(data, Leaves<Ops::Batch, Log2>.sixteen.data(), Plan::Sixteen);
+        Ops::InverseLeaves8(data, Leaves<Ops::Batch, Log2>.eight.data(), Plan::Eight);
+        InversePasses<Ops, Log2>(data);
+    } else {
+        InverseComposite<Ops, Log2 - 1>(data);
+        InverseComposite<Ops, Log2 - 2>(data + n / 2);
+        InverseComposite<Ops, Log2 - 2>(data + 3 * n / 4);
+        InversePassOf<Ops, Log2>(data);
+    }
+}
+
+template <class Ops, int... Log2>
+constexpr std::array<TKernel, MaxLog2 + 1> ForwardKernels(std::integer_sequence<int, Log2...>) {
+    return {nullptr, ForwardFFT2, ForwardFFT4, ForwardFFT8, ForwardFFT16, ForwardComposite<Ops, Log2 + 5>...};
+}
+template <class Ops, int... Log2>
+constexpr std::array<TKernel, MaxLog2 + 1> InverseKernels(std::integer_sequence<int, Log2...>) {
+    return {nullptr, InverseFFT2, InverseFFT4, InverseFFT8, InverseFFT16, InverseComposite<Ops, Log2 + 5>...};
+}
+
+// The kernels by log2(N) for a code path: the unrolled portable ones up to 16 points.
+template <class Ops>
+constexpr std::array<TKernel, MaxLog2 + 1> ForwardKernelsOf() {
+    return ForwardKernels<Ops>(std::make_integer_sequence<int, MaxLog2 - 4>());
+}
+template <class Ops>
+constexpr std::array<TKernel, MaxLog2 + 1> InverseKernelsOf() {
+    return InverseKernels<Ops>(std::make_integer_sequence<int, MaxLog2 - 4>());
+}
+
+}  // namespace uFFTasm::composite

@@ -1,0 +1,53 @@
+// The AVX-512 code path's composite kernels: eight blocks per leaf batch. The reordering and
+// the scaling only move or scale values one by one and stay those of the AVX2 path.
+
+#include "fft/Avx512Math.h"
+#include "fft/CompositeKernels.h"
+
+namespace uFFTasm {
+
+using namespace avx512;
+
+namespace {
+
+template <int Count, class Kernel>
+[[gnu::always_inline]] inline void RunLeaves(TComplexSingle* base, const std::uint16_t* offsets, int count, Kernel kernel) {
+    for (int i = 0; i < count; i += 8) {
+        TComplexSingle* blocks[8];
+        for (int b = 0; b < 8; ++b) blocks[b] = base + offsets[i + b];
+        Oct x[Count];
+        LoadBlocks<Count>(blocks, x);
+        kernel(x);
+        StoreBlocks<Count>(blocks, x);
+    }
+}
+
+struct Avx512Ops {
+    static constexpr int Batch = 8;
+    static void ForwardPass(TComplexSingle* d, const TComplexSingle* t, int n8) { ForwardPassAvx512(d, t, n8); }
+    static void ForwardPassLarge(TComplexSingle* d, const TComplexSingle* t, int n8) { ForwardPassLargeAvx512(d, t, n8); }
+    static void InversePass(TComplexSingle* d, const TComplexSingle* t, int n8) { InversePassAvx512(d, t, n8); }
+    static void InversePassLarge(TComplexSingle* d, const TComplexSingle* t, int n8) { InversePassLargeAvx512(d, t, n8); }
+    static void ForwardLeaves16(TComplexSingle* base, const std::uint16_t* offsets, int count) {
+        RunLeaves<16>(base, offsets, count, Forward16<D8>);
+    }
+    static void ForwardLeaves8(TComplexSingle* base, const std::uint16_t* offsets, int count) {
+        RunLeaves<8>(base, offsets, count, Forward8<D8>);
+    }
+    static void InverseLeaves16(TComplexSingle* base, const std::uint16_t* offsets, int count) {
+        RunLeaves<16>(base, offsets, count, Inverse16<D8>);
+    }
+    static void InverseLeaves8(TComplexSingle* base, const std::uint16_t* offsets, int count) {
+        RunLeaves<8>(base, offsets, count, Inverse8<D8>);
+    }
+};
+
+}  // namespace
+
+const TCodePath& Avx512Path() {
+    static const TCodePath path{composite::ForwardKernelsOf<Avx512Ops>(), composite::InverseKernelsOf<Avx512Ops>(),
+                                PermuteAvx2, ScaleAvx2};
+    return path;
+}
+
+}  // namespace uFFTasm
