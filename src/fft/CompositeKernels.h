@@ -6,7 +6,7 @@
 // of a block depend only on the passes above them, so the order changes no result. The
 // inverse mirrors this: leaves first, then the passes bottom-up.
 //
-// Ops supplies Batch (blocks per leaf call) and the static routines ForwardPass,
+// Ops supplies Batch (the leaf plans are padded to a multiple of it) and the static routines ForwardPass,
 // ForwardPassLarge, InversePass, InversePassLarge, ForwardLeaves16, ForwardLeaves8,
 // InverseLeaves16 and InverseLeaves8. Each code path passes its own Ops type, defined in an
 // unnamed namespace, so no instance is shared between code built for different processors.

@@ -27,21 +27,26 @@ struct Avx2Ops {
     static void ForwardPassLarge(TComplexSingle* d, const TComplexSingle* t, int n8) { ForwardPassLargeAvx2(d, t, n8); }
     static void InversePass(TComplexSingle* d, const TComplexSingle* t, int n8) { InversePassAvx2(d, t, n8); }
     static void InversePassLarge(TComplexSingle* d, const TComplexSingle* t, int n8) { InversePassLargeAvx2(d, t, n8); }
-    static void ForwardLeaves16(TComplexSingle* base, const std::uint16_t* offsets, int count) {
-        RunLeaves<16>(base, offsets, count, Forward16<D4>);
-    }
-    static void ForwardLeaves8(TComplexSingle* base, const std::uint16_t* offsets, int count) {
-        RunLeaves<8>(base, offsets, count, Forward8<D4>);
-    }
-    static void InverseLeaves16(TComplexSingle* base, const std::uint16_t* offsets, int count) {
-        RunLeaves<16>(base, offsets, count, Inverse16<D4>);
-    }
-    static void InverseLeaves8(TComplexSingle* base, const std::uint16_t* offsets, int count) {
-        RunLeaves<8>(base, offsets, count, Inverse8<D4>);
-    }
+    static void ForwardLeaves16(TComplexSingle* b, const std::uint16_t* o, int count) { ForwardLeaves16Avx2(b, o, count); }
+    static void ForwardLeaves8(TComplexSingle* b, const std::uint16_t* o, int count) { ForwardLeaves8Avx2(b, o, count); }
+    static void InverseLeaves16(TComplexSingle* b, const std::uint16_t* o, int count) { InverseLeaves16Avx2(b, o, count); }
+    static void InverseLeaves8(TComplexSingle* b, const std::uint16_t* o, int count) { InverseLeaves8Avx2(b, o, count); }
 };
 
 }  // namespace
+
+void ForwardLeaves16Avx2(TComplexSingle* base, const std::uint16_t* offsets, int count) {
+    RunLeaves<16>(base, offsets, count, Forward16<D4>);
+}
+void ForwardLeaves8Avx2(TComplexSingle* base, const std::uint16_t* offsets, int count) {
+    RunLeaves<8>(base, offsets, count, Forward8<D4>);
+}
+void InverseLeaves16Avx2(TComplexSingle* base, const std::uint16_t* offsets, int count) {
+    RunLeaves<16>(base, offsets, count, Inverse16<D4>);
+}
+void InverseLeaves8Avx2(TComplexSingle* base, const std::uint16_t* offsets, int count) {
+    RunLeaves<8>(base, offsets, count, Inverse8<D4>);
+}
 
 const TCodePath& Avx2Path() {
     static const TCodePath path{composite::ForwardKernelsOf<Avx2Ops>(), composite::InverseKernelsOf<Avx2Ops>(),

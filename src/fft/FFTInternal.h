@@ -145,6 +145,12 @@ void InversePassLargeAvx2(TComplexSingle* Data, const TComplexSingle* Twiddles, 
 void PermuteAvx2(TComplexSingle* Data, int N, const std::uint16_t* Table, TDirection Direction,
                  TComplexSingle* Work);
 void ScaleAvx2(TComplexSingle* Data, int N, float Factor);
+// The 16- and 8-point leaves of blocks base + offsets[i], four blocks at a time (count is a
+// multiple of four).
+void ForwardLeaves16Avx2(TComplexSingle* base, const std::uint16_t* offsets, int count);
+void ForwardLeaves8Avx2(TComplexSingle* base, const std::uint16_t* offsets, int count);
+void InverseLeaves16Avx2(TComplexSingle* base, const std::uint16_t* offsets, int count);
+void InverseLeaves8Avx2(TComplexSingle* base, const std::uint16_t* offsets, int count);
 const TCodePath& Avx2Path();
 
 // Pieces of the AVX-512 path (defined in the *_avx512.cpp files; call only when
