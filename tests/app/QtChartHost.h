@@ -26,7 +26,7 @@ inline void EnsureQtApp() {
   (void)app;
 }
 
-class TQtImageHost final : public chart::TChartHost {
+class TQtImageHost : public chart::TChartHost {
  public:
   TQtImageHost(int width, int height) : FImage(width, height, QImage::Format_RGB32) {
     EnsureQtApp();

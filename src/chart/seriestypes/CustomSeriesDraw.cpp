@@ -1,6 +1,9 @@
 // Drawing the visible points of a line-like series: each point joined to the one before
 // it, the line entering from the chart rectangle's edge, null points breaking the line,
 // and the markers drawn right after the segments that touch them.
+#include <algorithm>
+
+#include "chart/axis/AxisPixelMapper.h"
 #include "chart/axis/CustomChartAxis.h"
 #include "chart/panel/CustomAxisPanel.h"
 #include "chart/seriestypes/CustomSeries.h"
@@ -128,7 +131,8 @@ bool TCustomSeries::CanDrawDirectly() const {
 void TCustomSeries::DrawVisiblePointsDirectly() {
   TZelCanvas3D& cv = ParentChart()->Canvas();
   const TCustomChartAxis& h = *GetHorizAxis();
-  const TCustomChartAxis& v = *GetVertAxis();
+  const TAxisPixelMapper toX(h, true);
+  const TAxisPixelMapper toY(*GetVertAxis(), false);
   const int first = FirstValueIndex(), last = LastValueIndex();
   const double* xs = XValues().Data();
   const double* ys = YValues().Data();
@@ -136,47 +140,61 @@ void TCustomSeries::DrawVisiblePointsDirectly() {
   const bool plainColors = ColorCount() == 0;
   const TColor seriesColor = SeriesColor();
 
+  // Working state in locals (no lambda takes their address), so they stay in registers
+  // across the device calls.
   int px = FPrevX, py = FPrevY;
   TColor pc = FPrevColor;
   bool valid = false;
-  bool penReady = false;
   TColor penColor = clNone;
-  auto segment = [&](int x, int y, TColor c) {
-    if (!penReady || c != penColor) {
-      PrepareLinePen(c);
-      penReady = true;
-      penColor = c;
-    }
-    cv.DrawSegment(px, py, x, y);
-  };
+  bool penReady = false;
 
-  for (int i = first; i <= last; ++i) {
-    const TColor c = plainColors ? seriesColor : ValueColor(i);
-    const int x = h.ValueToXPixel(xs[i] * mx);
-    const int y = v.ValueToYPixel(ys[i] * my);
-    if (OffDrawable(x, y)) {
-      pc = c;
-      continue;
-    }
-    if (pc == clNone) {
+  // Pixels a block at a time: the mapping runs as a tight loop, the drawing after it.
+  constexpr int Block = 256;
+  int bx[Block], by[Block];
+  for (int base = first; base <= last; base += Block) {
+    const int n = std::min(Block, last - base + 1);
+    toX.MapBlock(xs + base, mx, n, bx);
+    toY.MapBlock(ys + base, my, n, by);
+    for (int k = 0; k < n; ++k) {
+      const int i = base + k;
+      // ValuesFromLists: no type overrides ValueColor, so the base answers without a
+      // virtual call.
+      const TColor c = plainColors ? seriesColor : TChartSeries::ValueColor(i);
+      const int x = bx[k], y = by[k];
+      if (OffDrawable(x, y)) {
+        pc = c;
+        continue;
+      }
+      if (pc == clNone) {
+        px = x;
+        py = y;
+      }
+      bool draw;
+      if (i == first) {
+        draw = false;
+        if (i > 0) {
+          const TRect r = ParentChart()->ChartRect();
+          px = h.Inverted() ? r.Right : r.Left;
+          py = EdgeYPixel(i - 1, i, h.PixelToValue(px));
+          valid = true;
+          draw = !IsNull(i - 1);
+        }
+      } else {
+        draw = valid;
+      }
+      if (draw && (x != px || y != py) && c != clNone) {
+        if (!penReady || c != penColor) {
+          PrepareLinePen(c);
+          penReady = true;
+          penColor = c;
+        }
+        cv.DrawSegment(px, py, x, y);
+      }
       px = x;
       py = y;
+      valid = true;
+      pc = c;
     }
-    if (i == first) {
-      if (i > 0) {
-        const TRect r = ParentChart()->ChartRect();
-        px = h.Inverted() ? r.Right : r.Left;
-        py = EdgeYPixel(i - 1, i, h.PixelToValue(px));
-        valid = true;
-        if (!IsNull(i - 1) && (x != px || y != py) && c != clNone) segment(x, y, c);
-      }
-    } else if (valid && (x != px || y != py) && c != clNone) {
-      segment(x, y, c);
-    }
-    px = x;
-    py = y;
-    valid = true;
-    pc = c;
   }
   FPrevX = px;
   FPrevY = py;

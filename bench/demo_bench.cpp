@@ -1,0 +1,238 @@
+// Repaint cost of the demo chart with the Qt device at 905 x 525: the full paint after a
+// change (three 1024-point line series, axes, grid, title), the paint of an unchanged chart
+// (one buffer copy), and the full paint of three line series of up to 1,000,000 points each
+// with every point drawn. Peers in the same run: the same chart drawn point by point
+// (SetDirectDrawing(false)), Qt's own polyline of the same pixels, and one plain read of
+// the values (the memory floor). The allocation
+// counter shows that a paint allocates nothing per point.
+#include <benchmark/benchmark.h>
+
+#include <QImage>
+#include <QPainter>
+#include <QPolygon>
+
+#include <atomic>
+#include <cmath>
+#include <cstdlib>
+#include <new>
+#include <memory>
+#include <random>
+#include <span>
+#include <vector>
+
+#include "app/QtChartHost.h"
+#include "app/core/DemoChart.h"
+#include "app/core/DrawAction.h"
+#include "chart/axis/CustomChartAxis.h"
+#include "fft/uFFTasm.h"
+
+namespace {
+std::atomic<long long> gAllocations{0};
+}  // namespace
+
+void* operator new(std::size_t n) {
+  ++gAllocations;
+  if (void* p = std::malloc(n ? n : 1)) return p;
+  throw std::bad_alloc();
+}
+void operator delete(void* p) noexcept { std::free(p); }
+void operator delete(void* p, std::size_t) noexcept { std::free(p); }
+
+namespace {
+
+using demo::testing::TQtImageHost;
+
+struct DrawnDemo {
+  TQtImageHost host{905, 525};
+  demo::TDemoChart demo;
+  DrawnDemo() {
+    uFFTasm::FFTInit();
+    demo.Chart1.SetHost(&host);
+    demo::DrawAction(demo.Series1, demo.Series2, demo.Series3);
+    demo.Chart1.Paint();
+  }
+  ~DrawnDemo() { uFFTasm::FFTDone(); }
+};
+
+void Report(benchmark::State& state, long long allocationsBefore) {
+  state.counters["allocs/frame"] = benchmark::Counter(static_cast<double>(gAllocations - allocationsBefore),
+                                                      benchmark::Counter::kAvgIterations);
+}
+
+void BM_DemoFullRepaint(benchmark::State& state) {
+  DrawnDemo d;
+  const bool direct = state.range(0) != 0;
+  for (auto* s : {&d.demo.Series1, &d.demo.Series2, &d.demo.Series3}) s->SetDirectDrawing(direct);
+  const long long before = gAllocations;
+  for (auto _ : state) {
+    d.demo.Chart1.InvalidateChart();
+    d.demo.Chart1.Paint();
+  }
+  Report(state, before);
+  state.SetLabel(direct ? "direct" : "point by point");
+}
+BENCHMARK(BM_DemoFullRepaint)->Arg(1)->Arg(0)->Unit(benchmark::kMillisecond);
+
+void BM_DemoUnchangedRepaint(benchmark::State& state) {
+  DrawnDemo d;
+  const long long before = gAllocations;
+  for (auto _ : state) d.demo.Chart1.Paint();
+  Report(state, before);
+}
+BENCHMARK(BM_DemoUnchangedRepaint)->Unit(benchmark::kMillisecond);
+
+// Three curves like the demo's, with noise so that a pixel column holds many points
+// spread over many rows, as dense measured data does.
+struct BigChart {
+  TQtImageHost host{905, 525};
+  chart::TChart chart;
+  chart::TLineSeries series[3];
+  explicit BigChart(int n) {
+    demo::ApplyChart1Properties(chart);
+    chart.SetHost(&host);
+    const chart::TColor colors[3] = {chart::clFuchsia, chart::clGreen, chart::clNavy};
+    std::mt19937 rng(7);
+    std::normal_distribution<double> noise(0, 0.01);
+    std::vector<double> values(static_cast<std::size_t>(n));
+    for (int k = 0; k < 3; ++k) {
+      demo::ApplySeriesProperties(series[k], colors[k], k == 0);
+      series[k].SetParentChart(&chart);
+      for (int i = 0; i < n; ++i) {
+        const double hann = 0.5 - 0.5 * std::cos(2 * M_PI * i / (n - 1));
+        values[static_cast<std::size_t>(i)] = k == 0 ? hann + noise(rng) : k == 1 ? std::fabs(noise(rng)) * 10 : -hann + noise(rng);
+      }
+      series[k].AppendValues(values);
+    }
+    chart.Paint();
+  }
+};
+
+void BM_LargeFullRepaint(benchmark::State& state) {
+  BigChart b(static_cast<int>(state.range(0)));
+  const bool direct = state.range(1) != 0;
+  for (auto& s : b.series) s.SetDirectDrawing(direct);
+  const long long before = gAllocations;
+  for (auto _ : state) {
+    b.chart.InvalidateChart();
+    b.chart.Paint();
+  }
+  Report(state, before);
+  state.counters["points/s"] = benchmark::Counter(3.0 * state.range(0), benchmark::Counter::kIsIterationInvariantRate);
+  state.SetLabel(direct ? "direct" : "point by point");
+}
+BENCHMARK(BM_LargeFullRepaint)
+    ->Args({125000, 1})
+    ->Args({250000, 1})
+    ->Args({500000, 1})
+    ->Args({1000000, 1})
+    ->Args({1000000, 0})
+    ->Unit(benchmark::kMillisecond);
+
+// A device that draws nothing: the same chart's paint without the Qt device's pixel work,
+// to tell the engine's share from the device's.
+class TNullBitmap;
+class TNullDevice final : public chart::TDeviceSurface {
+ public:
+  void LineTo(int x, int y) override { SetPenPos({x, y}); }
+  void Polyline(std::span<const chart::TPoint>) override {}
+  void Rectangle(int, int, int, int) override {}
+  void RoundRect(int, int, int, int, int, int) override {}
+  void Ellipse(int, int, int, int) override {}
+  void Arc(int, int, int, int, int, int, int, int) override {}
+  void Pie(int, int, int, int, int, int, int, int) override {}
+  void Polygon(std::span<const chart::TPoint>) override {}
+  void FillRect(const chart::TRect&) override {}
+  void SetPixel(int, int, chart::TColor) override {}
+  void TextOut(int, int, std::string_view) override {}
+  chart::TSize TextExtent(std::string_view text) override { return {7 * static_cast<int>(text.size()), 13}; }
+  void IntersectClipRect(const chart::TRect&) override {}
+  void RemoveClip() override {}
+  std::unique_ptr<chart::TDeviceBitmap> CreateBitmap(int w, int h, bool) override;
+  void DrawBitmap(int, int, chart::TDeviceBitmap&) override {}
+  void DrawPicture(int, int, const chart::TPicture&) override {}
+  void StretchPicture(const chart::TRect&, const chart::TPicture&) override {}
+  chart::TColor LookupSystemColor(int) const override { return chart::clGray; }
+};
+
+class TNullBitmap final : public chart::TDeviceBitmap {
+ public:
+  TNullBitmap(int w, int h) : FW(w), FH(h) {}
+  int Width() const override { return FW; }
+  int Height() const override { return FH; }
+  bool Monochrome() const override { return false; }
+  chart::TDeviceSurface& Surface() override { return FSurface; }
+
+ private:
+  int FW, FH;
+  TNullDevice FSurface;
+};
+
+std::unique_ptr<chart::TDeviceBitmap> TNullDevice::CreateBitmap(int w, int h, bool) {
+  return std::make_unique<TNullBitmap>(w, h);
+}
+
+class TNullHost final : public TQtImageHost {
+ public:
+  TNullHost() : TQtImageHost(905, 525) {}
+  chart::TDeviceSurface& WindowSurface() override { return FNull; }
+
+ private:
+  TNullDevice FNull;
+};
+
+void BM_LargeEngineOnlyPeer(benchmark::State& state) {
+  TNullHost host;
+  BigChart b(static_cast<int>(state.range(0)));
+  b.chart.SetHost(&host);
+  for (auto _ : state) {
+    b.chart.InvalidateChart();
+    b.chart.Paint();
+  }
+}
+BENCHMARK(BM_LargeEngineOnlyPeer)->Arg(1000000)->Unit(benchmark::kMillisecond);
+
+// The floor for any drawing that looks at every point: reading the values once (the sum
+// keeps the reads).
+void BM_ReadValuesPeer(benchmark::State& state) {
+  BigChart b(static_cast<int>(state.range(0)));
+  for (auto _ : state) {
+    double sum = 0;
+    for (auto& s : b.series) {
+      const double* x = s.XValues().Data();
+      const double* y = s.YValues().Data();
+      for (int i = 0; i < s.Count(); ++i) sum += x[i] + y[i];
+    }
+    benchmark::DoNotOptimize(sum);
+  }
+}
+BENCHMARK(BM_ReadValuesPeer)->Arg(1000000)->Unit(benchmark::kMillisecond);
+
+// Qt's own polyline through the same pixels the chart computes (mapping not timed): what
+// handing every point to the toolkit costs.
+void BM_QtPolylinePeer(benchmark::State& state) {
+  BigChart b(static_cast<int>(state.range(0)));
+  const chart::TCustomChartAxis& h = *b.chart.BottomAxis();
+  const chart::TCustomChartAxis& v = *b.chart.LeftAxis();
+  std::vector<QPolygon> lines(3);
+  for (int k = 0; k < 3; ++k) {
+    lines[static_cast<std::size_t>(k)].reserve(b.series[k].Count());
+    for (int i = 0; i < b.series[k].Count(); ++i)
+      lines[static_cast<std::size_t>(k)].append(
+          QPoint(h.ValueToXPixel(b.series[k].XValue(i)), v.ValueToYPixel(b.series[k].YValue(i))));
+  }
+  QImage image(905, 525, QImage::Format_RGB32);
+  const QColor colors[3] = {Qt::magenta, Qt::darkGreen, Qt::darkBlue};
+  for (auto _ : state) {
+    image.fill(Qt::white);
+    QPainter p(&image);
+    for (int k = 0; k < 3; ++k) {
+      p.setPen(QPen(colors[k], 0));
+      p.drawPolyline(lines[static_cast<std::size_t>(k)]);
+    }
+  }
+}
+BENCHMARK(BM_QtPolylinePeer)->Arg(1024)->Arg(1000000)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+BENCHMARK_MAIN();
