@@ -3,6 +3,7 @@
 
 #include "fft/fft_support.h"
 
+#include <limits>
 #include <memory>
 #include <new>
 #include <string>
@@ -108,6 +109,22 @@ TEST(CodePath, BuffersAlignedOnlyToFloatGiveTheSameBits) {
         // Give the engine its own block back before ours goes away.
         FFTDone();
         FFTInit();
+    }
+}
+
+// The vector scaling multiplies in float: the same bits as the double formula for any factor,
+// including products that overflow, underflow into subnormals or meet NaN and infinity.
+TEST(CodePath, VectorScalingMatchesTheDoubleFormulaForAnyFactor) {
+    if (Avx2PathIfSupported() == nullptr) GTEST_SKIP() << "this processor has no AVX2";
+    Buffer input = WideRangeBuffer(1027, 5);
+    input[3] = {std::numeric_limits<float>::infinity(), std::numeric_limits<float>::quiet_NaN()};
+    input[4] = {std::numeric_limits<float>::max(), -std::numeric_limits<float>::denorm_min()};
+    for (float factor : {0.1f, 3.0f, 1e-30f, 7.5e37f, 1.0f / 65536, -std::numeric_limits<float>::denorm_min()}) {
+        Buffer portable = input, vector = input;
+        portable::Scale(portable.data(), static_cast<int>(portable.size()), factor);
+        ScaleAvx2(vector.data(), static_cast<int>(vector.size()), factor);
+        const long at = FirstDifference(portable, vector);
+        EXPECT_EQ(at, -1) << "factor " << factor << ": first difference at index " << at;
     }
 }
 
