@@ -46,11 +46,12 @@ TEST(Allocation, CountingHookSeesAllocations) {
 TEST(Allocation, ComplexFFTAllocatesNothing) {
     std::vector<TComplexSingle> data = RandomBuffer(uFFTasm::MaxSize, 1);
     std::vector<TComplexSingle> block(uFFTasm::MaxSize);
-    std::vector<bool> paths{true};
-    if (uFFTasm::VectorPath() != nullptr) paths.push_back(false);
+    const uFFTasm::TCodePath* paths[] = {&uFFTasm::PortablePath(), uFFTasm::Avx2PathIfSupported(),
+                                         uFFTasm::Avx512PathIfSupported()};
     const long before = Allocations.load();
-    for (bool portable : paths) {
-        uFFTasm::ForcePortablePath(portable);
+    for (const uFFTasm::TCodePath* path : paths) {
+        if (path == nullptr) continue;
+        uFFTasm::ForcePath(path);
         for (int n = 2; n <= uFFTasm::MaxSize; n *= 2) {
             for (int flags = 0; flags < 8; ++flags) {
                 uFFTasm::ComplexFFT(data.data(), n, flags & 1, flags & 2, flags & 4);
@@ -59,7 +60,7 @@ TEST(Allocation, ComplexFFTAllocatesNothing) {
         }
     }
     const long after = Allocations.load();
-    uFFTasm::ForcePortablePath(false);
+    uFFTasm::ForcePath(nullptr);
     // Hand the engine its own block again before ours goes away.
     uFFTasm::FFTDone();
     uFFTasm::FFTInit();
