@@ -18,6 +18,8 @@ using chart::testing::TOp;
 struct DrawActionTest : ::testing::Test {
   static void SetUpTestSuite() { uFFTasm::FFTInit(); }
   static void TearDownTestSuite() { uFFTasm::FFTDone(); }
+  // Before the chart: it outlives the chart's last repaint request.
+  chart::testing::TFakeChartHost host;
   TDemoChart demo;
   void Draw() { DrawAction(demo.Series1, demo.Series2, demo.Series3); }
 };
@@ -112,7 +114,6 @@ std::vector<std::pair<std::string, int>> AxisLabels(chart::TChart& c, chart::tes
 }
 
 TEST_F(DrawActionTest, AxesLabelTheMiddleBeforeDrawAndOneAndZeroAfter) {
-  chart::testing::TFakeChartHost host;
   demo.Chart1.SetHost(&host);
   chart::TCustomChartAxis& left = *demo.Chart1.LeftAxis();
   chart::TCustomChartAxis& bottom = *demo.Chart1.BottomAxis();

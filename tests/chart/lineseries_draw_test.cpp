@@ -235,6 +235,25 @@ TEST_F(LineDraw, PointerSizeMustBePositive) {
   EXPECT_GT(host.Invalidations + int(chart.InvalidateCount()), before) << "a change repaints";
 }
 
+TEST_F(LineDraw, TakingAnotherSeriesSettingsKeepsItALine) {
+  TCustomSeries area;
+  area.SetDrawArea(true);
+  area.SetStairs(true);
+  area.LinePen().SetWidth(3);
+  area.Pointer().SetHorizSize(7);
+  line.AssignLineFrom(area);
+  EXPECT_TRUE(line.DrawLine());
+  EXPECT_FALSE(line.DrawArea());
+  EXPECT_TRUE(line.Stairs());
+  EXPECT_EQ(line.LinePen().Width(), 3);
+  EXPECT_EQ(line.Pointer().HorizSize(), 7);
+  EXPECT_FALSE(line.Pointer().Visible()) << "markers of a series that is no line stay hidden";
+  TLineSeries marked;
+  marked.Pointer().SetVisible(true);
+  line.AssignLineFrom(marked);
+  EXPECT_TRUE(line.Pointer().Visible());
+}
+
 TEST_F(LineDraw, DefaultsOfTheLineSeries) {
   EXPECT_TRUE(line.DrawLine());
   EXPECT_FALSE(line.Pointer().Visible());
