@@ -126,4 +126,14 @@ void InversePassLargeAvx2(TComplexSingle* data, const TComplexSingle* twiddles, 
     for (int g = n8 + 4; g < q; g += 4) InverseTwiddled(data, g, q, MirroredFactors(twiddles, g, q));
 }
 
+void ForwardPasses32Avx2(TComplexSingle* base, const std::uint16_t* offsets, int count) {
+    const TComplexSingle* twiddles = TwiddleTable[5].data();
+    for (int i = 0; i < count; ++i) ForwardPassAvx2(base + offsets[i], twiddles, 4);
+}
+
+void InversePasses32Avx2(TComplexSingle* base, const std::uint16_t* offsets, int count) {
+    const TComplexSingle* twiddles = TwiddleTable[5].data();
+    for (int i = 0; i < count; ++i) InversePassAvx2(base + offsets[i], twiddles, 4);
+}
+
 }  // namespace uFFTasm

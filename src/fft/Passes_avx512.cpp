@@ -129,4 +129,24 @@ void InversePassLargeAvx512(TComplexSingle* data, const TComplexSingle* twiddles
     for (int g = n8 + 8; g < q; g += 8) InverseTwiddled(data, g, q, MirroredFactors(twiddles, g, q));
 }
 
+// A 32-point pass is one group of eight butterflies, all with the same factors: those are
+// prepared once for all the blocks.
+void ForwardPasses32Avx512(TComplexSingle* base, const std::uint16_t* offsets, int count) {
+    const Oct w = FirstFactors(TwiddleTable[5].data());
+    for (int i = 0; i < count; ++i) {
+        ForwardOct(base + offsets[i], 0, 8, [w](Oct z1, Oct z3) {
+            return std::pair{WithLane0(Mul(z1, w.re, w.im), z1), WithLane0(MulConj(z3, w.re, w.im), z3)};
+        });
+    }
+}
+
+void InversePasses32Avx512(TComplexSingle* base, const std::uint16_t* offsets, int count) {
+    const Oct w = FirstFactors(TwiddleTable[5].data());
+    for (int i = 0; i < count; ++i) {
+        InverseOct(base + offsets[i], 0, 8, [w](Oct x2, Oct x3) {
+            return std::pair{WithLane0(MulConj(x2, w.re, w.im), x2), WithLane0(Mul(x3, w.re, w.im), x3)};
+        });
+    }
+}
+
 }  // namespace uFFTasm
