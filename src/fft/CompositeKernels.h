@@ -6,13 +6,14 @@
 // of a block depend only on the passes above them, so the order changes no result. The
 // inverse mirrors this: leaves first, then the passes bottom-up.
 //
-// The 32-point passes of such a block likewise run in one loop over its 32-point sub-blocks,
-// after the larger passes (forward) or between the leaves and the larger passes (inverse):
-// each depends only on the passes or leaves that the loop keeps before it.
+// The 64- and 32-point passes of such a block likewise run in one loop per size over its
+// sub-blocks of that size, after the larger passes (forward: 64 before 32) or between the
+// leaves and the larger passes (inverse: 32 before 64): each depends only on the passes or
+// leaves that the loops keep before it.
 //
 // Ops supplies Batch (the leaf plans are padded to a multiple of it) and the static routines
-// ForwardPass, ForwardPassLarge, InversePass, InversePassLarge, ForwardPasses32,
-// InversePasses32, ForwardLeaves16, ForwardLeaves8, InverseLeaves16 and InverseLeaves8. Each
+// ForwardPass, ForwardPassLarge, InversePass, InversePassLarge, ForwardPasses32/64,
+// InversePasses32/64, ForwardLeaves16, ForwardLeaves8, InverseLeaves16 and InverseLeaves8. Each
 // code path passes its own Ops type, defined in an unnamed namespace, so no instance is shared
 // between code built for different processors.
 
@@ -42,20 +43,24 @@ struct LeafPlan {
     std::array<std::uint16_t, Eight> eight{};
     static constexpr int ThirtyTwo = LeafCount(Log2, 5);
     std::array<std::uint16_t, ThirtyTwo> thirtyTwo{};  // where the 32-point sub-blocks start
+    static constexpr int SixtyFour = LeafCount(Log2, 6);
+    std::array<std::uint16_t, SixtyFour> sixtyFour{};
 };
 
 template <class Plan>
-constexpr void CollectLeaves(int log2n, int offset, Plan& plan, int& sixteen, int& eight, int& thirtyTwo) {
+constexpr void CollectLeaves(int log2n, int offset, Plan& plan, int& sixteen, int& eight, int& thirtyTwo,
+                             int& sixtyFour) {
     if (log2n == 5) plan.thirtyTwo[static_cast<std::size_t>(thirtyTwo++)] = static_cast<std::uint16_t>(offset);
+    if (log2n == 6) plan.sixtyFour[static_cast<std::size_t>(sixtyFour++)] = static_cast<std::uint16_t>(offset);
     if (log2n == 4) {
         plan.sixteen[static_cast<std::size_t>(sixteen++)] = static_cast<std::uint16_t>(offset);
     } else if (log2n == 3) {
         plan.eight[static_cast<std::size_t>(eight++)] = static_cast<std::uint16_t>(offset);
     } else {
         const int n = 1 << log2n;
-        CollectLeaves(log2n - 1, offset, plan, sixteen, eight, thirtyTwo);
-        CollectLeaves(log2n - 2, offset + n / 2, plan, sixteen, eight, thirtyTwo);
-        CollectLeaves(log2n - 2, offset + 3 * n / 4, plan, sixteen, eight, thirtyTwo);
+        CollectLeaves(log2n - 1, offset, plan, sixteen, eight, thirtyTwo, sixtyFour);
+        CollectLeaves(log2n - 2, offset + n / 2, plan, sixteen, eight, thirtyTwo, sixtyFour);
+        CollectLeaves(log2n - 2, offset + 3 * n / 4, plan, sixteen, eight, thirtyTwo, sixtyFour);
     }
 }
 
@@ -63,8 +68,8 @@ template <int Batch, int Log2>
 constexpr LeafPlan<Batch, Log2> MakeLeafPlan() {
     using Plan = LeafPlan<Batch, Log2>;
     Plan plan;
-    int sixteen = 0, eight = 0, thirtyTwo = 0;
-    CollectLeaves(Log2, 0, plan, sixteen, eight, thirtyTwo);
+    int sixteen = 0, eight = 0, thirtyTwo = 0, sixtyFour = 0;
+    CollectLeaves(Log2, 0, plan, sixteen, eight, thirtyTwo, sixtyFour);
     for (int i = sixteen; i < Plan::Sixteen; ++i) plan.sixteen[static_cast<std::size_t>(i)] = plan.sixteen[static_cast<std::size_t>(sixteen - 1)];
     for (int i = eight; i < Plan::Eight; ++i) plan.eight[static_cast<std::size_t>(i)] = plan.eight[static_cast<std::size_t>(eight - 1)];
     return plan;
@@ -93,10 +98,10 @@ template <class Ops, int Log2>
     }
 }
 
-// The passes of a block and of all its sub-blocks down to 64 points, in kernel call order.
+// The passes of a block and of all its sub-blocks down to 128 points, in kernel call order.
 template <class Ops, int Log2>
 void ForwardPasses(TComplexSingle* data) {
-    if constexpr (Log2 >= 6) {
+    if constexpr (Log2 >= 7) {
         constexpr int n = 1 << Log2;
         ForwardPassOf<Ops, Log2>(data);
         ForwardPasses<Ops, Log2 - 2>(data + n / 2);
@@ -107,7 +112,7 @@ void ForwardPasses(TComplexSingle* data) {
 
 template <class Ops, int Log2>
 void InversePasses(TComplexSingle* data) {
-    if constexpr (Log2 >= 6) {
+    if constexpr (Log2 >= 7) {
         constexpr int n = 1 << Log2;
         InversePasses<Ops, Log2 - 1>(data);
         InversePasses<Ops, Log2 - 2>(data + n / 2);
@@ -122,6 +127,7 @@ void ForwardComposite(TComplexSingle* data) {
     if constexpr (Log2 <= LeafBatchLog2) {
         using Plan = LeafPlan<Ops::Batch, Log2>;
         ForwardPasses<Ops, Log2>(data);
+        Ops::ForwardPasses64(data, Leaves<Ops::Batch, Log2>.sixtyFour.data(), Plan::SixtyFour);
         Ops::ForwardPasses32(data, Leaves<Ops::Batch, Log2>.thirtyTwo.data(), Plan::ThirtyTwo);
         Ops::ForwardLeaves16(data, Leaves<Ops::Batch, Log2>.sixteen.data(), Plan::Sixteen);
         Ops::ForwardLeaves8(data, Leaves<Ops::Batch, Log2>.eight.data(), Plan::Eight);
@@ -141,6 +147,7 @@ void InverseComposite(TComplexSingle* data) {
         Ops::InverseLeaves16(data, Leaves<Ops::Batch, Log2>.sixteen.data(), Plan::Sixteen);
         Ops::InverseLeaves8(data, Leaves<Ops::Batch, Log2>.eight.data(), Plan::Eight);
         Ops::InversePasses32(data, Leaves<Ops::Batch, Log2>.thirtyTwo.data(), Plan::ThirtyTwo);
+        Ops::InversePasses64(data, Leaves<Ops::Batch, Log2>.sixtyFour.data(), Plan::SixtyFour);
         InversePasses<Ops, Log2>(data);
     } else {
         InverseComposite<Ops, Log2 - 1>(data);

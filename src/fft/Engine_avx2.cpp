@@ -29,6 +29,8 @@ struct Avx2Ops {
     static void InversePassLarge(TComplexSingle* d, const TComplexSingle* t, int n8) { InversePassLargeAvx2(d, t, n8); }
     static void ForwardPasses32(TComplexSingle* b, const std::uint16_t* o, int count) { ForwardPasses32Avx2(b, o, count); }
     static void InversePasses32(TComplexSingle* b, const std::uint16_t* o, int count) { InversePasses32Avx2(b, o, count); }
+    static void ForwardPasses64(TComplexSingle* b, const std::uint16_t* o, int count) { ForwardPasses64Avx2(b, o, count); }
+    static void InversePasses64(TComplexSingle* b, const std::uint16_t* o, int count) { InversePasses64Avx2(b, o, count); }
     static void ForwardLeaves16(TComplexSingle* b, const std::uint16_t* o, int count) { ForwardLeaves16Avx2(b, o, count); }
     static void ForwardLeaves8(TComplexSingle* b, const std::uint16_t* o, int count) { ForwardLeaves8Avx2(b, o, count); }
     static void InverseLeaves16(TComplexSingle* b, const std::uint16_t* o, int count) { InverseLeaves16Avx2(b, o, count); }

@@ -37,6 +37,8 @@ struct Avx512Ops {
     static void InversePassLarge(TComplexSingle* d, const TComplexSingle* t, int n8) { InversePassLargeAvx512(d, t, n8); }
     static void ForwardPasses32(TComplexSingle* b, const std::uint16_t* o, int count) { ForwardPasses32Avx512(b, o, count); }
     static void InversePasses32(TComplexSingle* b, const std::uint16_t* o, int count) { InversePasses32Avx512(b, o, count); }
+    static void ForwardPasses64(TComplexSingle* b, const std::uint16_t* o, int count) { ForwardPasses64Avx512(b, o, count); }
+    static void InversePasses64(TComplexSingle* b, const std::uint16_t* o, int count) { InversePasses64Avx512(b, o, count); }
     static void ForwardLeaves16(TComplexSingle* base, const std::uint16_t* offsets, int count) {
         RunLeaves<16>(base, offsets, count, Forward16<D8>, ForwardLeaves16Avx2);
     }

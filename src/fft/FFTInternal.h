@@ -145,9 +145,11 @@ void InversePassLargeAvx2(TComplexSingle* Data, const TComplexSingle* Twiddles, 
 void PermuteAvx2(TComplexSingle* Data, int N, const std::uint16_t* Table, TDirection Direction,
                  TComplexSingle* Work);
 void ScaleAvx2(TComplexSingle* Data, int N, float Factor);
-// The passes of the 32-point blocks at base + offsets[i], i < count.
+// The passes of the 32- or 64-point blocks at base + offsets[i], i < count.
 void ForwardPasses32Avx2(TComplexSingle* base, const std::uint16_t* offsets, int count);
 void InversePasses32Avx2(TComplexSingle* base, const std::uint16_t* offsets, int count);
+void ForwardPasses64Avx2(TComplexSingle* base, const std::uint16_t* offsets, int count);
+void InversePasses64Avx2(TComplexSingle* base, const std::uint16_t* offsets, int count);
 // The 16- and 8-point leaves of blocks base + offsets[i], four blocks at a time (count is a
 // multiple of four).
 void ForwardLeaves16Avx2(TComplexSingle* base, const std::uint16_t* offsets, int count);
@@ -164,6 +166,8 @@ void InversePassAvx512(TComplexSingle* Data, const TComplexSingle* Twiddles, int
 void InversePassLargeAvx512(TComplexSingle* Data, const TComplexSingle* Twiddles, int N8);
 void ForwardPasses32Avx512(TComplexSingle* base, const std::uint16_t* offsets, int count);
 void InversePasses32Avx512(TComplexSingle* base, const std::uint16_t* offsets, int count);
+void ForwardPasses64Avx512(TComplexSingle* base, const std::uint16_t* offsets, int count);
+void InversePasses64Avx512(TComplexSingle* base, const std::uint16_t* offsets, int count);
 const TCodePath& Avx512Path();
 
 }  // namespace uFFTasm

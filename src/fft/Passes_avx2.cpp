@@ -136,4 +136,14 @@ void InversePasses32Avx2(TComplexSingle* base, const std::uint16_t* offsets, int
     for (int i = 0; i < count; ++i) InversePassAvx2(base + offsets[i], twiddles, 4);
 }
 
+void ForwardPasses64Avx2(TComplexSingle* base, const std::uint16_t* offsets, int count) {
+    const TComplexSingle* twiddles = TwiddleTable[6].data();
+    for (int i = 0; i < count; ++i) ForwardPassAvx2(base + offsets[i], twiddles, 8);
+}
+
+void InversePasses64Avx2(TComplexSingle* base, const std::uint16_t* offsets, int count) {
+    const TComplexSingle* twiddles = TwiddleTable[6].data();
+    for (int i = 0; i < count; ++i) InversePassAvx2(base + offsets[i], twiddles, 8);
+}
+
 }  // namespace uFFTasm

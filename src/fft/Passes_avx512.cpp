@@ -129,8 +129,8 @@ void InversePassLargeAvx512(TComplexSingle* data, const TComplexSingle* twiddles
     for (int g = n8 + 8; g < q; g += 8) InverseTwiddled(data, g, q, MirroredFactors(twiddles, g, q));
 }
 
-// A 32-point pass is one group of eight butterflies, all with the same factors: those are
-// prepared once for all the blocks.
+// A 32-point pass is one group of eight butterflies, a 64-point pass two; every block of a
+// size uses the same factors, so they are prepared once for all the blocks.
 void ForwardPasses32Avx512(TComplexSingle* base, const std::uint16_t* offsets, int count) {
     const Oct w = FirstFactors(TwiddleTable[5].data());
     for (int i = 0; i < count; ++i) {
@@ -146,6 +146,32 @@ void InversePasses32Avx512(TComplexSingle* base, const std::uint16_t* offsets, i
         InverseOct(base + offsets[i], 0, 8, [w](Oct x2, Oct x3) {
             return std::pair{WithLane0(MulConj(x2, w.re, w.im), x2), WithLane0(Mul(x3, w.re, w.im), x3)};
         });
+    }
+}
+
+void ForwardPasses64Avx512(TComplexSingle* base, const std::uint16_t* offsets, int count) {
+    const TComplexSingle* twiddles = TwiddleTable[6].data();
+    const Oct first = FirstFactors(twiddles);
+    const Oct second = Load8(twiddles + 7);
+    for (int i = 0; i < count; ++i) {
+        TComplexSingle* data = base + offsets[i];
+        ForwardOct(data, 0, 16, [first](Oct z1, Oct z3) {
+            return std::pair{WithLane0(Mul(z1, first.re, first.im), z1), WithLane0(MulConj(z3, first.re, first.im), z3)};
+        });
+        ForwardTwiddled(data, 8, 16, second);
+    }
+}
+
+void InversePasses64Avx512(TComplexSingle* base, const std::uint16_t* offsets, int count) {
+    const TComplexSingle* twiddles = TwiddleTable[6].data();
+    const Oct first = FirstFactors(twiddles);
+    const Oct second = Load8(twiddles + 7);
+    for (int i = 0; i < count; ++i) {
+        TComplexSingle* data = base + offsets[i];
+        InverseOct(data, 0, 16, [first](Oct x2, Oct x3) {
+            return std::pair{WithLane0(MulConj(x2, first.re, first.im), x2), WithLane0(Mul(x3, first.re, first.im), x3)};
+        });
+        InverseTwiddled(data, 8, 16, second);
     }
 }
 
