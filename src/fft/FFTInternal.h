@@ -137,7 +137,8 @@ void ForcePath(const TCodePath* path);
 void ForcePortablePath(bool Force);
 bool UsingVectorPath();
 
-// Pieces of the AVX2 path (defined in the *_avx2.cpp files; call only when VectorPath() is set).
+// Pieces of the AVX2 path (defined in the *_avx2.cpp files; call only when
+// Avx2PathIfSupported() is set).
 void ForwardPassAvx2(TComplexSingle* Data, const TComplexSingle* Twiddles, int N8);
 void ForwardPassLargeAvx2(TComplexSingle* Data, const TComplexSingle* Twiddles, int N8);
 void InversePassAvx2(TComplexSingle* Data, const TComplexSingle* Twiddles, int N8);

@@ -1,11 +1,13 @@
 #pragma once
 // The split-radix arithmetic written once for any number type V: double for the portable
-// path, four doubles in an AVX2 register for the vector path (one lane per butterfly or per
-// block). Both paths instantiate the same formulas, so they round identically.
+// path, four doubles in an AVX2 register or eight in an AVX-512 register for the vector paths
+// (one lane per butterfly or per block). All paths instantiate the same formulas, so they
+// round identically.
 //
 // V needs +, - and * and Constant<V>(double). A translation unit instantiates these templates
 // only with its own number type: double in the portable files, the AVX2 type in the *_avx2.cpp
-// files, so no instance is ever shared between code built for different processors.
+// files, the AVX-512 type in the *_avx512.cpp files, so no instance is ever shared between
+// code built for different processors.
 
 #include "fft/FFTInternal.h"
 

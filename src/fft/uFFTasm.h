@@ -5,8 +5,8 @@
 //   X[k] = sum_n x[n] * exp(+2*pi*i*n*k/N), unscaled;
 // the inverse uses exp(-2*pi*i*n*k/N) and is scaled by 1/N only when asked. Data and tables
 // are 32-bit floats; the arithmetic is carried in double and every stored value is rounded
-// to float. The AVX2 code path (chosen by FFTInit where the processor has it) and the
-// portable one give the same bits.
+// to float. The vector code paths (AVX-512 or AVX2, chosen by FFTInit where the processor
+// has them) and the portable one give the same bits.
 //
 // Lifecycle: FFTInit builds the tables and the 512 KiB work buffer; FFTDone releases the
 // buffer. Both are counted: only the first FFTInit and the FFTDone that balances it do work.
