@@ -52,7 +52,9 @@ TEST_F(DrawActionTest, SpectrumIsTheSumOfAbsoluteValuesOverFiveHundred) {
   EXPECT_NEAR(s.YValue(1022), 0.00034, 2e-5);
   for (int k = 1; k < 1024; ++k) {
     EXPECT_NEAR(s.YValue(k), s.YValue(1024 - k), 1e-6) << k;
-    if (k > 2 && k < 1022) EXPECT_LT(s.YValue(k), 0.001) << k;
+    if (k > 2 && k < 1022) {
+      EXPECT_LT(s.YValue(k), 0.001) << k;
+    }
   }
 }
 

@@ -105,8 +105,11 @@ TEST_F(LineHit, OtherMarkerShapesDrawCentredOnThePoint) {
     EXPECT_EQ(count, c.op == TOp::LineTo ? c.count + 2 : c.count) << int(c.style);
   }
   line.Pointer().SetStyle(psCircle);
-  for (const TRecordedOp& op : PaintSeriesOps())
-    if (op.Op == TOp::Ellipse && op.Args[0] == p.X - 4) EXPECT_EQ(op.Args, (std::vector<int>{p.X - 4, p.Y - 4, p.X + 5, p.Y + 5}));
+  for (const TRecordedOp& op : PaintSeriesOps()) {
+    if (op.Op == TOp::Ellipse && op.Args[0] == p.X - 4) {
+      EXPECT_EQ(op.Args, (std::vector<int>{p.X - 4, p.Y - 4, p.X + 5, p.Y + 5}));
+    }
+  }
   line.OnGetPointerStyle = [](TCustomSeries*, int index) { return index == 1 ? psDiamond : psRectangle; };
   int polygons = 0;
   for (const TRecordedOp& op : PaintSeriesOps()) polygons += op.Op == TOp::Polygon;

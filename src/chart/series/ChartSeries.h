@@ -77,6 +77,9 @@ class TChartSeries : public TChartComponent {
   // Number of entries in the colour and label sequences (readers treat the rest as
   // points without a colour or label of their own).
   int ColorCount() const { return static_cast<int>(FColors.size()); }
+  // The colours stored per point (clDefault: none of its own), ColorCount of them, for
+  // drawing loops that resolve them as ValueColor does without a call per point.
+  const TColor* StoredColors() const { return FColors.data(); }
   int LabelCount() const { return FLabels.Count(); }
 
   virtual double MinX() const { return XValues().Minimum(); }

@@ -5,6 +5,7 @@
 
 #include "chart/axis/AxisPixelMapper.h"
 #include "chart/axis/CustomChartAxis.h"
+#include "chart/core/Palette.h"
 #include "chart/panel/CustomAxisPanel.h"
 #include "chart/seriestypes/CustomSeries.h"
 
@@ -137,8 +138,17 @@ void TCustomSeries::DrawVisiblePointsDirectly() {
   const double* xs = XValues().Data();
   const double* ys = YValues().Data();
   const double mx = XValues().Multiplier(), my = YValues().Multiplier();
-  const bool plainColors = ColorCount() == 0;
+  const int colorCount = ColorCount();
+  const TColor* colors = StoredColors();
+  const bool eachPoint = ColorEachPoint();
   const TColor seriesColor = SeriesColor();
+  // ValueColor of the base, which no type with ValuesFromLists overrides.
+  auto colorOf = [&](int i) {
+    if (i >= colorCount) return seriesColor;
+    const TColor c = colors[i];
+    if (c != clDefault) return c;
+    return eachPoint ? PaletteColor(i) : seriesColor;
+  };
 
   // Working state in locals (no lambda takes their address), so they stay in registers
   // across the device calls.
@@ -157,9 +167,7 @@ void TCustomSeries::DrawVisiblePointsDirectly() {
     toY.MapBlock(ys + base, my, n, by);
     for (int k = 0; k < n; ++k) {
       const int i = base + k;
-      // ValuesFromLists: no type overrides ValueColor, so the base answers without a
-      // virtual call.
-      const TColor c = plainColors ? seriesColor : TChartSeries::ValueColor(i);
+      const TColor c = colorOf(i);
       const int x = bx[k], y = by[k];
       if (OffDrawable(x, y)) {
         pc = c;
