@@ -6,24 +6,11 @@
 #include "chart/axis/CustomChartAxis.h"
 #include "chart/canvas/ChartFont.h"
 #include "chart/core/Exceptions.h"
+#include "chart/core/Store.h"
 
 namespace chart {
 
 namespace {
-
-template <class T>
-bool Store(T& field, const T& value) {
-  if (field == value) return false;
-  field = value;
-  return true;
-}
-
-// Doubles compare by bits so that storing NaN over NaN is not seen as a change.
-bool StoreDouble(double& field, double value) {
-  if (field == value || (std::isnan(field) && std::isnan(value))) return false;
-  field = value;
-  return true;
-}
 
 void CheckAngle(int angle, const char* what) {
   if (angle < 0 || angle > 359)
@@ -135,19 +122,19 @@ void TCustomChartAxis::SetAutomaticMaximum(bool v) {
 void TCustomChartAxis::SetMinimum(double v) {
   if (!(FParent && FParent->IsLoading()) && v > FMaximum)
     throw AxisException("Axis Minimum Value must be <= Maximum");
-  if (StoreDouble(FMinimum, v)) Repaint();
+  if (Store(FMinimum, v)) Repaint();
 }
 
 void TCustomChartAxis::SetMaximum(double v) {
   if (!(FParent && FParent->IsLoading()) && v < FMinimum)
     throw AxisException("Axis Maximum Value must be >= Minimum");
-  if (StoreDouble(FMaximum, v)) Repaint();
+  if (Store(FMaximum, v)) Repaint();
 }
 
 void TCustomChartAxis::SetIncrement(double v) {
   if (std::isnan(v) || v < 0) throw AxisException("Axis increment must be >= 0");
   if (FParent && FParent->AxisSeriesAreDateTime(*this)) CheckDateTimeValue(v);
-  if (StoreDouble(FIncrement, v)) Repaint();
+  if (Store(FIncrement, v)) Repaint();
 }
 
 void TCustomChartAxis::SetLabelsSeparation(int v) {
@@ -180,9 +167,9 @@ void TCustomChartAxis::SetLabelsAngle(int v) {
 }
 
 void TCustomChartAxis::SetInverted(bool v) { if (Store(FInverted, v)) Repaint(); }
-void TCustomChartAxis::SetStartPosition(double v) { if (StoreDouble(FStartPosition, v)) Repaint(); }
-void TCustomChartAxis::SetEndPosition(double v) { if (StoreDouble(FEndPosition, v)) Repaint(); }
-void TCustomChartAxis::SetPositionPercent(double v) { if (StoreDouble(FPositionPercent, v)) Repaint(); }
+void TCustomChartAxis::SetStartPosition(double v) { if (Store(FStartPosition, v)) Repaint(); }
+void TCustomChartAxis::SetEndPosition(double v) { if (Store(FEndPosition, v)) Repaint(); }
+void TCustomChartAxis::SetPositionPercent(double v) { if (Store(FPositionPercent, v)) Repaint(); }
 void TCustomChartAxis::SetExactDateTime(bool v) { if (Store(FExactDateTime, v)) Repaint(); }
 void TCustomChartAxis::SetRoundFirstLabel(bool v) { if (Store(FRoundFirstLabel, v)) Repaint(); }
 void TCustomChartAxis::SetVisible(bool v) { if (Store(FVisible, v)) Repaint(); }

@@ -7,17 +7,9 @@
 #include "chart/format/FormatFloat.h"
 #include "chart/panel/CustomAxisPanel.h"
 #include "chart/series/ChartSeries.h"
+#include "chart/core/Store.h"
 
 namespace chart {
-
-namespace {
-template <class T>
-bool Store(T& field, T value) {
-  if (field == value) return false;
-  field = value;
-  return true;
-}
-}  // namespace
 
 TCustomAxisPanel::TCustomAxisPanel() {
   // Creation order is the axis list order: bottom, top, left, right, depth.

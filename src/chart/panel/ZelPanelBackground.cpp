@@ -1,16 +1,8 @@
 // The panel background: gradient or solid fill, the background picture, the bevels.
 #include "chart/panel/CustomZelPanelExtended.h"
+#include "chart/core/Store.h"
 
 namespace chart {
-
-namespace {
-template <class T>
-bool Store(T& field, T value) {
-  if (field == value) return false;
-  field = value;
-  return true;
-}
-}  // namespace
 
 void TCustomZelPanelExtended::SetBackImage(std::shared_ptr<const TPicture> v) {
   if (v == FBackImage) return;

@@ -3,17 +3,9 @@
 
 #include "chart/core/Exceptions.h"
 #include "chart/panel/CustomZelPanel.h"
+#include "chart/core/Store.h"
 
 namespace chart {
-
-namespace {
-template <class T>
-bool Store(T& field, T value) {
-  if (field == value) return false;
-  field = value;
-  return true;
-}
-}  // namespace
 
 void TCustomZelPanel::SetHost(TChartHost* host) {
   FHost = host;

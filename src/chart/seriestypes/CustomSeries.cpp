@@ -8,17 +8,9 @@
 #include "chart/axis/CustomChartAxis.h"
 #include "chart/canvas/HitTest.h"
 #include "chart/panel/CustomAxisPanel.h"
+#include "chart/core/Store.h"
 
 namespace chart {
-
-namespace {
-template <class T>
-bool Store(T& field, T value) {
-  if (field == value) return false;
-  field = value;
-  return true;
-}
-}  // namespace
 
 TCustomSeries::TCustomSeries()
     : FPointer(std::make_unique<TSeriesPointer>([this] { RequestRepaint(); })),

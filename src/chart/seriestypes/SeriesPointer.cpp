@@ -2,17 +2,11 @@
 
 #include "chart/canvas/Canvas3D.h"
 #include "chart/core/Exceptions.h"
+#include "chart/core/Store.h"
 
 namespace chart {
 
 namespace {
-template <class T>
-bool Store(T& field, T value) {
-  if (field == value) return false;
-  field = value;
-  return true;
-}
-
 void CheckSize(int v) {
   if (v < 1) throw ChartException("Pointer size must be greater than zero");
 }
