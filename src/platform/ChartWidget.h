@@ -12,11 +12,11 @@
 #include "chart/core/ChartHost.h"
 #include "chart/panel/CustomChart.h"
 #include "platform/QtDeviceSurface.h"
-#include "platform/QtPlatformServices.h"
+#include "platform/QtChartHostBase.h"
 
 namespace platform {
 
-class ChartWidget : public QWidget, public chart::TChartHost {
+class ChartWidget : public QWidget, public QtChartHostBase {
   Q_OBJECT
 
  public:
@@ -37,20 +37,6 @@ class ChartWidget : public QWidget, public chart::TChartHost {
   void SetCursor(chart::TCursor cursor) override;
   chart::TDeviceSurface& WindowSurface() override { return *FSurface; }
 
-  chart::TColor SystemColor(int index) const override { return FServices.SystemColor(index); }
-  std::string ThousandSeparator() const override { return FServices.ThousandSeparator(); }
-  std::string DecimalSeparator() const override { return FServices.DecimalSeparator(); }
-  std::string ShortDateFormat() const override { return FServices.ShortDateFormat(); }
-  std::string LongTimeFormat() const override { return FServices.LongTimeFormat(); }
-  int PrimaryLanguage() const override { return FServices.PrimaryLanguage(); }
-  std::string DefaultFontName() const override { return FServices.DefaultFontName(); }
-  int DefaultFontHeight() const override { return FServices.DefaultFontHeight(); }
-  int ScreenWidthPixels() const override { return FServices.ScreenWidthPixels(); }
-  int ScreenHeightPixels() const override { return FServices.ScreenHeightPixels(); }
-  int ScreenWidthMM() const override { return FServices.ScreenWidthMM(); }
-  int ScreenHeightMM() const override { return FServices.ScreenHeightMM(); }
-  int ScreenPixelsPerInchY() const override { return FServices.ScreenPixelsPerInchY(); }
-
  protected:
   void paintEvent(QPaintEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
@@ -68,7 +54,6 @@ class ChartWidget : public QWidget, public chart::TChartHost {
   void ShowBandChanges(bool bandBefore);
 
   chart::TCustomChart& FChart;
-  QtPlatformServices FServices;
   std::unique_ptr<QImage> FImage;
   std::unique_ptr<QtDeviceSurface> FSurface;
   bool FPaintPending = true;

@@ -10,7 +10,7 @@
 
 #include "chart/core/ChartHost.h"
 #include "platform/QtDeviceSurface.h"
-#include "platform/QtPlatformServices.h"
+#include "platform/QtChartHostBase.h"
 
 namespace demo::testing {
 
@@ -26,7 +26,7 @@ inline void EnsureQtApp() {
   (void)app;
 }
 
-class TQtImageHost : public chart::TChartHost {
+class TQtImageHost : public platform::QtChartHostBase {
  public:
   TQtImageHost(int width, int height) : FImage(width, height, QImage::Format_RGB32) {
     EnsureQtApp();
@@ -37,20 +37,6 @@ class TQtImageHost : public chart::TChartHost {
   // What the window shows after the last paint.
   const QImage& Image() { return FSurface->Image(); }
 
-  chart::TColor SystemColor(int index) const override { return FServices.SystemColor(index); }
-  std::string ThousandSeparator() const override { return FServices.ThousandSeparator(); }
-  std::string DecimalSeparator() const override { return FServices.DecimalSeparator(); }
-  std::string ShortDateFormat() const override { return FServices.ShortDateFormat(); }
-  std::string LongTimeFormat() const override { return FServices.LongTimeFormat(); }
-  int PrimaryLanguage() const override { return FServices.PrimaryLanguage(); }
-  std::string DefaultFontName() const override { return FServices.DefaultFontName(); }
-  int DefaultFontHeight() const override { return FServices.DefaultFontHeight(); }
-  int ScreenWidthPixels() const override { return FServices.ScreenWidthPixels(); }
-  int ScreenHeightPixels() const override { return FServices.ScreenHeightPixels(); }
-  int ScreenWidthMM() const override { return FServices.ScreenWidthMM(); }
-  int ScreenHeightMM() const override { return FServices.ScreenHeightMM(); }
-  int ScreenPixelsPerInchY() const override { return FServices.ScreenPixelsPerInchY(); }
-
   chart::TRect ClientRect() const override { return {0, 0, FImage.width(), FImage.height()}; }
   void Invalidate() override { ++Invalidations; }
   void RepaintNow() override {}
@@ -60,7 +46,6 @@ class TQtImageHost : public chart::TChartHost {
   int Invalidations = 0;
 
  private:
-  platform::QtPlatformServices FServices;
   QImage FImage;
   std::unique_ptr<platform::QtDeviceSurface> FSurface;
 };
