@@ -161,15 +161,6 @@ void TCustomSeries::DrawVisiblePointsDirectly() {
   // Pixels a block at a time: the mapping runs as a tight loop, the drawing after it.
   constexpr int Block = 256;
   int bx[Block], by[Block];
-  // Connected segments in the current pen go to the canvas as one run: its first point and
-  // the end of every segment since. Handed over when the pen changes, the line breaks, or
-  // at the end of a block.
-  TPoint run[Block + 1];
-  int runCount = 0;
-  auto flushRun = [&cv, &run, &runCount] {
-    if (runCount > 1) cv.DrawSegmentRun(std::span<const TPoint>(run, static_cast<std::size_t>(runCount)));
-    runCount = 0;
-  };
   for (int base = first; base <= last; base += Block) {
     const int n = std::min(Block, last - base + 1);
     toX.MapBlock(xs + base, mx, n, bx);
@@ -201,23 +192,17 @@ void TCustomSeries::DrawVisiblePointsDirectly() {
       }
       if (draw && (x != px || y != py) && c != clNone) {
         if (!penReady || c != penColor) {
-          flushRun();
           PrepareLinePen(c);
           penReady = true;
           penColor = c;
         }
-        if (runCount == 0 || run[runCount - 1].X != px || run[runCount - 1].Y != py) {
-          flushRun();
-          run[runCount++] = {px, py};
-        }
-        run[runCount++] = {x, y};
+        cv.DrawSegment(px, py, x, y);
       }
       px = x;
       py = y;
       valid = true;
       pc = c;
     }
-    flushRun();
   }
   FPrevX = px;
   FPrevY = py;
