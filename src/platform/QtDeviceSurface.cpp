@@ -108,15 +108,6 @@ void QtDeviceSurface::Line(int x0, int y0, int x1, int y1) {
   if (!TryMerge(x0, y0, x1, y1)) LineToSlow({x0, y0}, x1, y1);
 }
 
-void QtDeviceSurface::LineRun(std::span<const TPoint> points) {
-  // The merging test of Line for every segment, without a call per segment.
-  for (std::size_t k = 1; k < points.size(); ++k) {
-    const TPoint a = points[k - 1], b = points[k];
-    if (!TryMerge(a.X, a.Y, b.X, b.Y)) LineToSlow(a, b.X, b.Y);
-  }
-  if (points.size() >= 2) SetPenPos(points.back());
-}
-
 void QtDeviceSurface::LineToSlow(TPoint from, int x, int y) {
   if (FLineDirty) RealizeLine();
   if (FLineMerges && x == from.X) {

@@ -38,7 +38,6 @@ class QtDeviceSurface : public chart::TDeviceSurface {
 
   void LineTo(int x, int y) override;
   void Line(int x0, int y0, int x1, int y1) override;
-  void LineRun(std::span<const chart::TPoint> points) override;
   void Polyline(std::span<const chart::TPoint> points) override;
   void Rectangle(int left, int top, int right, int bottom) override;
   void RoundRect(int left, int top, int right, int bottom, int cornerWidth, int cornerHeight) override;

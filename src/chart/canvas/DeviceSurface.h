@@ -53,12 +53,6 @@ class TDeviceSurface {
     MoveTo(x0, y0);
     LineTo(x1, y1);
   }
-  // Line(points[k - 1], points[k]) for k = 1, 2, ... in turn: a run of connected segments
-  // in one call, for devices that can draw it with less work per segment. The pen position
-  // ends at the last point.
-  virtual void LineRun(std::span<const TPoint> points) {
-    for (std::size_t k = 1; k < points.size(); ++k) Line(points[k - 1].X, points[k - 1].Y, points[k].X, points[k].Y);
-  }
   // Connected lines through the points; the last point is not set.
   virtual void Polyline(std::span<const TPoint> points) = 0;
   // Outline with the pen, inside with the brush; the figures lie in the box left..right-1.
