@@ -63,7 +63,8 @@ void Refill(void* data, int n) { std::memcpy(data, Source().data(), static_cast<
 
 void SetItems(benchmark::State& state, int n) { state.SetItemsProcessed(state.iterations() * n); }
 
-void BM_uFFTasm_forward(benchmark::State& state) {
+// One engine call per iteration on data refilled now and then, so values stay bounded.
+void RunEngine(benchmark::State& state, bool inverse) {
     const int n = static_cast<int>(state.range(0));
     auto data = AlignedBuffer<TComplexSingle>(n);
     Refill(data.get(), n);
@@ -73,27 +74,14 @@ void BM_uFFTasm_forward(benchmark::State& state) {
             Refill(data.get(), n);
             count = 0;
         }
-        uFFTasm::ComplexFFT(data.get(), n, false, false, true);
+        uFFTasm::ComplexFFT(data.get(), n, inverse, inverse, true);
         benchmark::ClobberMemory();
     }
     SetItems(state, n);
 }
 
-void BM_uFFTasm_inverse(benchmark::State& state) {
-    const int n = static_cast<int>(state.range(0));
-    auto data = AlignedBuffer<TComplexSingle>(n);
-    Refill(data.get(), n);
-    int count = 0;
-    for (auto _ : state) {
-        if (++count == RefillEvery) {
-            Refill(data.get(), n);
-            count = 0;
-        }
-        uFFTasm::ComplexFFT(data.get(), n, true, true, true);
-        benchmark::ClobberMemory();
-    }
-    SetItems(state, n);
-}
+void BM_uFFTasm_forward(benchmark::State& state) { RunEngine(state, false); }
+void BM_uFFTasm_inverse(benchmark::State& state) { RunEngine(state, true); }
 
 // The forward transform with reordering on one code path (the engine's own choice is restored
 // afterwards).
