@@ -67,28 +67,34 @@ using Oct = Complex<D8>;
     return {{_mm512_permutexvar_pd(index, v.re.v)}, {_mm512_permutexvar_pd(index, v.im.v)}};
 }
 
+// The first two steps of the 8x8 transpose of 64-bit cells (pairs of rows, then pairs of
+// pairs); the callers finish it by exchanging 128-bit halves between u[j] and u[j + 4].
+[[gnu::always_inline]] inline void TransposeQuarters(const __m512d* r, __m512d* u) {
+    const __m512i lo = _mm512_setr_epi64(0, 1, 8, 9, 4, 5, 12, 13);
+    const __m512i hi = _mm512_setr_epi64(2, 3, 10, 11, 6, 7, 14, 15);
+    __m512d t[8];
+    for (int b = 0; b < 8; b += 2) {
+        t[b] = _mm512_unpacklo_pd(r[b], r[b + 1]);
+        t[b + 1] = _mm512_unpackhi_pd(r[b], r[b + 1]);
+    }
+    for (int b = 0; b < 8; b += 4) {
+        u[b] = _mm512_permutex2var_pd(t[b], lo, t[b + 2]);
+        u[b + 1] = _mm512_permutex2var_pd(t[b + 1], lo, t[b + 3]);
+        u[b + 2] = _mm512_permutex2var_pd(t[b], hi, t[b + 2]);
+        u[b + 3] = _mm512_permutex2var_pd(t[b + 1], hi, t[b + 3]);
+    }
+}
+
 // Point k of eight blocks at once: lane b holds blocks[b][k], for k = 0 .. Count-1 (a
 // multiple of 8). Loads eight consecutive points of each block (one 64-bit element each)
 // and transposes the 8 x 8 matrix.
 template <int Count>
 [[gnu::always_inline]] inline void LoadBlocks(TComplexSingle* const* blocks, Oct* x) {
-    const __m512i lo = _mm512_setr_epi64(0, 1, 8, 9, 4, 5, 12, 13);
-    const __m512i hi = _mm512_setr_epi64(2, 3, 10, 11, 6, 7, 14, 15);
     for (int k = 0; k < Count; k += 8) {
         __m512d r[8];
         for (int b = 0; b < 8; ++b) r[b] = _mm512_castps_pd(_mm512_loadu_ps(&blocks[b][k].Re));
-        // Pairs of rows, then pairs of pairs, then halves: the standard three-step transpose.
-        __m512d t[8], u[8];
-        for (int b = 0; b < 8; b += 2) {
-            t[b] = _mm512_unpacklo_pd(r[b], r[b + 1]);
-            t[b + 1] = _mm512_unpackhi_pd(r[b], r[b + 1]);
-        }
-        for (int b = 0; b < 8; b += 4) {
-            u[b] = _mm512_permutex2var_pd(t[b], lo, t[b + 2]);
-            u[b + 1] = _mm512_permutex2var_pd(t[b + 1], lo, t[b + 3]);
-            u[b + 2] = _mm512_permutex2var_pd(t[b], hi, t[b + 2]);
-            u[b + 3] = _mm512_permutex2var_pd(t[b + 1], hi, t[b + 3]);
-        }
+        __m512d u[8];
+        TransposeQuarters(r, u);
         for (int j = 0; j < 4; ++j) {
             const __m512d c0 = _mm512_shuffle_f64x2(u[j], u[j + 4], _MM_SHUFFLE(1, 0, 1, 0));
             const __m512d c1 = _mm512_shuffle_f64x2(u[j], u[j + 4], _MM_SHUFFLE(3, 2, 3, 2));
@@ -101,22 +107,11 @@ template <int Count>
 // The inverse of LoadBlocks, rounding every value to float.
 template <int Count>
 [[gnu::always_inline]] inline void StoreBlocks(TComplexSingle* const* blocks, const Oct* x) {
-    const __m512i lo = _mm512_setr_epi64(0, 1, 8, 9, 4, 5, 12, 13);
-    const __m512i hi = _mm512_setr_epi64(2, 3, 10, 11, 6, 7, 14, 15);
     for (int k = 0; k < Count; k += 8) {
         __m512d c[8];
         for (int j = 0; j < 8; ++j) c[j] = _mm512_castps_pd(Narrow(x[k + j]));
-        __m512d t[8], u[8];
-        for (int b = 0; b < 8; b += 2) {
-            t[b] = _mm512_unpacklo_pd(c[b], c[b + 1]);
-            t[b + 1] = _mm512_unpackhi_pd(c[b], c[b + 1]);
-        }
-        for (int b = 0; b < 8; b += 4) {
-            u[b] = _mm512_permutex2var_pd(t[b], lo, t[b + 2]);
-            u[b + 1] = _mm512_permutex2var_pd(t[b + 1], lo, t[b + 3]);
-            u[b + 2] = _mm512_permutex2var_pd(t[b], hi, t[b + 2]);
-            u[b + 3] = _mm512_permutex2var_pd(t[b + 1], hi, t[b + 3]);
-        }
+        __m512d u[8];
+        TransposeQuarters(c, u);
         for (int j = 0; j < 4; ++j) {
             _mm512_storeu_ps(&blocks[j][k].Re, _mm512_castpd_ps(_mm512_shuffle_f64x2(u[j], u[j + 4], _MM_SHUFFLE(1, 0, 1, 0))));
             _mm512_storeu_ps(&blocks[j + 4][k].Re, _mm512_castpd_ps(_mm512_shuffle_f64x2(u[j], u[j + 4], _MM_SHUFFLE(3, 2, 3, 2))));
