@@ -108,17 +108,47 @@ void QtDeviceSurface::Line(int x0, int y0, int x1, int y1) {
   if (!TryMerge(x0, y0, x1, y1)) LineToSlow({x0, y0}, x1, y1);
 }
 
+void QtDeviceSurface::LineRun(std::span<const TPoint> points) {
+  if (points.size() < 2) return;
+  if (FLineDirty) RealizeLine();
+  std::size_t k = 1;
+  while (k < points.size()) {
+    if (FMergeReady && FSpan && points[k - 1].X == FSpanX && points[k - 1].Y >= FSpanY0 - 1LL &&
+        points[k - 1].Y <= FSpanY1 + 1LL) {
+      // Dense data steps up and down inside one column many times over: the pending span
+      // grows in registers until the chain leaves the column. Each step starts where the
+      // last one ended, next to or inside the span, so each touches it: no test for that.
+      const int column = FSpanX;
+      long long top = FSpanY0, bottom = FSpanY1;
+      long long from = points[k - 1].Y;
+      for (; k < points.size(); ++k) {
+        const TPoint b = points[k];
+        if (b.X != column) break;
+        // The rows of TryMergeStep. A step of no length sets nothing: its ends are pushed
+        // out of reach by a mask, not a branch, as such steps come at random.
+        const long long still = -static_cast<long long>(from == b.Y) & (1LL << 40);
+        top = std::min(top, std::min<long long>(from, b.Y + 1LL) + still);
+        bottom = std::max(bottom, std::max<long long>(from, b.Y - 1LL) - still);
+        from = b.Y;
+      }
+      FSpanY0 = static_cast<int>(top);
+      FSpanY1 = static_cast<int>(bottom);
+      if (k == points.size()) break;
+    }
+    const TPoint a = points[k - 1], b = points[k];
+    if (a != b && !TryMerge(a.X, a.Y, b.X, b.Y)) LineToSlow(a, b.X, b.Y);
+    ++k;
+  }
+  SetPenPos(points.back());
+}
+
 void QtDeviceSurface::LineToSlow(TPoint from, int x, int y) {
   if (FLineDirty) RealizeLine();
   if (FLineMerges && x == from.X) {
     if (y == from.Y) return;  // a zero-length line sets nothing
-    const int lo = std::min(from.Y, y + 1);
-    const int hi = std::max(from.Y, y - 1);
-    if (FSpan && FSpanX == x && lo <= FSpanY1 + 1 && hi >= FSpanY0 - 1) {
-      FSpanY0 = std::min(FSpanY0, lo);
-      FSpanY1 = std::max(FSpanY1, hi);
-      return;
-    }
+    if (FSpan && FSpanX == x && TryMergeStep(from.Y, y)) return;
+    const int lo = static_cast<int>(std::min<long long>(from.Y, y + 1LL));
+    const int hi = static_cast<int>(std::max<long long>(from.Y, y - 1LL));
     if (FSpan) FlushSpan();
     ++FColumnSpans;
     FSpan = true;

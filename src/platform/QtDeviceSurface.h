@@ -38,6 +38,7 @@ class QtDeviceSurface : public chart::TDeviceSurface {
 
   void LineTo(int x, int y) override;
   void Line(int x0, int y0, int x1, int y1) override;
+  void LineRun(std::span<const chart::TPoint> points) override;
   void Polyline(std::span<const chart::TPoint> points) override;
   void Rectangle(int left, int top, int right, int bottom) override;
   void RoundRect(int left, int top, int right, int bottom, int cornerWidth, int cornerHeight) override;
@@ -69,14 +70,17 @@ class QtDeviceSurface : public chart::TDeviceSurface {
   // Absorbs the segment into the pending span when it is vertical in the span's column and
   // touches it; False when the general path must draw it.
   bool TryMerge(int x0, int y0, int x1, int y1) {
-    if (!(FMergeReady && x1 == x0 && y1 != y0 && FSpan && x1 == FSpanX)) return false;
-    // Downwards: y0 .. y1-1; upwards: y1+1 .. y0. No branch on the direction, which is
-    // random in a noisy series.
-    const int lo = std::min(y0, y1 + 1);
-    const int hi = std::max(y0, y1 - 1);
-    if (lo > FSpanY1 + 1 || hi < FSpanY0 - 1) return false;
-    FSpanY0 = std::min(FSpanY0, lo);
-    FSpanY1 = std::max(FSpanY1, hi);
+    return FMergeReady && x1 == x0 && y1 != y0 && FSpan && x1 == FSpanX && TryMergeStep(y0, y1);
+  }
+  // Grows the pending span by the rows a vertical step from y0 to y1 sets, when they touch
+  // it. Downwards: y0 .. y1-1; upwards: y1+1 .. y0. No branch on the direction, which is
+  // random in a noisy series. In 64 bits, so that no end overflows.
+  bool TryMergeStep(int y0, int y1) {
+    const long long lo = std::min<long long>(y0, y1 + 1LL);
+    const long long hi = std::max<long long>(y0, y1 - 1LL);
+    if (lo > FSpanY1 + 1LL || hi < FSpanY0 - 1LL) return false;
+    FSpanY0 = static_cast<int>(std::min<long long>(FSpanY0, lo));
+    FSpanY1 = static_cast<int>(std::max<long long>(FSpanY1, hi));
     return true;
   }
   void RealizeLine();

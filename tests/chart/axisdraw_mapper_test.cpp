@@ -1,6 +1,6 @@
 // The prepared value-to-pixel mapping gives the axis's own pixel for every value: random
 // values, exact half-pixel ties, values near and beyond the safe range, NaN and infinities,
-// inverted axes, both directions, block and single calls.
+// inverted axes, both directions, single values and blocks of points.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -11,6 +11,7 @@
 #include "axis_test_parent.h"
 #include "chart/axis/AxisPixelMapper.h"
 #include "chart/axis/ChartAxis.h"
+#include "chart/axis/PointPixelMapper.h"
 
 namespace chart {
 namespace {
@@ -66,24 +67,34 @@ TEST_P(PixelMapper, AgreesWithTheAxisForEveryValue) {
   for (const bool horizontal : {true, false}) {
     const TCustomChartAxis& axis = horizontal ? static_cast<TCustomChartAxis&>(bottom) : left;
     const TAxisPixelMapper map(axis, horizontal);
-    std::vector<int> block(values.size());
-    // Odd block lengths exercise the scalar tail of the paired loop.
-    for (std::size_t at = 0; at < values.size(); at += 255)
-      map.MapBlock(values.data() + at, 1.0, static_cast<int>(std::min<std::size_t>(255, values.size() - at)), block.data() + at);
-    for (std::size_t i = 0; i < values.size(); ++i) {
-      const int expected = horizontal ? axis.ValueToXPixel(values[i]) : axis.ValueToYPixel(values[i]);
-      ASSERT_EQ(map(values[i]), expected) << "value " << values[i];
-      ASSERT_EQ(block[i], expected) << "value " << values[i];
+    for (const double v : values) {
+      const int expected = horizontal ? axis.ValueToXPixel(v) : axis.ValueToYPixel(v);
+      ASSERT_EQ(map(v), expected) << "value " << v;
     }
   }
 }
 
-TEST_P(PixelMapper, AppliesTheMultiplierFirst) {
-  const std::vector<double> values = Values();
-  const TAxisPixelMapper map(left, false);
-  std::vector<int> block(values.size());
-  map.MapBlock(values.data(), 0.5, static_cast<int>(values.size()), block.data());
-  for (std::size_t i = 0; i < values.size(); ++i) ASSERT_EQ(block[i], left.ValueToYPixel(values[i] * 0.5));
+// Points: x through the bottom axis, y through the left one, the multipliers first. The y
+// values run backwards so that every x meets many different y.
+TEST_P(PixelMapper, MapsPointsAsTheAxesDo) {
+  const std::vector<double> xs = Values();
+  const std::vector<double> ys(xs.rbegin(), xs.rend());
+  const TPointPixelMapper map(bottom, left);
+  std::vector<TPoint> out(xs.size());
+  for (const double mx : {1.0, 0.5}) {
+    // Odd block lengths exercise the scalar tail of the paired loop.
+    for (std::size_t at = 0; at < xs.size(); at += 255) {
+      const int n = static_cast<int>(std::min<std::size_t>(255, xs.size() - at));
+      const bool within = map.MapPoints(xs.data() + at, mx, ys.data() + at, 2.0, n, out.data() + at, 500);
+      bool expectWithin = true;
+      for (std::size_t i = at; i < at + static_cast<std::size_t>(n); ++i) {
+        const TPoint expected{bottom.ValueToXPixel(xs[i] * mx), left.ValueToYPixel(ys[i] * 2.0)};
+        ASSERT_EQ(out[i], expected) << "point " << xs[i] << ", " << ys[i];
+        expectWithin &= std::abs(expected.X) <= 500 && std::abs(expected.Y) <= 500;
+      }
+      ASSERT_EQ(within, expectWithin) << "block at " << at;
+    }
+  }
 }
 
 INSTANTIATE_TEST_SUITE_P(All, PixelMapper,
@@ -102,10 +113,14 @@ TEST(PixelMapperLogarithmic, FallsBackToTheAxis) {
   axis.ApplyAutomaticRange();
   axis.ComputePixelSpan();
   const TAxisPixelMapper map(axis, true);
+  const TPointPixelMapper points(axis, axis);
   const double values[] = {1, 2, 10, 500, 999, 0, -3};
-  int out[7];
-  map.MapBlock(values, 1.0, 7, out);
-  for (int i = 0; i < 7; ++i) EXPECT_EQ(out[i], axis.ValueToXPixel(values[i]));
+  TPoint out[7];
+  points.MapPoints(values, 1.0, values, 1.0, 7, out, 1000);
+  for (int i = 0; i < 7; ++i) {
+    EXPECT_EQ(map(values[i]), axis.ValueToXPixel(values[i]));
+    EXPECT_EQ(out[i], (TPoint{axis.ValueToXPixel(values[i]), axis.ValueToYPixel(values[i])}));
+  }
 }
 
 }  // namespace

@@ -17,6 +17,9 @@ struct DirectCase {
   unsigned seed;
   double zoomFrom, zoomTo;  // zoomFrom == zoomTo: no zoom
   bool inverted;
+  // Nulls, own colours and far-off values only in a few bursts, so that most blocks of
+  // points are plain and go to the device as whole chains.
+  bool bursts = false;
 };
 
 void PrintTo(const DirectCase& c, std::ostream* os) { *os << "seed " << c.seed; }
@@ -45,7 +48,7 @@ TEST_P(DirectDrawing, IssuesExactlyWhatThePointByPointPathIssues) {
   double x = 0;
   for (int i = 0; i < 3000; ++i) {
     x += pick(rng) < 10 ? 0 : 0.25 + pick(rng) * 0.01;  // repeated X now and then
-    const int kind = pick(rng);
+    const int kind = c.bursts && i % 1000 >= 40 ? 50 + pick(rng) % 45 : pick(rng);
     if (kind < 3) line.AddNullPoint(x, y(rng));
     else if (kind < 5) line.AddPoint(x, 5e4 * y(rng));  // far off the drawable range
     else line.AddPoint(x, y(rng));
@@ -58,15 +61,20 @@ TEST_P(DirectDrawing, IssuesExactlyWhatThePointByPointPathIssues) {
   line.SetDirectDrawing(false);
   const auto reference = Summary(PaintSeriesOps());
   line.SetDirectDrawing(true);
+  const int runsBefore = Buffer().LineRuns();
   const auto direct = Summary(PaintSeriesOps());
   ASSERT_FALSE(reference.empty());
   EXPECT_EQ(direct, reference);
+  if (c.bursts) {
+    EXPECT_GT(Buffer().LineRuns(), runsBefore);
+  }
 }
 
 INSTANTIATE_TEST_SUITE_P(All, DirectDrawing,
                          ::testing::Values(DirectCase{1, 0, 0, false}, DirectCase{2, 100.3, 400.9, false},
                                            DirectCase{3, 100.3, 400.9, true}, DirectCase{4, 0, 0, true},
-                                           DirectCase{5, 2.1, 2.2, false}));  // inside one segment
+                                           DirectCase{5, 2.1, 2.2, false},  // inside one segment
+                                           DirectCase{6, 0, 0, false, true}, DirectCase{7, 100.3, 700.9, true, true}));
 
 TEST_F(LineSeriesFixture, DirectDrawingPreparesThePenOncePerColourRun) {
   TLineSeries line;

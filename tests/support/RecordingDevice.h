@@ -68,8 +68,14 @@ class TRecordingDevice : public TDeviceSurface {
   void SetSupportsAlternatePen(bool v) { FAlternate = v; }
   int BitmapsCreated() const { return FBitmapsCreated; }
   int BitmapsAlive() const { return *FBitmapsAlive; }
+  // Chains handed over whole; recorded as the segments they draw.
+  int LineRuns() const { return FLineRuns; }
 
   void LineTo(int x, int y) override;
+  void LineRun(std::span<const TPoint> points) override {
+    ++FLineRuns;
+    TDeviceSurface::LineRun(points);
+  }
   void Polyline(std::span<const TPoint> points) override;
   void Rectangle(int left, int top, int right, int bottom) override;
   void RoundRect(int left, int top, int right, int bottom, int cornerWidth, int cornerHeight) override;
@@ -100,6 +106,7 @@ class TRecordingDevice : public TDeviceSurface {
   int FFixedHeight = 0;
   bool FAlternate = true;
   int FBitmapsCreated = 0;
+  int FLineRuns = 0;
   std::shared_ptr<int> FBitmapsAlive = std::make_shared<int>(0);
   std::array<TColor, 32> FSystemColors{};
 };

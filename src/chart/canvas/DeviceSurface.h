@@ -53,6 +53,15 @@ class TDeviceSurface {
     MoveTo(x0, y0);
     LineTo(x1, y1);
   }
+  // Line(points[k - 1], points[k]) for every k from 1 where the two differ: a chain of
+  // segments in one call, for devices that draw it with less work per segment. With two
+  // points or more the pen position ends at the last.
+  virtual void LineRun(std::span<const TPoint> points) {
+    if (points.size() < 2) return;
+    for (std::size_t k = 1; k < points.size(); ++k)
+      if (points[k - 1] != points[k]) Line(points[k - 1].X, points[k - 1].Y, points[k].X, points[k].Y);
+    MoveTo(points.back().X, points.back().Y);
+  }
   // Connected lines through the points; the last point is not set.
   virtual void Polyline(std::span<const TPoint> points) = 0;
   // Outline with the pen, inside with the brush; the figures lie in the box left..right-1.

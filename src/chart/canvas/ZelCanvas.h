@@ -68,6 +68,11 @@ class TZelCanvas {
   virtual void DrawPolygon(std::span<const TPoint> points, int lastIndex) = 0;
   virtual void DrawRotatedText(int x, int y, std::string_view text, int angle) = 0;
   virtual void RemoveClip() = 0;
+  // DrawSegment(points[k - 1], points[k]) for every k from 1 where the two differ.
+  virtual void DrawSegmentRun(std::span<const TPoint> points) {
+    for (std::size_t k = 1; k < points.size(); ++k)
+      if (points[k - 1] != points[k]) DrawSegment(points[k - 1].X, points[k - 1].Y, points[k].X, points[k].Y);
+  }
 
   // --- Non-virtual operations ---
   // Draws on `surface` from now on, with its pen, brush and font as the current attributes.

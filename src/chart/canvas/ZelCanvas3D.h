@@ -47,6 +47,7 @@ class TZelCanvas3D final : public TCanvas3D {
   void FillGradient(const TRect& rect, TColor startColor, TColor endColor, TGradientDirection direction) override;
   void MarkDirty() override { FDirty = true; }
   void DrawSegment(int x0, int y0, int x1, int y1) override { FDevice->Line(x0, y0, x1, y1); }
+  void DrawSegmentRun(std::span<const TPoint> points) override { FDevice->LineRun(points); }
   void DrawPolygon(std::span<const TPoint> points, int lastIndex) override;
   void DrawRotatedText(int x, int y, std::string_view text, int angle) override;
   void RemoveClip() override;

@@ -2,8 +2,10 @@
 // it, the line entering from the chart rectangle's edge, null points breaking the line,
 // and the markers drawn right after the segments that touch them.
 #include <algorithm>
+#include <array>
+#include <cstring>
 
-#include "chart/axis/AxisPixelMapper.h"
+#include "chart/axis/PointPixelMapper.h"
 #include "chart/axis/CustomChartAxis.h"
 #include "chart/core/Palette.h"
 #include "chart/panel/CustomAxisPanel.h"
@@ -13,7 +15,8 @@ namespace chart {
 
 namespace {
 // Pixels beyond this are not drawn: the toolkit's coordinates end here.
-constexpr bool OffDrawable(int x, int y) { return x <= -32767 || x >= 32767 || y <= -32767 || y >= 32767; }
+constexpr int MaxDrawable = 32766;
+constexpr bool OffDrawable(int x, int y) { return x < -MaxDrawable || x > MaxDrawable || y < -MaxDrawable || y > MaxDrawable; }
 }  // namespace
 
 void TCustomSeries::PrepareLinePen(TColor color) {
@@ -132,8 +135,7 @@ bool TCustomSeries::CanDrawDirectly() const {
 void TCustomSeries::DrawVisiblePointsDirectly() {
   TZelCanvas3D& cv = ParentChart()->Canvas();
   const TCustomChartAxis& h = *GetHorizAxis();
-  const TAxisPixelMapper toX(h, true);
-  const TAxisPixelMapper toY(*GetVertAxis(), false);
+  const TPointPixelMapper toPixels(h, *GetVertAxis());
   const int first = FirstValueIndex(), last = LastValueIndex();
   const double* xs = XValues().Data();
   const double* ys = YValues().Data();
@@ -150,25 +152,57 @@ void TCustomSeries::DrawVisiblePointsDirectly() {
     return eachPoint ? PaletteColor(i) : seriesColor;
   };
 
-  // Working state in locals (no lambda takes their address), so they stay in registers
-  // across the device calls.
+  constexpr int Block = 256;
+  // True when every point of base .. base+n-1 (n <= Block) takes the series colour. The
+  // comparison with a block of "no colour of its own" runs at the speed of memory.
+  static constexpr auto NoOwnColors = [] {
+    std::array<TColor, Block> a{};
+    a.fill(clDefault);
+    return a;
+  }();
+  auto hasSeriesColorOnly = [&](int base, int n) {
+    const int end = std::min(base + n, colorCount);
+    if (end <= base) return true;
+    return !eachPoint && std::memcmp(colors + base, NoOwnColors.data(), sizeof(TColor) * static_cast<std::size_t>(end - base)) == 0;
+  };
+
+  // Working state in locals that no lambda captures, so they stay in registers across the
+  // device calls.
   int px = FPrevX, py = FPrevY;
   TColor pc = FPrevColor;
   bool valid = false;
+
   TColor penColor = clNone;
   bool penReady = false;
+  auto preparePen = [&](TColor c) {
+    if (penReady && c == penColor) return;
+    PrepareLinePen(c);
+    penReady = true;
+    penColor = c;
+  };
 
   // Pixels a block at a time: the mapping runs as a tight loop, the drawing after it.
-  constexpr int Block = 256;
-  int bx[Block], by[Block];
+  // chain[0] is kept for the last point drawn, chain[1 + k] holds the pixel of base + k.
+  TPoint chain[Block + 1];
   for (int base = first; base <= last; base += Block) {
     const int n = std::min(Block, last - base + 1);
-    toX.MapBlock(xs + base, mx, n, bx);
-    toY.MapBlock(ys + base, my, n, by);
+    const bool drawable = toPixels.MapPoints(xs + base, mx, ys + base, my, n, chain + 1, MaxDrawable);
+    // The usual block: the line is under way and every point has the series colour and
+    // lies where it can be drawn. Its segments are then one chain from the last point
+    // drawn, handed to the canvas in one call.
+    if (drawable && valid && seriesColor != clNone && pc != clNone && hasSeriesColorOnly(base, n)) {
+      chain[0] = {px, py};
+      preparePen(seriesColor);
+      cv.DrawSegmentRun(std::span<const TPoint>(chain, static_cast<std::size_t>(n) + 1));
+      px = chain[n].X;
+      py = chain[n].Y;
+      pc = seriesColor;
+      continue;
+    }
     for (int k = 0; k < n; ++k) {
       const int i = base + k;
       const TColor c = colorOf(i);
-      const int x = bx[k], y = by[k];
+      const int x = chain[k + 1].X, y = chain[k + 1].Y;
       if (OffDrawable(x, y)) {
         pc = c;
         continue;
@@ -191,11 +225,7 @@ void TCustomSeries::DrawVisiblePointsDirectly() {
         draw = valid;
       }
       if (draw && (x != px || y != py) && c != clNone) {
-        if (!penReady || c != penColor) {
-          PrepareLinePen(c);
-          penReady = true;
-          penColor = c;
-        }
+        preparePen(c);
         cv.DrawSegment(px, py, x, y);
       }
       px = x;
