@@ -79,20 +79,22 @@ TEST_P(PixelMapper, AgreesWithTheAxisForEveryValue) {
 TEST_P(PixelMapper, MapsPointsAsTheAxesDo) {
   const std::vector<double> xs = Values();
   const std::vector<double> ys(xs.rbegin(), xs.rend());
-  const TPointPixelMapper map(bottom, left);
   std::vector<TPoint> out(xs.size());
-  for (const double mx : {1.0, 0.5}) {
-    // Odd block lengths exercise the scalar tail of the paired loop.
-    for (std::size_t at = 0; at < xs.size(); at += 255) {
-      const int n = static_cast<int>(std::min<std::size_t>(255, xs.size() - at));
-      const bool within = map.MapPoints(xs.data() + at, mx, ys.data() + at, 2.0, n, out.data() + at, 500);
-      bool expectWithin = true;
-      for (std::size_t i = at; i < at + static_cast<std::size_t>(n); ++i) {
-        const TPoint expected{bottom.ValueToXPixel(xs[i] * mx), left.ValueToYPixel(ys[i] * 2.0)};
-        ASSERT_EQ(out[i], expected) << "point " << xs[i] << ", " << ys[i];
-        expectWithin &= std::abs(expected.X) <= 500 && std::abs(expected.Y) <= 500;
+  for (const bool wide : {true, false}) {
+    for (const double mx : {1.0, 0.5}) {
+      const TPointPixelMapper map(bottom, left, wide);
+      // Odd block lengths exercise the scalar tails of the vector loops.
+      for (std::size_t at = 0; at < xs.size(); at += 255) {
+        const int n = static_cast<int>(std::min<std::size_t>(255, xs.size() - at));
+        const bool within = map.MapPoints(xs.data() + at, mx, ys.data() + at, 2.0, n, out.data() + at, 500);
+        bool expectWithin = true;
+        for (std::size_t i = at; i < at + static_cast<std::size_t>(n); ++i) {
+          const TPoint expected{bottom.ValueToXPixel(xs[i] * mx), left.ValueToYPixel(ys[i] * 2.0)};
+          ASSERT_EQ(out[i], expected) << "point " << xs[i] << ", " << ys[i] << (wide ? " wide" : "");
+          expectWithin &= std::abs(expected.X) <= 500 && std::abs(expected.Y) <= 500;
+        }
+        ASSERT_EQ(within, expectWithin) << "block at " << at;
       }
-      ASSERT_EQ(within, expectWithin) << "block at " << at;
     }
   }
 }

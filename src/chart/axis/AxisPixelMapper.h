@@ -31,6 +31,12 @@ class TAxisPixelMapper {
     FSignedFactor = FFromStart ? FFactor : -FFactor;
   }
 
+  // Offsets below this stay far from where the axis's formula saturates, and the multiply
+  // is off the division by less than Slack (four rounding errors of 2^-53 relative).
+  static constexpr double SafeOffset = 1e9;
+  static constexpr double Slack = 1e-6;
+  static constexpr double Magic = 6755399441055744.0;
+
   int operator()(double value) const {
     if (!FFast) return Exact(value);
     const double t = (value - FMinimum) * FFactor;
@@ -46,12 +52,6 @@ class TAxisPixelMapper {
 
  private:
   friend class TPointPixelMapper;
-
-  // Offsets below this stay far from where the axis's formula saturates, and the multiply
-  // is off the division by less than Slack (four rounding errors of 2^-53 relative).
-  static constexpr double SafeOffset = 1e9;
-  static constexpr double Slack = 1e-6;
-  static constexpr double Magic = 6755399441055744.0;
 
   // The pixel by the multiply alone, or FBase with ok False when the axis's own formula
   // must decide. Bitwise, not short-circuit: no branch.

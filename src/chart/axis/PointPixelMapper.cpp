@@ -4,48 +4,51 @@
 #include <emmintrin.h>
 #include <xmmintrin.h>
 #endif
+#if defined(__SSE2__) && defined(__GNUC__) && (defined(__x86_64__) || defined(__i386__))
+#define CHART_AVX2_POINTS 1
+#include <immintrin.h>
+#endif
 
 namespace chart {
+
+// The multiply-only mapping of both axes, lane by lane: x in even lanes, y in odd ones.
+struct TPointPixelMapper::TQuick {
+  double Mult[2], Minimum[2], Factor[2];
+  int Base[2];
+  int Reach;
+};
 
 namespace {
 
 bool Within(TPoint p, int reach) { return p.X >= -reach && p.X <= reach && p.Y >= -reach && p.Y <= reach; }
 
+// What a vector loop leaves: the points it did, whether some must be redone exactly, and
+// whether some coordinate lies beyond the reach.
+struct TQuickResult {
+  int Done = 0;
+  bool Redo = false;
+  bool Outside = false;
+};
+
+#if defined(__SSE2__)
 // Drawing code that ran before (the toolkit's AVX paths) can leave the upper halves of the
 // vector registers dirty; every legacy SSE instruction then waits on them and the loop runs
 // several times slower. Clearing them costs a cycle.
 void ClearUpperVectorState() {
-#if defined(__SSE2__) && defined(__GNUC__) && (defined(__x86_64__) || defined(__i386__))
+#if defined(CHART_AVX2_POINTS)
   static const bool avx = __builtin_cpu_supports("avx");
   if (avx) __asm__ volatile("vzeroupper");
 #endif
 }
 
-}  // namespace
-
-bool TPointPixelMapper::MapPoints(const double* xs, double mx, const double* ys, double my, int n, TPoint* out,
-                                  int reach) const {
-  bool within = true;
-  if (!(FX.FBlockFast && FY.FBlockFast)) {
-    for (int k = 0; k < n; ++k) {
-      out[k] = {FX(xs[k] * mx), FY(ys[k] * my)};
-      within &= Within(out[k], reach);
-    }
-    return within;
-  }
-  // The main loop has no branch, so that it runs several values at a time; the rare values
-  // near a tie or far off are redone exactly afterwards.
-  int k = 0;
-  bool redo = false;
-#if defined(__SSE2__)
-  // One point per vector, x in the low lane, with the very operations of Quick.
-  const __m128d mult = _mm_set_pd(my, mx), minimum = _mm_set_pd(FY.FMinimum, FX.FMinimum);
-  const __m128d factor = _mm_set_pd(FY.FSignedFactor, FX.FSignedFactor);
+// One point per vector, with the very operations of TAxisPixelMapper::Quick.
+TQuickResult MapQuickSse2(const TPointPixelMapper::TQuick& q, const double* xs, const double* ys, int n, TPoint* out) {
+  const __m128d mult = _mm_loadu_pd(q.Mult), minimum = _mm_loadu_pd(q.Minimum), factor = _mm_loadu_pd(q.Factor);
   const __m128d magic = _mm_set1_pd(TAxisPixelMapper::Magic), safe = _mm_set1_pd(TAxisPixelMapper::SafeOffset);
   const __m128d near = _mm_set1_pd(0.5 - TAxisPixelMapper::Slack);
   const __m128d magnitude = _mm_castsi128_pd(_mm_set1_epi64x(0x7FFFFFFFFFFFFFFFLL));
-  const __m128i base = _mm_set_epi32(FY.FBase, FX.FBase, FY.FBase, FX.FBase);
-  const __m128i above = _mm_set1_epi32(reach), below = _mm_set1_epi32(-reach);
+  const __m128i base = _mm_set_epi32(q.Base[1], q.Base[0], q.Base[1], q.Base[0]);
+  const __m128i above = _mm_set1_epi32(q.Reach), below = _mm_set1_epi32(-q.Reach);
   __m128i outside = _mm_setzero_si128();
   int bad = 0;
   auto quick = [&](__m128d v) {
@@ -57,6 +60,7 @@ bool TPointPixelMapper::MapPoints(const double* xs, double mx, const double* ys,
     return _mm_cvttpd_epi32(_mm_and_pd(r, ok));
   };
   ClearUpperVectorState();
+  int k = 0;
   for (; k + 2 <= n; k += 2) {
     // Long runs come from memory: ask for the values two blocks ahead.
     if ((k & 7) == 0) {
@@ -68,10 +72,96 @@ bool TPointPixelMapper::MapPoints(const double* xs, double mx, const double* ys,
     _mm_storeu_si128(reinterpret_cast<__m128i*>(out + k), p);
     outside = _mm_or_si128(outside, _mm_or_si128(_mm_cmpgt_epi32(p, above), _mm_cmplt_epi32(p, below)));
   }
-  redo = bad != 0;
-  within = _mm_movemask_epi8(outside) == 0;
+  return {k, bad != 0, _mm_movemask_epi8(outside) != 0};
+}
 #endif
-  for (; k < n; ++k) {
+
+#if defined(CHART_AVX2_POINTS)
+// Two points per vector: the same operations, four lanes wide.
+__attribute__((target("avx2"))) TQuickResult MapQuickAvx2(const TPointPixelMapper::TQuick& q, const double* xs,
+                                                         const double* ys, int n, TPoint* out) {
+  const __m256d mult = _mm256_broadcast_pd(reinterpret_cast<const __m128d*>(q.Mult));
+  const __m256d minimum = _mm256_broadcast_pd(reinterpret_cast<const __m128d*>(q.Minimum));
+  const __m256d factor = _mm256_broadcast_pd(reinterpret_cast<const __m128d*>(q.Factor));
+  const __m256d magic = _mm256_set1_pd(TAxisPixelMapper::Magic), safe = _mm256_set1_pd(TAxisPixelMapper::SafeOffset);
+  const __m256d near = _mm256_set1_pd(0.5 - TAxisPixelMapper::Slack);
+  const __m256d magnitude = _mm256_castsi256_pd(_mm256_set1_epi64x(0x7FFFFFFFFFFFFFFFLL));
+  const __m256i base = _mm256_set_epi32(q.Base[1], q.Base[0], q.Base[1], q.Base[0], q.Base[1], q.Base[0], q.Base[1], q.Base[0]);
+  const __m256i above = _mm256_set1_epi32(q.Reach), below = _mm256_set1_epi32(-q.Reach);
+  __m256i outside = _mm256_setzero_si256();
+  int bad = 0;
+  int k = 0;
+  for (; k + 4 <= n; k += 4) {
+    if ((k & 7) == 0) {
+      _mm_prefetch(reinterpret_cast<const char*>(xs + k + 512), _MM_HINT_T0);
+      _mm_prefetch(reinterpret_cast<const char*>(ys + k + 512), _MM_HINT_T0);
+    }
+    const __m256d x = _mm256_loadu_pd(xs + k), y = _mm256_loadu_pd(ys + k);
+    // Within each half: (x0, y0, x2, y2) and (x1, y1, x3, y3).
+    __m128i half[2];
+    for (int h = 0; h < 2; ++h) {
+      const __m256d v = h == 0 ? _mm256_unpacklo_pd(x, y) : _mm256_unpackhi_pd(x, y);
+      const __m256d t = _mm256_mul_pd(_mm256_sub_pd(_mm256_mul_pd(v, mult), minimum), factor);
+      const __m256d r = _mm256_sub_pd(_mm256_add_pd(t, magic), magic);
+      const __m256d ok = _mm256_and_pd(_mm256_cmp_pd(_mm256_and_pd(t, magnitude), safe, _CMP_LT_OQ),
+                                       _mm256_cmp_pd(_mm256_and_pd(_mm256_sub_pd(t, r), magnitude), near, _CMP_LT_OQ));
+      bad |= _mm256_movemask_pd(ok) ^ 15;
+      half[h] = _mm256_cvttpd_epi32(_mm256_and_pd(r, ok));
+    }
+    // (X0, Y0, X1, Y1) and (X2, Y2, X3, Y3).
+    const __m256i p = _mm256_add_epi32(
+        _mm256_set_m128i(_mm_unpackhi_epi64(half[0], half[1]), _mm_unpacklo_epi64(half[0], half[1])), base);
+    _mm256_storeu_si256(reinterpret_cast<__m256i*>(out + k), p);
+    outside = _mm256_or_si256(outside, _mm256_or_si256(_mm256_cmpgt_epi32(p, above), _mm256_cmpgt_epi32(below, p)));
+  }
+  return {k, bad != 0, _mm256_movemask_epi8(outside) != 0};
+}
+#endif
+
+bool HasAvx2() {
+#if defined(CHART_AVX2_POINTS)
+  static const bool avx2 = __builtin_cpu_supports("avx2");
+  return avx2;
+#else
+  return false;
+#endif
+}
+
+TQuickResult MapQuick(const TPointPixelMapper::TQuick& q, const double* xs, const double* ys, int n, TPoint* out,
+                      bool wide) {
+#if defined(CHART_AVX2_POINTS)
+  if (wide) return MapQuickAvx2(q, xs, ys, n, out);
+#endif
+  (void)wide;
+#if defined(__SSE2__)
+  return MapQuickSse2(q, xs, ys, n, out);
+#else
+  return {};
+#endif
+}
+
+}  // namespace
+
+TPointPixelMapper::TPointPixelMapper(const TCustomChartAxis& horizAxis, const TCustomChartAxis& vertAxis, bool allowWide)
+    : FX(horizAxis, true), FY(vertAxis, false), FWide(allowWide && HasAvx2()) {}
+
+bool TPointPixelMapper::MapPoints(const double* xs, double mx, const double* ys, double my, int n, TPoint* out,
+                                  int reach) const {
+  bool within = true;
+  if (!(FX.FBlockFast && FY.FBlockFast)) {
+    for (int k = 0; k < n; ++k) {
+      out[k] = {FX(xs[k] * mx), FY(ys[k] * my)};
+      within &= Within(out[k], reach);
+    }
+    return within;
+  }
+  // The vector loops have no branch, so that they run several values at a time; the rare
+  // values near a tie or far off are redone exactly afterwards.
+  const TQuick q{{mx, my}, {FX.FMinimum, FY.FMinimum}, {FX.FSignedFactor, FY.FSignedFactor}, {FX.FBase, FY.FBase}, reach};
+  const TQuickResult vector = MapQuick(q, xs, ys, n, out, FWide);
+  bool redo = vector.Redo;
+  within = !vector.Outside;
+  for (int k = vector.Done; k < n; ++k) {
     bool okX, okY;
     out[k] = {FX.Quick(xs[k] * mx, okX), FY.Quick(ys[k] * my, okY)};
     redo |= !(okX & okY);
@@ -79,7 +169,7 @@ bool TPointPixelMapper::MapPoints(const double* xs, double mx, const double* ys,
   }
   if (!redo) return within;
   within = true;
-  for (k = 0; k < n; ++k) {
+  for (int k = 0; k < n; ++k) {
     bool ok;
     const double x = xs[k] * mx, y = ys[k] * my;
     if (FX.Quick(x, ok), !ok) out[k].X = FX.Exact(x);

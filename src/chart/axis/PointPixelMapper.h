@@ -9,15 +9,19 @@ namespace chart {
 
 class TPointPixelMapper {
  public:
-  TPointPixelMapper(const TCustomChartAxis& horizAxis, const TCustomChartAxis& vertAxis)
-      : FX(horizAxis, true), FY(vertAxis, false) {}
+  // allowWide False keeps to the vectors every x86-64 processor has, whatever this one has
+  // (for comparing the two).
+  TPointPixelMapper(const TCustomChartAxis& horizAxis, const TCustomChartAxis& vertAxis, bool allowWide = true);
 
   // out[k] := the pixel of (xs[k] * mx, ys[k] * my) for k < n. True when every coordinate
   // written lies within -reach .. reach.
   bool MapPoints(const double* xs, double mx, const double* ys, double my, int n, TPoint* out, int reach) const;
 
+  struct TQuick;
+
  private:
   TAxisPixelMapper FX, FY;
+  bool FWide;
 };
 
 }  // namespace chart
