@@ -135,6 +135,7 @@ class TNullBitmap;
 class TNullDevice final : public chart::TDeviceSurface {
  public:
   void LineTo(int x, int y) override { SetPenPos({x, y}); }
+  void LineRun(std::span<const chart::TPoint>) override {}
   void Polyline(std::span<const chart::TPoint>) override {}
   void Rectangle(int, int, int, int) override {}
   void RoundRect(int, int, int, int, int, int) override {}

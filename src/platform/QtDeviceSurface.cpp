@@ -115,25 +115,38 @@ void QtDeviceSurface::LineRun(std::span<const TPoint> points) {
   while (k < points.size()) {
     if (FMergeReady && FSpan && points[k - 1].X == FSpanX && points[k - 1].Y >= FSpanY0 - 1LL &&
         points[k - 1].Y <= FSpanY1 + 1LL) {
-      // Dense data steps up and down inside one column many times over: the pending span
-      // grows in registers until the chain leaves the column. Each step starts where the
-      // last one ended, next to or inside the span, so each touches it: no test for that.
+      // Dense data steps up and down inside one column many times over. The steps from
+      // points[start] to points[end - 1] set every row between the lowest and the highest
+      // of those points, save the last point where no earlier step passes it; and they
+      // touch the pending span, as the first starts next to it or inside.
       const int column = FSpanX;
-      long long top = FSpanY0, bottom = FSpanY1;
-      long long from = points[k - 1].Y;
-      for (; k < points.size(); ++k) {
-        const TPoint b = points[k];
-        if (b.X != column) break;
-        // The rows of TryMergeStep. A step of no length sets nothing: its ends are pushed
-        // out of reach by a mask, not a branch, as such steps come at random.
-        const long long still = -static_cast<long long>(from == b.Y) & (1LL << 40);
-        top = std::min(top, std::min<long long>(from, b.Y + 1LL) + still);
-        bottom = std::max(bottom, std::max<long long>(from, b.Y - 1LL) - still);
-        from = b.Y;
+      const std::size_t start = k - 1;
+      int low = points[start].Y, high = low;
+      std::size_t end = k;
+      for (; end < points.size() && points[end].X == column; ++end) {
+        low = std::min(low, points[end].Y);
+        high = std::max(high, points[end].Y);
       }
-      FSpanY0 = static_cast<int>(top);
-      FSpanY1 = static_cast<int>(bottom);
-      if (k == points.size()) break;
+      if (end > k) {
+        const int last = points[end - 1].Y;
+        // Steps of no length at the end set nothing: points[moved - 1] starts the last step
+        // that moves.
+        std::size_t moved = end - 1;
+        while (moved > start && points[moved - 1].Y == last) --moved;
+        if (moved > start) {
+          auto passed = [&] {
+            for (std::size_t j = start; j < moved; ++j)
+              if (points[j].Y == last) return true;
+            return false;
+          };
+          const bool lastSet = (low != last && high != last) || passed();
+          FSpanY0 = std::min(FSpanY0, low == last && !lastSet ? last + 1 : low);
+          FSpanY1 = std::max(FSpanY1, high == last && !lastSet ? last - 1 : high);
+        }
+        k = end;
+        if (k == points.size()) break;
+        continue;
+      }
     }
     const TPoint a = points[k - 1], b = points[k];
     if (a != b && !TryMerge(a.X, a.Y, b.X, b.Y)) LineToSlow(a, b.X, b.Y);

@@ -38,7 +38,7 @@ struct TPenCase {
   int Width;
 };
 
-QImage Draw(const TPenCase& pen, bool merge, bool asRun, const std::vector<TPoint>& pts) {
+QImage Draw(const TPenCase& pen, bool merge, bool asRun, const std::vector<TPoint>& pts, bool split = true) {
   TCanvasImage img(80, 60, qRgb(40, 90, 200));
   auto& d = *img.Device;
   d.SetMergeColumns(merge);
@@ -48,10 +48,10 @@ QImage Draw(const TPenCase& pen, bool merge, bool asRun, const std::vector<TPoin
   d.Pen().SetStyle(pen.Style);
   d.Pen().SetWidth(pen.Width);
   // Two runs back to back, as a series hands them over block by block.
-  const std::size_t half = pts.size() / 2;
+  const std::size_t half = split ? pts.size() / 2 : pts.size() - 1;
   if (asRun) {
     d.LineRun(std::span<const TPoint>(pts.data(), half + 1));
-    d.LineRun(std::span<const TPoint>(pts.data() + half, pts.size() - half));
+    if (split) d.LineRun(std::span<const TPoint>(pts.data() + half, pts.size() - half));
   } else {
     for (std::size_t k = 1; k < pts.size(); ++k)
       if (pts[k - 1] != pts[k]) d.Line(pts[k - 1].X, pts[k - 1].Y, pts[k].X, pts[k].Y);
@@ -100,6 +100,21 @@ INSTANTIATE_TEST_SUITE_P(Pens, LineRunDrawing,
                                                               TPenCase{chart::pmCopy, chart::psDot, 1},
                                                               TPenCase{chart::pmCopy, chart::psSolid, 3}),
                                             ::testing::Bool()));
+
+// Whole chains in one column, handed over in one call: the last point is set only where an
+// earlier step passes it, whether it ends on a new top or bottom, on a row met before, or
+// after steps of no length. (Below the red line of Draw.)
+TEST_P(LineRunDrawing, ChainsInOneColumnSetTheirLastPointOnlyWhenPassed) {
+  const auto& [pen, merge] = GetParam();
+  const std::vector<std::vector<TPoint>> chains = {
+      {{20, 35}, {20, 39}, {20, 37}, {20, 41}},            {{21, 35}, {21, 41}, {21, 37}, {21, 41}},
+      {{22, 35}, {22, 39}, {22, 37}, {22, 41}, {22, 41}},  {{23, 55}, {23, 50}, {23, 53}, {23, 45}, {23, 45}, {23, 45}},
+      {{24, 35}, {24, 45}, {24, 40}},                      {{25, 35}, {25, 45}, {25, 35}, {25, 35}},
+      {{26, 35}, {26, 35}, {26, 37}, {26, 37}, {26, 36}},  {{27, 35}, {27, 36}, {27, 34}, {27, 35}, {27, 33}}};
+  for (const auto& chain : chains)
+    EXPECT_EQ(Differing(Draw(pen, merge, true, chain, false), Draw(pen, merge, false, chain, false)), 0)
+        << "column " << chain.front().X;
+}
 
 // Coordinates at the ends of the int range: clipped like any line, with no overflow on the
 // way (the sanitizer build checks that).
