@@ -166,6 +166,8 @@ TEST_P(SeriesModel, RandomOperationsMatchTheReference) {
         ASSERT_EQ(s.XLabel(i), p.label) << "step " << step << " point " << i;
         ASSERT_EQ(s.ValueColor(i), modelColor(i)) << "step " << step << " point " << i;
       }
+      const bool own = std::any_of(m.begin(), m.end(), [](const ModelPoint& p) { return p.color != clDefault; });
+      ASSERT_EQ(s.HasOwnColors(), own) << "step " << step;
     }
     const Stats sx = Recompute(m, true), sy = Recompute(m, false);
     ExpectSame(s.MinX(), sx.min, "MinX", step);

@@ -74,7 +74,9 @@ TColor TChartSeries::ValueColor(int index) const {
 void TChartSeries::SetValueColor(int index, TColor color) {
   CheckPointIndex(index);
   if (index >= ColorCount()) FColors.resize(static_cast<std::size_t>(index) + 1, clDefault);
-  FColors[static_cast<std::size_t>(index)] = color;
+  TColor& stored = FColors[static_cast<std::size_t>(index)];
+  FOwnColors += static_cast<int>(color != clDefault) - static_cast<int>(stored != clDefault);
+  stored = color;
   RequestRepaint();
 }
 
@@ -103,6 +105,7 @@ int TChartSeries::InsertPoint(std::string_view label, TColor color) {
     FValueLists[k]->InsertValue(i, FValueLists[k]->PendingValue());
   if (i == n) FColors.push_back(color);
   else FColors.insert(FColors.begin() + i, color);
+  FOwnColors += color != clDefault;
   FLabels.Insert(i, std::move(slot));
   return i;
 }
@@ -149,6 +152,7 @@ int TChartSeries::AppendValues(std::span<const double> values) {
 void TChartSeries::ClearLists() {
   for (auto& list : FValueLists) list->Clear();
   std::vector<TColor>().swap(FColors);
+  FOwnColors = 0;
   FLabels.Clear();
   MarksCleared();
 }
@@ -163,7 +167,10 @@ void TChartSeries::Clear() {
 void TChartSeries::Delete(int index) {
   CheckPointIndex(index);
   for (auto& list : FValueLists) list->Delete(index);
-  if (index < ColorCount()) FColors.erase(FColors.begin() + index);
+  if (index < ColorCount()) {
+    FOwnColors -= FColors[static_cast<std::size_t>(index)] != clDefault;
+    FColors.erase(FColors.begin() + index);
+  }
   if (index < FLabels.Count()) FLabels.Delete(index);
   MarkDeleted(index);
   NotifyLinkedSeries(snDelete, index);

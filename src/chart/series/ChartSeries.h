@@ -80,6 +80,8 @@ class TChartSeries : public TChartComponent {
   // The colours stored per point (clDefault: none of its own), ColorCount of them, for
   // drawing loops that resolve them as ValueColor does without a call per point.
   const TColor* StoredColors() const { return FColors.data(); }
+  // True when some point has a colour of its own (not clDefault) stored.
+  bool HasOwnColors() const { return FOwnColors > 0; }
   int LabelCount() const { return FLabels.Count(); }
 
   virtual double MinX() const { return XValues().Minimum(); }
@@ -239,6 +241,8 @@ class TChartSeries : public TChartComponent {
 
   TChartValueLists FValueLists;
   std::vector<TColor> FColors;
+  // How many of FColors are not clDefault: drawing loops skip the per-point look when none.
+  int FOwnColors = 0;
   TPointLabels FLabels;
   std::vector<TChartSeries*> FLinkedSeries;
   std::vector<TChartSeries*> FDataSources;

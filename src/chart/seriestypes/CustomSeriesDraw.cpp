@@ -160,10 +160,12 @@ void TCustomSeries::DrawVisiblePointsDirectly() {
     a.fill(clDefault);
     return a;
   }();
+  const bool ownColors = HasOwnColors();
   auto hasSeriesColorOnly = [&](int base, int n) {
     const int end = std::min(base + n, colorCount);
     if (end <= base) return true;
-    return !eachPoint && std::memcmp(colors + base, NoOwnColors.data(), sizeof(TColor) * static_cast<std::size_t>(end - base)) == 0;
+    if (eachPoint) return false;
+    return !ownColors || std::memcmp(colors + base, NoOwnColors.data(), sizeof(TColor) * static_cast<std::size_t>(end - base)) == 0;
   };
 
   // Working state in locals that no lambda captures, so they stay in registers across the
