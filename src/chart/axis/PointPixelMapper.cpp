@@ -41,6 +41,14 @@ void ClearUpperVectorState() {
 #endif
 }
 
+// Long runs come from memory: ask for the values two blocks ahead, a cache line at a time.
+inline void PrefetchAhead(const double* xs, const double* ys, int k) {
+  if ((k & 7) == 0) {
+    _mm_prefetch(reinterpret_cast<const char*>(xs + k + 512), _MM_HINT_T0);
+    _mm_prefetch(reinterpret_cast<const char*>(ys + k + 512), _MM_HINT_T0);
+  }
+}
+
 // One point per vector, with the very operations of TAxisPixelMapper::Quick.
 TQuickResult MapQuickSse2(const TPointPixelMapper::TQuick& q, const double* xs, const double* ys, int n, TPoint* out) {
   const __m128d mult = _mm_loadu_pd(q.Mult), minimum = _mm_loadu_pd(q.Minimum), factor = _mm_loadu_pd(q.Factor);
@@ -62,11 +70,7 @@ TQuickResult MapQuickSse2(const TPointPixelMapper::TQuick& q, const double* xs, 
   ClearUpperVectorState();
   int k = 0;
   for (; k + 2 <= n; k += 2) {
-    // Long runs come from memory: ask for the values two blocks ahead.
-    if ((k & 7) == 0) {
-      _mm_prefetch(reinterpret_cast<const char*>(xs + k + 512), _MM_HINT_T0);
-      _mm_prefetch(reinterpret_cast<const char*>(ys + k + 512), _MM_HINT_T0);
-    }
+    PrefetchAhead(xs, ys, k);
     const __m128d x = _mm_loadu_pd(xs + k), y = _mm_loadu_pd(ys + k);
     const __m128i p = _mm_add_epi32(_mm_unpacklo_epi64(quick(_mm_unpacklo_pd(x, y)), quick(_mm_unpackhi_pd(x, y))), base);
     _mm_storeu_si128(reinterpret_cast<__m128i*>(out + k), p);
@@ -92,10 +96,7 @@ __attribute__((target("avx2"))) TQuickResult MapQuickAvx2(const TPointPixelMappe
   int bad = 0;
   int k = 0;
   for (; k + 4 <= n; k += 4) {
-    if ((k & 7) == 0) {
-      _mm_prefetch(reinterpret_cast<const char*>(xs + k + 512), _MM_HINT_T0);
-      _mm_prefetch(reinterpret_cast<const char*>(ys + k + 512), _MM_HINT_T0);
-    }
+    PrefetchAhead(xs, ys, k);
     const __m256d x = _mm256_loadu_pd(xs + k), y = _mm256_loadu_pd(ys + k);
     // Within each half: (x0, y0, x2, y2) and (x1, y1, x3, y3).
     __m128i half[2];
