@@ -13,7 +13,7 @@ class QtChartHostBase : public chart::TChartHost {
   std::string ThousandSeparator() const override { return FServices.ThousandSeparator(); }
   std::string DecimalSeparator() const override { return FServices.DecimalSeparator(); }
   std::string ShortDateFormat() const override { return FServices.ShortDateFormat(); }
-  std::string LongTimeFormat() const override { return FServices.LongTimeFormat(); }
+  std::string ShortTimeFormat() const override { return FServices.ShortTimeFormat(); }
   int PrimaryLanguage() const override { return FServices.PrimaryLanguage(); }
   std::string DefaultFontName() const override { return FServices.DefaultFontName(); }
   int DefaultFontHeight() const override { return FServices.DefaultFontHeight(); }

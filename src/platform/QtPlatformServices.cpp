@@ -52,8 +52,8 @@ std::string QtPlatformServices::ShortDateFormat() const {
   return QLocale().dateFormat(QLocale::ShortFormat).toStdString();
 }
 
-std::string QtPlatformServices::LongTimeFormat() const {
-  return QLocale().timeFormat(QLocale::LongFormat).toStdString();
+std::string QtPlatformServices::ShortTimeFormat() const {
+  return QLocale().timeFormat(QLocale::ShortFormat).toStdString();
 }
 
 int QtPlatformServices::PrimaryLanguage() const { return PrimaryLanguageOf(QLocale::system().language()); }

@@ -12,7 +12,7 @@ class QtPlatformServices : public chart::TPlatformServices {
   std::string ThousandSeparator() const override;
   std::string DecimalSeparator() const override;
   std::string ShortDateFormat() const override;
-  std::string LongTimeFormat() const override;
+  std::string ShortTimeFormat() const override;
   int PrimaryLanguage() const override;
   std::string DefaultFontName() const override;
   int DefaultFontHeight() const override;

@@ -95,6 +95,7 @@ TEST(QtPlatformServices, LocaleLanguageFontAndScreen) {
   EXPECT_FALSE(services.DecimalSeparator().empty());
   EXPECT_NE(services.DecimalSeparator(), services.ThousandSeparator());
   EXPECT_FALSE(services.ShortDateFormat().empty());
+  EXPECT_FALSE(services.ShortTimeFormat().empty());
   EXPECT_FALSE(services.DefaultFontName().empty());
   EXPECT_LT(services.DefaultFontHeight(), 0);
   EXPECT_GT(services.ScreenWidthPixels(), 0);

@@ -13,7 +13,7 @@ class TFakeChartHost : public TChartHost {
   std::string ThousandSeparator() const override { return Thousands; }
   std::string DecimalSeparator() const override { return Decimal; }
   std::string ShortDateFormat() const override { return DateFormat; }
-  std::string LongTimeFormat() const override { return TimeFormat; }
+  std::string ShortTimeFormat() const override { return TimeFormat; }
   int PrimaryLanguage() const override { return Language; }
   std::string DefaultFontName() const override { return UiFontName; }
   int DefaultFontHeight() const override { return UiFontHeight; }
@@ -34,7 +34,7 @@ class TFakeChartHost : public TChartHost {
   std::string Thousands = ",";
   std::string Decimal = ".";
   std::string DateFormat = "dd.MM.yyyy";
-  std::string TimeFormat = "hh:mm:ss";
+  std::string TimeFormat = "hh:mm";
   int Language = 9;  // English
   std::string UiFontName = "Interface Sans";
   int UiFontHeight = -12;

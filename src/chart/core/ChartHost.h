@@ -34,7 +34,7 @@ class TPlatformServices {
   virtual std::string ThousandSeparator() const = 0;
   virtual std::string DecimalSeparator() const = 0;
   virtual std::string ShortDateFormat() const = 0;
-  virtual std::string LongTimeFormat() const = 0;
+  virtual std::string ShortTimeFormat() const = 0;
   // Primary language identifier of the system (LANG_JAPANESE, ...).
   virtual int PrimaryLanguage() const = 0;
 

@@ -101,7 +101,7 @@ std::string TCustomAxisPanel::FormatAxisLabel(const TCustomChartAxis& axis, doub
       std::string format = axis.DateTimeFormat();
       if (format.empty()) {
         if (axis.ScaleRange() > 1) format = host ? host->ShortDateFormat() : "dd/mm/yyyy";
-        else format = host ? host->LongTimeFormat() : "hh:nn:ss";
+        else format = host ? host->ShortTimeFormat() : "hh:nn";
       }
       text = FormatDateTime(format, value);
     }
