@@ -87,6 +87,19 @@ TEST_F(LineHit, LegendSymbolIsALineThroughTheMiddleAndAMarkerWhenShown) {
   EXPECT_EQ(ops[1].Brush.Color(), clTeal);
 }
 
+// A series on no chart draws its symbol on the canvas it is given (a legend of its own).
+TEST_F(LineHit, LegendSymbolOfASeriesOnNoChartGoesToTheGivenCanvas) {
+  TLineSeries loose;
+  loose.Pointer().SetVisible(false);
+  TZelCanvas3D& c = chart.Canvas();
+  Window().ClearOps();
+  loose.DrawLegendSymbol(c, {10, 20, 40, 30}, clMaroon);
+  const auto ops = Window().Ops();
+  ASSERT_EQ(ops.size(), 1u);
+  EXPECT_EQ(ops[0].Args, (std::vector<int>{10, 25, 40, 25}));
+  EXPECT_EQ(ops[0].Pen.Color(), clMaroon);
+}
+
 TEST_F(LineHit, OtherMarkerShapesDrawCentredOnThePoint) {
   line.Pointer().SetVisible(true);
   const TPoint p = At(1);

@@ -132,7 +132,7 @@ void TCustomSeries::DrawLegendSymbol(TCanvas3D& c, const TRect& r, TColor color)
   const int midY = (r.Top + r.Bottom) / 2;
   auto line = [&] {
     if (flat) {
-      PrepareLinePen(color);
+      PrepareLinePen(c, color);
       c.DrawHorizontalLine(r.Left, r.Right, midY);
     } else {
       c.Pen().SetStyle(psClear);

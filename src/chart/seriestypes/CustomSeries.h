@@ -87,7 +87,7 @@ class TCustomSeries : public TChartSeries {
 
  protected:
   // The pen of the segments, in the colour of the point they end at.
-  void PrepareLinePen(TColor color);
+  void PrepareLinePen(TCanvas3D& canvas, TColor color);
   // The height where the line through points a and b crosses the horizontal value v.
   int EdgeYPixel(int a, int b, double v) const;
   // A series type that derives XValue, YValue or ValueColor answers False, so that

@@ -19,11 +19,11 @@ constexpr int MaxDrawable = 32766;
 constexpr bool OffDrawable(int x, int y) { return x < -MaxDrawable || x > MaxDrawable || y < -MaxDrawable || y > MaxDrawable; }
 }  // namespace
 
-void TCustomSeries::PrepareLinePen(TColor color) {
-  TCanvas3D& c = ParentChart()->Canvas();
+void TCustomSeries::PrepareLinePen(TCanvas3D& c, TColor color) {
+  const TCustomAxisPanel* chart = ParentChart();
   c.ApplyChartPen(FLinePen);
-  if (ParentChart()->Printing() && FLinePen.Style() != psSolid && FLinePen.Width() == 1) c.Pen().SetWidth(0);
-  if (!ParentChart()->View3D()) {
+  if (chart && chart->Printing() && FLinePen.Style() != psSolid && FLinePen.Width() == 1) c.Pen().SetWidth(0);
+  if (!chart || !chart->View3D()) {
     c.Brush().SetStyle(bsClear);
     c.Pen().SetColor(color);
   }
@@ -50,7 +50,7 @@ void TCustomSeries::DrawLink(bool withPointers, int index, int x, int y, TColor 
       const TPoint quad[4] = {{FPrevX, FPrevY}, {x, y}, {x, FBasePos}, {FPrevX, FPrevBasePos}};
       cv.DrawPolygon(quad, 3);
     } else if (FDrawLine && !ParentChart()->View3D()) {
-      PrepareLinePen(c);
+      PrepareLinePen(cv, c);
       if (FStairs) {
         if (FInvertedStairs) cv.DrawVerticalLine(FPrevX, FPrevY, y);
         else cv.DrawHorizontalLine(FPrevX, x, FPrevY);
@@ -178,7 +178,7 @@ void TCustomSeries::DrawVisiblePointsDirectly() {
   bool penReady = false;
   auto preparePen = [&](TColor c) {
     if (penReady && c == penColor) return;
-    PrepareLinePen(c);
+    PrepareLinePen(cv, c);
     penReady = true;
     penColor = c;
   };
