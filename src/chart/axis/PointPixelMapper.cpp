@@ -1,3 +1,5 @@
+// Both axes' mapping over a block of points: a vector loop as wide as the processor allows,
+// then the exact formula for the few values the multiply cannot settle.
 #include "chart/axis/PointPixelMapper.h"
 
 #if defined(__SSE2__)

@@ -17,6 +17,7 @@ class TPointPixelMapper {
   // written lies within -reach .. reach.
   bool MapPoints(const double* xs, double mx, const double* ys, double my, int n, TPoint* out, int reach) const;
 
+  // The constants the vector loops work with (defined with them).
   struct TQuick;
 
  private:
