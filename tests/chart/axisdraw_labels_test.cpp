@@ -195,5 +195,27 @@ TEST_F(AxisLabels, SeriesTextsLabelTheAxisAlongThePointsAndSkipOverlaps) {
   EXPECT_EQ(Left().EffectiveLabelStyle(), talValue) << "the values' axis keeps value labels";
 }
 
+// Mark labels show the point texts (the marks' default style) and take their room: labels
+// upright on the bottom axis reserve the widest text.
+TEST_F(AxisLabels, MarkLabelsShowThePointTextsAndTakeTheirRoom) {
+  series.AddPoint(0, 5, "alpha");
+  series.AddPoint(30, 8, "a much longer text");
+  Bottom().SetLabelsAngle(90);
+  auto layOut = [&](TAxisLabelStyle style) {
+    Bottom().SetLabelStyle(style);
+    std::vector<std::string> texts;
+    for (const auto& label : LabelsOf(DrawOnly(Bottom()))) texts.push_back(label.Text);
+    return std::pair{texts, chart.ChartRect()};
+  };
+  const auto [textTexts, textRect] = layOut(talText);
+  const auto [markTexts, markRect] = layOut(talMark);
+  const auto [noTexts, noRect] = layOut(talNone);
+  EXPECT_EQ(markTexts, (std::vector<std::string>{"alpha", "a much longer text"}));
+  EXPECT_EQ(markTexts, textTexts);
+  EXPECT_EQ(markRect, textRect);
+  EXPECT_TRUE(noTexts.empty());
+  EXPECT_LT(markRect.Bottom, noRect.Bottom - 50) << "room for the longest text, upright";
+}
+
 }  // namespace
 }  // namespace chart

@@ -89,8 +89,9 @@ int TCustomAxisPanel::MaxLabelTextWidth() {
   return widest;
 }
 
-// Series marks measure their own texts once they exist; until then no mark takes room.
-int TCustomAxisPanel::MaxMarkTextWidth() { return 0; }
+// A mark axis labels only the points with a text, and the marks' default style shows that
+// text: the widest mark is the widest point text.
+int TCustomAxisPanel::MaxMarkTextWidth() { return MaxLabelTextWidth(); }
 
 std::string TCustomAxisPanel::FormatAxisLabel(const TCustomChartAxis& axis, double value, bool useEvent) {
   const TChartHost* host = Host();
