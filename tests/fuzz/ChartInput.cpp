@@ -1,0 +1,498 @@
+#include "fuzz/ChartInput.h"
+
+#include <cmath>
+#include <cstring>
+#include <exception>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "chart/core/Exceptions.h"
+#include "fuzz/ChartPaint.h"
+#include "fuzz/FuzzReader.h"
+
+namespace fuzz {
+
+namespace {
+
+using namespace chart;
+
+// Bounds that keep one input well under a second with sanitizers on.
+constexpr long long MaxPointsPerInput = 250000;
+constexpr int MaxPointsPerCall = 100000;
+constexpr int MaxRecordedPaints = 6;
+constexpr int MaxQtPaints = 2;
+constexpr int MaxOps = 400;
+
+bool Same(double a, double b) { return std::memcmp(&a, &b, sizeof a) == 0 || (std::isnan(a) && std::isnan(b)); }
+template <class T>
+bool Same(const T& a, const T& b) { return a == b; }
+
+// What a series holds; compared around the calls that may reject their arguments.
+struct TSeriesState {
+  std::vector<double> X, Y;
+  std::vector<TColor> Colors;
+  int Labels = 0;
+  bool operator==(const TSeriesState& o) const {
+    if (X.size() != o.X.size() || Colors != o.Colors || Labels != o.Labels) return false;
+    for (std::size_t i = 0; i < X.size(); ++i)
+      if (!Same(X[i], o.X[i]) || !Same(Y[i], o.Y[i])) return false;
+    return true;
+  }
+};
+
+TSeriesState StateOf(const TChartSeries& s) {
+  TSeriesState st;
+  const auto& x = s.XValues();
+  const auto& y = s.YValues();
+  st.X.assign(x.Data(), x.Data() + x.Count());
+  st.Y.assign(y.Data(), y.Data() + y.Count());
+  st.Colors.assign(s.StoredColors(), s.StoredColors() + s.ColorCount());
+  st.Labels = s.LabelCount();
+  return st;
+}
+
+// Runs `call`; an exception must be one the engine documents, and `unchanged` must hold after it.
+template <class Call, class Unchanged>
+void Guarded(const char* what, Call call, Unchanged unchanged, bool dateTimeConversion = false) {
+  bool rejected = false;
+  try {
+    call();
+  } catch (const ChartException&) {
+    rejected = true;
+  } catch (const EListError&) {
+    rejected = true;
+  } catch (const std::invalid_argument& e) {
+    if (!dateTimeConversion) Fail(std::string(what) + ": undocumented exception: " + e.what());
+    rejected = true;
+  }
+  if (rejected && !unchanged()) Fail(std::string(what) + ": a rejected call changed the object");
+}
+
+// A setter: when it rejects the value, the getter still gives the old one.
+template <class Get, class Set, class V>
+void Prop(const char* what, Get get, Set set, V v, bool dateTimeConversion = false) {
+  const auto old = get();
+  Guarded(what, [&] { set(v); }, [&] { return Same(get(), old); }, dateTimeConversion);
+}
+
+// A call on a series that may reject its index: the series keeps its points.
+template <class Call>
+void SeriesCall(const char* what, TChartSeries& s, Call call) {
+  const TSeriesState before = StateOf(s);
+  Guarded(what, call, [&] { return StateOf(s) == before; });
+}
+
+class TDecoder {
+ public:
+  TDecoder(TReader& in, TChartSession& s) : In(in), S(s) {}
+
+  void Run() {
+    for (int op = 0; op < MaxOps && !In.Empty(); ++op) Step();
+    // Every input ends with a paint, so that whatever it set up is drawn.
+    Paint(false);
+  }
+
+ private:
+  TReader& In;
+  TChartSession& S;
+  long long Points = 0;
+  int RecordedPaints = 0;
+  int QtPaints = 0;
+
+  TLineSeries& AnySeries() { return *S.Series[In.Byte() % S.Series.size()]; }
+  TCustomChartAxis& AnyAxis() {
+    TCustomChartAxis* axes[] = {S.Chart.BottomAxis(), S.Chart.TopAxis(), S.Chart.LeftAxis(),
+                                S.Chart.RightAxis(), S.Chart.DepthAxis()};
+    return *axes[In.Byte() % 5];
+  }
+  TColor Color() {
+    static constexpr TColor colors[] = {clDefault, clNone, clBlack, clWhite, clRed, clBtnFace, 0xFF000008u,
+                                        0xFF0000FFu, 0x12345678u};
+    const std::uint8_t sel = In.Byte();
+    return sel < 200 ? colors[sel % std::size(colors)] : In.U32();
+  }
+  // A coordinate, mostly on or near the chart.
+  int Coordinate(int extent) {
+    const std::uint8_t sel = In.Byte();
+    if (sel < 200) return static_cast<int>(In.U32() % static_cast<std::uint32_t>(std::max(extent, 0) + 41)) - 20;
+    return In.Int();
+  }
+  int Index(const TChartSeries& s) {
+    const std::uint8_t sel = In.Byte();
+    if (sel < 220) return s.Count() > 0 ? static_cast<int>(In.U32() % static_cast<unsigned>(s.Count() + 1)) - (sel & 1) : sel % 3 - 1;
+    return In.Int();
+  }
+  std::string Label() { return In.Bool() ? std::string() : In.Text(64); }
+
+  void Step() {
+    switch (In.Byte() % 26) {
+      case 0: AddPoint(); break;
+      case 1: {
+        TLineSeries& s = AnySeries();
+        const double v = In.Double();
+        const std::string label = Label();
+        s.Add(v, label, Color());
+        ++Points;
+        break;
+      }
+      case 2: {
+        TLineSeries& s = AnySeries();
+        if (In.Bool()) {
+          s.AddNullValue(Label());
+        } else {
+          const double x = In.Double(), y = In.Double();
+          s.AddNullPoint(x, y, Label());
+        }
+        ++Points;
+        break;
+      }
+      case 3: AppendMany(); break;
+      case 4: {
+        TLineSeries& s = AnySeries();
+        const int i = Index(s);
+        SeriesCall("Delete", s, [&] { s.Delete(i); });
+        break;
+      }
+      case 5: AnySeries().Clear(); break;
+      case 6: {
+        TLineSeries& s = AnySeries();
+        const int a = Index(s), b = Index(s);
+        SeriesCall("SwapPoints", s, [&] { s.SwapPoints(a, b); });
+        break;
+      }
+      case 7: {
+        TLineSeries& s = AnySeries();
+        TChartValueList& list = In.Bool() ? s.XValues() : s.YValues();
+        const int i = Index(s);
+        const double v = In.Double();
+        SeriesCall("SetValue", s, [&] { list.SetValue(i, v); });
+        break;
+      }
+      case 8: {
+        TLineSeries& s = AnySeries();
+        const int i = Index(s);
+        const TColor c = Color();
+        SeriesCall("SetValueColor", s, [&] { s.SetValueColor(i, c); });
+        break;
+      }
+      case 9: SeriesProperty(AnySeries()); break;
+      case 10: {
+        TLineSeries& s = AnySeries();
+        if (s.ParentChart()) S.Chart.RemoveSeries(s);
+        else S.Chart.AddSeries(s);
+        break;
+      }
+      case 11: AxisRange(AnyAxis()); break;
+      case 12: AxisScale(AnyAxis()); break;
+      case 13: AxisLabels(AnyAxis()); break;
+      case 14: AxisTicks(AnyAxis()); break;
+      case 15: Size(); break;
+      case 16: Panel(); break;
+      case 17: View3D(); break;
+      case 18: Titles(); break;
+      case 19: ChartOptions(); break;
+      case 20: Mouse(0); break;
+      case 21: Mouse(1); break;
+      case 22: Mouse(2); break;
+      case 23: Mouse(3); break;
+      case 24: Paint(false); break;
+      case 25: Paint(true); break;
+    }
+  }
+
+  void AddPoint() {
+    TLineSeries& s = AnySeries();
+    const double x = In.Double(), y = In.Double();
+    const std::string label = Label();
+    s.AddPoint(x, y, label, Color());
+    ++Points;
+  }
+
+  // Many points at once: in order, against the order, scattered or equal, with extremes.
+  void AppendMany() {
+    TLineSeries& s = AnySeries();
+    const int n = static_cast<int>(std::min<long long>(In.Size(MaxPointsPerCall), MaxPointsPerInput - Points));
+    if (n <= 0) return;
+    Points += n;
+    const std::uint8_t shape = In.Byte();
+    const double a = In.Double(), b = In.Double();
+    std::uint32_t state = In.U32() | 1u;
+    auto next = [&] {
+      state ^= state << 13, state ^= state >> 17, state ^= state << 5;
+      return state;
+    };
+    auto value = [&](int i) -> double {
+      switch (shape % 6) {
+        case 0: return a + b * i;
+        case 1: return a - b * i;
+        case 2: return a + b * static_cast<double>(next() % 1000);
+        case 3: return (next() & 1) ? a : b;
+        case 4: return std::sin(i * 0.01) * a;
+        default: return (next() % 7 == 0) ? b : a * i;
+      }
+    };
+    if (shape & 0x80) {
+      std::vector<double> ys(static_cast<std::size_t>(n));
+      for (int i = 0; i < n; ++i) ys[static_cast<std::size_t>(i)] = value(i);
+      s.AppendValues(ys);
+    } else {
+      const bool descending = shape & 0x40;
+      for (int i = 0; i < n; ++i) s.AddPoint(descending ? -static_cast<double>(i) : value(i), value(n - i));
+    }
+  }
+
+  void SeriesProperty(TLineSeries& s) {
+    switch (In.Byte() % 18) {
+      case 0: Prop("Active", [&] { return s.Active(); }, [&](auto v) { s.SetActive(v); }, In.Bool()); break;
+      case 1: Prop("SeriesColor", [&] { return s.SeriesColor(); }, [&](auto v) { s.SetSeriesColor(v); }, Color()); break;
+      case 2: Prop("ColorEachPoint", [&] { return s.ColorEachPoint(); }, [&](auto v) { s.SetColorEachPoint(v); }, In.Bool()); break;
+      case 3: Prop("HorizAxis", [&] { return s.HorizAxis(); }, [&](auto v) { s.SetHorizAxis(v); }, static_cast<THorizAxis>(In.Byte() % 3)); break;
+      case 4: Prop("VertAxis", [&] { return s.VertAxis(); }, [&](auto v) { s.SetVertAxis(v); }, static_cast<TVertAxis>(In.Byte() % 3)); break;
+      case 5: Prop("Title", [&] { return s.Title(); }, [&](auto v) { s.SetTitle(v); }, In.Text(300)); break;
+      case 6: Prop("ValueFormat", [&] { return s.ValueFormat(); }, [&](auto v) { s.SetValueFormat(v); }, In.Format()); break;
+      case 7: Prop("Visible", [&] { return s.Pointer().Visible(); }, [&](auto v) { s.Pointer().SetVisible(v); }, In.Bool()); break;
+      case 8: {
+        TSeriesPointer& p = s.Pointer();
+        Prop("Pointer.HorizSize", [&] { return p.HorizSize(); }, [&](int v) { p.SetHorizSize(v); }, In.Int());
+        break;
+      }
+      case 9: {
+        TSeriesPointer& p = s.Pointer();
+        Prop("Pointer.VertSize", [&] { return p.VertSize(); }, [&](int v) { p.SetVertSize(v); }, In.Int());
+        break;
+      }
+      case 10: Prop("Style", [&] { return s.Pointer().Style(); }, [&](auto v) { s.Pointer().SetStyle(v); }, static_cast<TSeriesPointerStyle>(In.Byte() % 9)); break;
+      case 11: Prop("Stairs", [&] { return s.Stairs(); }, [&](auto v) { s.SetStairs(v); }, In.Bool()); break;
+      case 12: Prop("InvertedStairs", [&] { return s.InvertedStairs(); }, [&](auto v) { s.SetInvertedStairs(v); }, In.Bool()); break;
+      case 13: Prop("Width", [&] { return s.LinePen().Width(); }, [&](auto v) { s.LinePen().SetWidth(v); }, In.Int()); break;
+      case 14: Prop("Style", [&] { return s.LinePen().Style(); }, [&](auto v) { s.LinePen().SetStyle(v); }, static_cast<TPenStyle>(In.Byte() % 7)); break;
+      case 15: Prop("Visible", [&] { return s.LinePen().Visible(); }, [&](auto v) { s.LinePen().SetVisible(v); }, In.Bool()); break;
+      case 16: (In.Bool() ? s.XValues() : s.YValues()).SetDateTime(In.Bool()); break;
+      case 17: Prop("Order", [&] { return s.XValues().Order(); }, [&](auto v) { s.XValues().SetOrder(v); }, static_cast<TChartListOrder>(In.Byte() % 3)); break;
+    }
+  }
+
+  void AxisRange(TCustomChartAxis& a) {
+    switch (In.Byte() % 7) {
+      case 0: Prop("Minimum", [&] { return a.Minimum(); }, [&](double v) { a.SetMinimum(v); }, In.Double()); break;
+      case 1: Prop("Maximum", [&] { return a.Maximum(); }, [&](double v) { a.SetMaximum(v); }, In.Double()); break;
+      case 2: {
+        const double lo = In.Double(), hi = In.Double();
+        a.SetRange(lo, hi);
+        break;
+      }
+      case 3: Prop("Automatic", [&] { return a.Automatic(); }, [&](auto v) { a.SetAutomatic(v); }, In.Bool()); break;
+      case 4: Prop("AutomaticMinimum", [&] { return a.AutomaticMinimum(); }, [&](auto v) { a.SetAutomaticMinimum(v); }, In.Bool()); break;
+      case 5: Prop("AutomaticMaximum", [&] { return a.AutomaticMaximum(); }, [&](auto v) { a.SetAutomaticMaximum(v); }, In.Bool()); break;
+      case 6: {
+        const double offset = In.Double();
+        a.ShiftRange(offset, In.Bool());
+        break;
+      }
+    }
+  }
+
+  void AxisScale(TCustomChartAxis& a) {
+    switch (In.Byte() % 7) {
+      case 0:
+        Prop("Increment", [&] { return a.Increment(); }, [&](double v) { a.SetIncrement(v); }, In.Double(), true);
+        break;
+      case 1:
+        Prop("Logarithmic", [&] { return a.Logarithmic(); }, [&](bool v) { a.SetLogarithmic(v); }, In.Bool());
+        break;
+      case 2:
+        Prop("LogarithmicBase", [&] { return a.LogarithmicBase(); }, [&](int v) { a.SetLogarithmicBase(v); }, In.Int());
+        break;
+      case 3: Prop("Inverted", [&] { return a.Inverted(); }, [&](auto v) { a.SetInverted(v); }, In.Bool()); break;
+      case 4: Prop("ExactDateTime", [&] { return a.ExactDateTime(); }, [&](auto v) { a.SetExactDateTime(v); }, In.Bool()); break;
+      case 5: Prop("RoundFirstLabel", [&] { return a.RoundFirstLabel(); }, [&](auto v) { a.SetRoundFirstLabel(v); }, In.Bool()); break;
+      case 6: {
+        // Date-time values on the series of this axis make it a date-time axis.
+        const bool on = In.Bool();
+        for (auto& s : S.Series) (a.IsHorizontal() ? s->XValues() : s->YValues()).SetDateTime(on);
+        break;
+      }
+    }
+  }
+
+  void AxisLabels(TCustomChartAxis& a) {
+    switch (In.Byte() % 13) {
+      case 0:
+        Prop("LabelsAngle", [&] { return a.LabelsAngle(); }, [&](int v) { a.SetLabelsAngle(v); }, In.Int());
+        break;
+      case 1: {
+        TChartAxisTitle& t = a.Title();
+        Prop("Title.Angle", [&] { return t.Angle(); }, [&](int v) { t.SetAngle(v); }, In.Int());
+        break;
+      }
+      case 2: Prop("Caption", [&] { return a.Title().Caption(); }, [&](auto v) { a.Title().SetCaption(v); }, In.Text(400)); break;
+      case 3:
+        Prop("LabelsSeparation", [&] { return a.LabelsSeparation(); }, [&](int v) { a.SetLabelsSeparation(v); },
+               In.Int());
+        break;
+      case 4: Prop("LabelStyle", [&] { return a.LabelStyle(); }, [&](auto v) { a.SetLabelStyle(v); }, static_cast<TAxisLabelStyle>(In.Byte() % 5)); break;
+      case 5: Prop("AxisValuesFormat", [&] { return a.AxisValuesFormat(); }, [&](auto v) { a.SetAxisValuesFormat(v); }, In.Format()); break;
+      case 6: Prop("DateTimeFormat", [&] { return a.DateTimeFormat(); }, [&](auto v) { a.SetDateTimeFormat(v); }, In.Format()); break;
+      case 7: Prop("Labels", [&] { return a.Labels(); }, [&](auto v) { a.SetLabels(v); }, In.Bool()); break;
+      case 8: Prop("LabelsMultiLine", [&] { return a.LabelsMultiLine(); }, [&](auto v) { a.SetLabelsMultiLine(v); }, In.Bool()); break;
+      case 9: Prop("LabelsOnAxis", [&] { return a.LabelsOnAxis(); }, [&](auto v) { a.SetLabelsOnAxis(v); }, In.Bool()); break;
+      case 10: Prop("LabelsSize", [&] { return a.LabelsSize(); }, [&](auto v) { a.SetLabelsSize(v); }, In.Int()); break;
+      case 11: Prop("Size", [&] { return a.LabelsFont().Size(); }, [&](auto v) { a.LabelsFont().SetSize(v); }, In.Int()); break;
+      case 12: Prop("Size", [&] { return a.Title().Font().Size(); }, [&](auto v) { a.Title().Font().SetSize(v); }, In.Int()); break;
+    }
+  }
+
+  void AxisTicks(TCustomChartAxis& a) {
+    switch (In.Byte() % 14) {
+      case 0: Prop("TickLength", [&] { return a.TickLength(); }, [&](auto v) { a.SetTickLength(v); }, In.Int()); break;
+      case 1: Prop("TickInnerLength", [&] { return a.TickInnerLength(); }, [&](auto v) { a.SetTickInnerLength(v); }, In.Int()); break;
+      case 2: Prop("MinorTickLength", [&] { return a.MinorTickLength(); }, [&](auto v) { a.SetMinorTickLength(v); }, In.Int()); break;
+      case 3: Prop("MinorTickCount", [&] { return a.MinorTickCount(); }, [&](int v) { a.SetMinorTickCount(v); }, In.Int()); break;
+      case 4: Prop("TickOnLabelsOnly", [&] { return a.TickOnLabelsOnly(); }, [&](auto v) { a.SetTickOnLabelsOnly(v); }, In.Bool()); break;
+      case 5: Prop("GridCentered", [&] { return a.GridCentered(); }, [&](auto v) { a.SetGridCentered(v); }, In.Bool()); break;
+      case 6: Prop("Visible", [&] { return a.Visible(); }, [&](auto v) { a.SetVisible(v); }, In.Bool()); break;
+      case 7: Prop("StartPosition", [&] { return a.StartPosition(); }, [&](double v) { a.SetStartPosition(v); }, In.Double()); break;
+      case 8: Prop("EndPosition", [&] { return a.EndPosition(); }, [&](double v) { a.SetEndPosition(v); }, In.Double()); break;
+      case 9: Prop("PositionPercent", [&] { return a.PositionPercent(); }, [&](double v) { a.SetPositionPercent(v); }, In.Double()); break;
+      case 10: Prop("TitleSize", [&] { return a.TitleSize(); }, [&](auto v) { a.SetTitleSize(v); }, In.Int()); break;
+      case 11: Prop("Width", [&] { return a.Axis().Width(); }, [&](auto v) { a.Axis().SetWidth(v); }, In.Int()); break;
+      case 12: Prop("Visible", [&] { return a.Grid().Visible(); }, [&](auto v) { a.Grid().SetVisible(v); }, In.Bool()); break;
+      case 13: Prop("Visible", [&] { return a.MinorGrid().Visible(); }, [&](auto v) { a.MinorGrid().SetVisible(v); }, In.Bool()); break;
+    }
+  }
+
+  void Size() {
+    const std::uint8_t sel = In.Byte();
+    int w, h;
+    if (sel < 160) w = In.Byte() * 8, h = In.Byte() * 6;
+    else w = static_cast<int>(In.U32() % 100001), h = static_cast<int>(In.U32() % 60001);
+    S.Host.Client = {0, 0, w, h};
+    S.Chart.SetWidth(w);
+    S.Chart.SetHeight(h);
+  }
+
+  void Panel() {
+    TChart& c = S.Chart;
+    switch (In.Byte() % 9) {
+      case 0: Prop("MarginLeft", [&] { return c.MarginLeft(); }, [&](auto v) { c.SetMarginLeft(v); }, In.Int()); break;
+      case 1: Prop("MarginTop", [&] { return c.MarginTop(); }, [&](auto v) { c.SetMarginTop(v); }, In.Int()); break;
+      case 2: Prop("MarginRight", [&] { return c.MarginRight(); }, [&](auto v) { c.SetMarginRight(v); }, In.Int()); break;
+      case 3: Prop("MarginBottom", [&] { return c.MarginBottom(); }, [&](auto v) { c.SetMarginBottom(v); }, In.Int()); break;
+      case 4: Prop("BevelWidth", [&] { return c.BevelWidth(); }, [&](auto v) { c.SetBevelWidth(v); }, In.Int()); break;
+      case 5: Prop("BorderWidth", [&] { return c.BorderWidth(); }, [&](auto v) { c.SetBorderWidth(v); }, In.Int()); break;
+      case 6: Prop("BevelOuter", [&] { return c.BevelOuter(); }, [&](auto v) { c.SetBevelOuter(v); }, static_cast<TBevelCut>(In.Byte() % 4)); break;
+      case 7: Prop("BevelInner", [&] { return c.BevelInner(); }, [&](auto v) { c.SetBevelInner(v); }, static_cast<TBevelCut>(In.Byte() % 4)); break;
+      case 8: Prop("Color", [&] { return c.Color(); }, [&](auto v) { c.SetColor(v); }, Color()); break;
+    }
+  }
+
+  void View3D() {
+    TChart& c = S.Chart;
+    TView3DOptions& o = c.View3DOptions();
+    switch (In.Byte() % 12) {
+      case 0: Prop("View3D", [&] { return c.View3D(); }, [&](auto v) { c.SetView3D(v); }, In.Bool()); break;
+      case 1: Prop("Chart3DPercent", [&] { return c.Chart3DPercent(); }, [&](int v) { c.SetChart3DPercent(v); }, In.Int()); break;
+      case 2: Prop("Zoom", [&] { return o.Zoom(); }, [&](auto v) { o.SetZoom(v); }, In.Int()); break;
+      case 3: Prop("HorizOffset", [&] { return o.HorizOffset(); }, [&](auto v) { o.SetHorizOffset(v); }, In.Int()); break;
+      case 4: Prop("VertOffset", [&] { return o.VertOffset(); }, [&](auto v) { o.SetVertOffset(v); }, In.Int()); break;
+      case 5: Prop("Rotation", [&] { return o.Rotation(); }, [&](auto v) { o.SetRotation(v); }, In.Int()); break;
+      case 6: Prop("Elevation", [&] { return o.Elevation(); }, [&](auto v) { o.SetElevation(v); }, In.Int()); break;
+      case 7: Prop("Perspective", [&] { return o.Perspective(); }, [&](auto v) { o.SetPerspective(v); }, In.Int()); break;
+      case 8: Prop("Orthogonal", [&] { return o.Orthogonal(); }, [&](auto v) { o.SetOrthogonal(v); }, In.Bool()); break;
+      case 9: Prop("Tilt", [&] { return o.Tilt(); }, [&](auto v) { o.SetTilt(v); }, In.Int()); break;
+      case 10: (In.Bool() ? c.LeftWall() : c.BottomWall()).SetSize(In.Int()); break;
+      case 11: Prop("View3DWalls", [&] { return c.View3DWalls(); }, [&](auto v) { c.SetView3DWalls(v); }, In.Bool()); break;
+    }
+  }
+
+  void Titles() {
+    TChartTitle& t = In.Bool() ? S.Chart.Title() : S.Chart.Foot();
+    switch (In.Byte() % 8) {
+      case 0: {
+        std::vector<std::string> lines(static_cast<std::size_t>(In.Byte() % 6));
+        for (auto& l : lines) l = In.Text(3000);
+        t.SetText(std::move(lines));
+        break;
+      }
+      case 1: Prop("Visible", [&] { return t.Visible(); }, [&](auto v) { t.SetVisible(v); }, In.Bool()); break;
+      case 2: Prop("Alignment", [&] { return t.Alignment(); }, [&](auto v) { t.SetAlignment(v); }, static_cast<TAlignment>(In.Byte() % 3)); break;
+      case 3: Prop("AdjustFrame", [&] { return t.AdjustFrame(); }, [&](auto v) { t.SetAdjustFrame(v); }, In.Bool()); break;
+      case 4: Prop("Visible", [&] { return t.Frame().Visible(); }, [&](auto v) { t.Frame().SetVisible(v); }, In.Bool()); break;
+      case 5: Prop("Width", [&] { return t.Frame().Width(); }, [&](auto v) { t.Frame().SetWidth(v); }, In.Int()); break;
+      case 6: Prop("Size", [&] { return t.Font().Size(); }, [&](auto v) { t.Font().SetSize(v); }, In.Int()); break;
+      case 7: Prop("Color", [&] { return t.Brush().Color(); }, [&](auto v) { t.Brush().SetColor(v); }, Color()); break;
+    }
+  }
+
+  void ChartOptions() {
+    TChart& c = S.Chart;
+    switch (In.Byte() % 13) {
+      case 0: Prop("AxisVisible", [&] { return c.AxisVisible(); }, [&](auto v) { c.SetAxisVisible(v); }, In.Bool()); break;
+      case 1: Prop("ClipPoints", [&] { return c.ClipPoints(); }, [&](auto v) { c.SetClipPoints(v); }, In.Bool()); break;
+      case 2: Prop("MaxPointsPerPage", [&] { return c.MaxPointsPerPage(); }, [&](int v) { c.SetMaxPointsPerPage(v); }, In.Int()); break;
+      case 3: Prop("Page", [&] { return c.Page(); }, [&](auto v) { c.SetPage(v); }, In.Int()); break;
+      case 4: Prop("ScaleLastPage", [&] { return c.ScaleLastPage(); }, [&](auto v) { c.SetScaleLastPage(v); }, In.Bool()); break;
+      case 5: Prop("AllowZoom", [&] { return c.AllowZoom(); }, [&](auto v) { c.SetAllowZoom(v); }, In.Bool()); break;
+      case 6: Prop("AllowPanning", [&] { return c.AllowPanning(); }, [&](auto v) { c.SetAllowPanning(v); }, static_cast<TPanningMode>(In.Byte() % 4)); break;
+      case 7: Prop("AnimatedZoom", [&] { return c.AnimatedZoom(); }, [&](auto v) { c.SetAnimatedZoom(v); }, In.Bool()); break;
+      case 8: Prop("AnimatedZoomSteps", [&] { return c.AnimatedZoomSteps(); }, [&](auto v) { c.SetAnimatedZoomSteps(v); }, In.Int()); break;
+      case 9: c.MouseSettings().MinimumZoomDrag = In.Int(); break;
+      case 10: Prop("Monochrome", [&] { return c.Monochrome(); }, [&](auto v) { c.SetMonochrome(v); }, In.Bool()); break;
+      case 11: Prop("BackColor", [&] { return c.BackColor(); }, [&](auto v) { c.SetBackColor(v); }, Color()); break;
+      case 12: c.UndoZoom(); break;
+    }
+  }
+
+  void Mouse(int kind) {
+    TChart& c = S.Chart;
+    const auto button = static_cast<TMouseButton>(In.Byte() % 3);
+    const auto shift = static_cast<TShiftState>(In.Byte() & 0x7F);
+    const int x = Coordinate(S.Host.Client.Width());
+    const int y = Coordinate(S.Host.Client.Height());
+    switch (kind) {
+      case 0: c.MouseDown(button, shift, x, y); break;
+      case 1: c.MouseMove(shift, x, y); break;
+      case 2: c.MouseUp(button, shift, x, y); break;
+      default:
+        switch (button) {
+          case mbLeft: c.MouseWheelDown(shift, {x, y}); break;
+          case mbRight: c.MouseWheelUp(shift, {x, y}); break;
+          default: c.MouseLeave(); break;
+        }
+    }
+  }
+
+  void Paint(bool onQt) {
+    if (onQt) {
+      if (QtPaints++ < MaxQtPaints) PaintOnQtImage(S);
+    } else if (RecordedPaints++ < MaxRecordedPaints) {
+      PaintRecordedAndCompare(S);
+    }
+  }
+};
+
+}  // namespace
+
+int RunChartInput(const std::uint8_t* data, std::size_t size) {
+  TReader in(data, size);
+  TChartSession s;
+  s.Chart.SetHost(&s.Host);
+  // A window that paints as soon as asked, as the animated zoom and the wheel expect.
+  s.Host.OnRepaintNow = [&s] { s.Chart.Paint(); };
+  // The demo's look to start from; the input changes it at will.
+  s.Chart.SetView3D(false);
+  s.Chart.SetBevelOuter(bvLowered);
+  for (auto& series : s.Series) {
+    series = std::make_unique<TLineSeries>();
+    s.Chart.AddSeries(*series);
+  }
+  try {
+    TDecoder(in, s).Run();
+  } catch (const std::exception& e) {
+    Fail(std::string("exception out of a call that raises nothing: ") + e.what());
+  }
+  return 0;
+}
+
+}  // namespace fuzz

@@ -1,0 +1,138 @@
+#include "fuzz/ChartPaint.h"
+
+#include <QApplication>
+#include <QImage>
+
+#include <algorithm>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "fuzz/FuzzReader.h"
+#include "platform/QtChartHostBase.h"
+#include "platform/QtDeviceSurface.h"
+#include "support/RecordingDevice.h"
+
+namespace fuzz {
+
+namespace {
+
+using chart::testing::TOp;
+using chart::testing::TRecordedOp;
+using chart::testing::TRecordingDevice;
+
+// The same call with the same attributes, looking only at the attributes the call uses: a
+// paint starts with whatever font or brush the previous paint left behind.
+bool SameOp(const TRecordedOp& a, const TRecordedOp& b) {
+  if (a.Op != b.Op || a.Args != b.Args || a.Points != b.Points || a.Text != b.Text || a.Color != b.Color ||
+      a.Clip != b.Clip)
+    return false;
+  const bool pen = a.Op == TOp::LineTo || a.Op == TOp::Polyline || a.Op == TOp::Arc || a.Op == TOp::Rectangle ||
+                   a.Op == TOp::RoundRect || a.Op == TOp::Ellipse || a.Op == TOp::Pie || a.Op == TOp::Polygon;
+  const bool brush = a.Op == TOp::FillRect || a.Op == TOp::Rectangle || a.Op == TOp::RoundRect ||
+                     a.Op == TOp::Ellipse || a.Op == TOp::Pie || a.Op == TOp::Polygon;
+  if (pen && !a.Pen.SameAttributes(b.Pen)) return false;
+  if (brush && !a.Brush.SameAttributes(b.Brush)) return false;
+  if (a.Op == TOp::TextOut)
+    return a.Font.Name() == b.Font.Name() && a.Font.Height() == b.Font.Height() && a.Font.Color() == b.Font.Color() &&
+           a.Font.Style() == b.Font.Style() && a.Font.Orientation() == b.Font.Orientation() &&
+           a.TextBackColor == b.TextBackColor && a.TextBackMode == b.TextBackMode && a.TextAlign == b.TextAlign;
+  return true;
+}
+
+std::string Describe(const std::vector<TRecordedOp>& ops, std::size_t i) {
+  if (i >= ops.size()) return "(none)";
+  std::ostringstream out;
+  out << chart::testing::OpName(ops[i].Op);
+  for (int v : ops[i].Args) out << ' ' << v;
+  const TRecordedOp& o = ops[i];
+  out << std::hex << " pen " << o.Pen.Color() << std::dec << '/' << o.Pen.Width() << '/' << int{o.Pen.Style()} << '/'
+      << int{o.Pen.Mode()} << std::hex << " brush " << o.Brush.Color() << std::dec << '/' << int{o.Brush.Style()}
+      << " font " << o.Font.Name() << '/' << o.Font.Height() << " text " << o.Text << " clip "
+      << (o.Clip ? std::to_string(o.Clip->Left) + "," + std::to_string(o.Clip->Top) : std::string("none"));
+  return out.str();
+}
+
+TRecordingDevice* BufferDevice(chart::TChart& chart) {
+  if (!chart.Canvas().Buffer()) return nullptr;
+  return dynamic_cast<TRecordingDevice*>(&chart.Canvas().Buffer()->Surface());
+}
+
+std::vector<TRecordedOp> PaintOps(TChartSession& s) {
+  if (TRecordingDevice* d = BufferDevice(s.Chart)) d->ClearOps();
+  s.Chart.InvalidateChart();
+  s.Chart.Paint();
+  TRecordingDevice* d = BufferDevice(s.Chart);
+  return d ? d->Ops() : std::vector<TRecordedOp>{};
+}
+
+void EnsureQtApp() {
+  if (QCoreApplication::instance()) return;
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  static int argc = 1;
+  static char name[] = "chart_fuzz";
+  static char* argv[] = {name, nullptr};
+  static QApplication* app = new QApplication(argc, argv);  // lives until the process ends
+  (void)app;
+}
+
+// A window that is an image: what a chart widget shows, without the widget.
+class TQtImageHost : public platform::QtChartHostBase {
+ public:
+  TQtImageHost(int width, int height) : FImage(width, height, QImage::Format_RGB32) {
+    FImage.fill(Qt::black);
+    FSurface = std::make_unique<platform::QtDeviceSurface>(FImage);
+  }
+  chart::TRect ClientRect() const override { return {0, 0, FImage.width(), FImage.height()}; }
+  void Invalidate() override {}
+  void RepaintNow() override {}
+  void SetCursor(chart::TCursor) override {}
+  chart::TDeviceSurface& WindowSurface() override { return *FSurface; }
+
+ private:
+  QImage FImage;
+  std::unique_ptr<platform::QtDeviceSurface> FSurface;
+};
+
+// Larger images only cost time: the device's clipping is what sizes test, and the
+// recording paints cover the full range.
+constexpr int MaxQtWidth = 1600;
+constexpr int MaxQtHeight = 1200;
+
+}  // namespace
+
+void PaintRecordedAndCompare(TChartSession& s) {
+  // The layout of a paint depends on the paint before it (the label room is measured with
+  // the previous pixel spans), so both compared paints follow a paint of the same chart.
+  PaintOps(s);
+  const std::vector<TRecordedOp> direct = PaintOps(s);
+  std::array<bool, 3> was{};
+  bool anyDirect = false;
+  for (std::size_t i = 0; i < s.Series.size(); ++i) {
+    was[i] = s.Series[i]->DirectDrawing();
+    anyDirect = anyDirect || was[i];
+    s.Series[i]->SetDirectDrawing(false);
+  }
+  if (anyDirect) {
+    const std::vector<TRecordedOp> pointByPoint = PaintOps(s);
+    const std::size_t n = std::min(direct.size(), pointByPoint.size());
+    std::size_t i = 0;
+    while (i < n && SameOp(direct[i], pointByPoint[i])) ++i;
+    if (i < n || direct.size() != pointByPoint.size())
+      Fail("direct and point-by-point drawing differ at call " + std::to_string(i) + " of " +
+           std::to_string(direct.size()) + "/" + std::to_string(pointByPoint.size()) + ": " + Describe(direct, i) +
+           " against " + Describe(pointByPoint, i));
+  }
+  for (std::size_t i = 0; i < s.Series.size(); ++i) s.Series[i]->SetDirectDrawing(was[i]);
+}
+
+void PaintOnQtImage(TChartSession& s) {
+  EnsureQtApp();
+  const chart::TRect client = s.Host.Client;
+  TQtImageHost qt(std::clamp(client.Width(), 0, MaxQtWidth), std::clamp(client.Height(), 0, MaxQtHeight));
+  s.Chart.SetHost(&qt);
+  s.Chart.Paint();
+  s.Chart.SetHost(&s.Host);
+}
+
+}  // namespace fuzz

@@ -1,0 +1,28 @@
+// The paints of the chart fuzzer: on the recording device, with the line series' direct
+// drawing checked against their point-by-point drawing, and on the Qt image device.
+#pragma once
+
+#include <array>
+#include <memory>
+
+#include "chart/panel/Chart.h"
+#include "chart/seriestypes/LineSeries.h"
+#include "support/FakeChartHost.h"
+
+namespace fuzz {
+
+struct TChartSession {
+  chart::testing::TFakeChartHost Host;
+  chart::TChart Chart;
+  // Declared after the chart: destroyed first, as a form frees its series.
+  std::array<std::unique_ptr<chart::TLineSeries>, 3> Series;
+};
+
+// Paints on the recording window, then again with every line series drawing point by point,
+// and fails when the two paints differ in any device call.
+void PaintRecordedAndCompare(TChartSession& s);
+// Paints once on a Qt image of the chart's size (bounded to keep a paint cheap), then gives
+// the chart back its recording window.
+void PaintOnQtImage(TChartSession& s);
+
+}  // namespace fuzz
