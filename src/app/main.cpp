@@ -2,9 +2,10 @@
 // then the finalisations in exactly the reverse order.
 //
 // Without a display (no DISPLAY or WAYLAND_DISPLAY) the demo runs on the offscreen platform:
-// it presses Draw, saves the window's picture as a PNG, prints its path and exits.
+// it presses Draw, saves the window's picture as a new PNG in the temp folder, prints its
+// path and exits (non-zero, with the reason on stderr, when it cannot).
 #include <QApplication>
-#include <QDir>
+#include <QImage>
 #include <QPixmap>
 
 #include <cstdio>
@@ -12,6 +13,7 @@
 
 #include "app/Form1.h"
 #include "app/Modules.h"
+#include "app/PictureFile.h"
 #include "fft/uFFTasm.h"
 
 namespace {
@@ -36,12 +38,12 @@ int RunOffscreen(QApplication& app, demo::TForm1& form) {
   app.processEvents();
   form.SpeedButton1()->click();
   app.processEvents();
-  const QString path = QDir(QDir::tempPath()).filePath(QStringLiteral("spectrum_demo.png"));
-  if (!form.grab().save(path, "PNG")) {
-    std::fprintf(stderr, "spectrum_demo: cannot write %s\n", qPrintable(path));
+  const demo::TSavedPicture saved = demo::SaveNewPng(form.grab().toImage(), demo::TempFolder());
+  if (saved.Path.isEmpty()) {
+    std::fprintf(stderr, "spectrum_demo: %s\n", qPrintable(saved.Error));
     return 1;
   }
-  std::printf("%s\n", qPrintable(path));
+  std::printf("%s\n", qPrintable(saved.Path));
   return 0;
 }
 

@@ -104,7 +104,9 @@ void ChartWidget::paintEvent(QPaintEvent* event) {
 
 void ChartWidget::resizeEvent(QResizeEvent* event) {
   QWidget::resizeEvent(event);
-  if (FImage && FImage->size() == size()) return;
+  // The surface is never smaller than 1 x 1, so its size alone does not tell whether the
+  // chart already has the widget's size (0 x 0 -> 1 x 1).
+  if (FImage && FImage->size() == size() && FChart.Width() == width() && FChart.Height() == height()) return;
   FChart.SetWidth(width());
   FChart.SetHeight(height());
   CreateWindowSurface();  // SetHost invalidates the chart: the old buffer has the old size

@@ -3,9 +3,8 @@
 // dotted grid and the labels. The picture is kept as a test artefact.
 #include <gtest/gtest.h>
 
-#include <QDir>
-
 #include "QtChartHost.h"
+#include "TestFiles.h"
 #include "app/core/DemoChart.h"
 #include "app/core/DrawAction.h"
 #include "fft/uFFTasm.h"
@@ -26,16 +25,10 @@ struct DemoPicture : ::testing::Test {
 
   DemoPicture() { demo.Chart1.SetHost(&host); }
   QRgb At(int x, int y) { return host.Image().pixel(x, y) | 0xFF000000u; }
-  void Save(const char* name) {
-    // build/tests/app_tests writes to build/artifacts.
-    const QString dir = QCoreApplication::applicationDirPath() + "/../artifacts";
-    QDir().mkpath(dir);
-    host.Image().save(dir + "/" + name);
-  }
+  void Save(const char* name) { testing::SaveArtifact(host.Image(), name); }
   void SaveZoomed(const char* name, QRect r) {
     const QImage part = host.Image().copy(r);
-    const QString dir = QCoreApplication::applicationDirPath() + "/../artifacts";
-    part.scaled(part.width() * 4, part.height() * 4).save(dir + "/" + name);
+    testing::SaveArtifact(part.scaled(part.width() * 4, part.height() * 4), name);
   }
 };
 

@@ -3,6 +3,7 @@
 
 #include <cmath>
 #include <numeric>
+#include <string>
 
 #include "app/core/DemoChart.h"
 #include "app/core/DrawAction.h"
@@ -100,6 +101,8 @@ TEST_F(DrawActionTest, DemoChartCarriesTheFormsProperties) {
   EXPECT_EQ(demo.Series1.XValues().Order(), chart::loAscending);
   EXPECT_EQ(demo.Series1.YValues().Order(), chart::loNone);
   EXPECT_EQ(demo.Series1.YValues().Name(), "Y");
+  EXPECT_EQ(c.Name(), "Chart1");
+  for (int i = 0; i < 3; ++i) EXPECT_EQ(c.Series(i)->Name(), "Series" + std::to_string(i + 1));
 }
 
 // The left axis's labels, drawn alone after a paint.

@@ -2,8 +2,6 @@
 // (xdotool) pressing Draw and dragging zoom rectangles, and the screen read back with Xlib.
 #include <gtest/gtest.h>
 
-#include <QCoreApplication>
-#include <QDir>
 #include <QImage>
 
 #include <chrono>
@@ -20,6 +18,8 @@
 #include <sys/prctl.h>
 #include <sys/wait.h>
 #include <unistd.h>
+
+#include "TestFiles.h"
 
 #ifdef HAVE_X11
 #include <X11/Xlib.h>
@@ -132,14 +132,9 @@ class WindowE2E : public ::testing::Test {
 
     // In a sanitizer build the leak check stays on for our code; the system libraries
     // Qt loads keep a few allocations until the process ends.
-    FSuppressions = QDir::temp().filePath(QStringLiteral("spectrum_demo_e2e_lsan.supp")).toStdString();
-    if (FILE* f = std::fopen(FSuppressions.c_str(), "w")) {
-      std::fputs("leak:libdbus-1.so\nleak:libfontconfig.so\n", f);
-      std::fclose(f);
-    }
     FDemo.emplace(std::vector<std::string>{SPECTRUM_DEMO_PATH},
                   std::vector<std::string>{"DISPLAY=" + FDisplayName, "QT_QPA_PLATFORM=xcb",
-                                           "LSAN_OPTIONS=suppressions=" + FSuppressions},
+                                           "LSAN_OPTIONS=suppressions=" LSAN_SUPPRESSIONS_FILE},
                   std::vector<std::string>{"WAYLAND_DISPLAY", "QT_SCALE_FACTOR"});
     ASSERT_TRUE(FDemo->Started());
     const std::string id = RunCommand(Xdotool() + " search --sync --onlyvisible --name '^Form1$'");
@@ -218,15 +213,10 @@ class WindowE2E : public ::testing::Test {
     XSendEvent(FDisplay, FWindow, False, NoEventMask, &e);
     XFlush(FDisplay);
   }
-  static void Save(const QImage& image, const char* name) {
-    const QString dir = QCoreApplication::applicationDirPath() + "/../artifacts";
-    QDir().mkpath(dir);
-    image.save(dir + "/" + name);
-  }
+  static void Save(const QImage& image, const char* name) { testing::SaveArtifact(image, name); }
 
   std::optional<TChild> FXvfb, FDemo;
   std::string FDisplayName;
-  std::string FSuppressions;
   Display* FDisplay = nullptr;
   Window FWindow = 0;
   int FOriginX = 0, FOriginY = 0, FWidth = 0, FHeight = 0;

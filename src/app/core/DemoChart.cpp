@@ -36,6 +36,11 @@ void ApplySeriesProperties(TLineSeries& series, TColor color, bool showInLegend)
 }
 
 TDemoChart::TDemoChart() {
+  // The form's component names: the legend and the engine's messages show them.
+  Chart1.SetName("Chart1");
+  Series1.SetName("Series1");
+  Series2.SetName("Series2");
+  Series3.SetName("Series3");
   ApplyChart1Properties(Chart1);
   ApplySeriesProperties(Series1, clFuchsia, true);
   ApplySeriesProperties(Series2, clGreen, false);

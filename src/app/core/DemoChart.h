@@ -14,7 +14,8 @@ void ApplyChart1Properties(chart::TChart& chart);
 // One series' stored properties: colour, legend entry, hidden markers, value lists.
 void ApplySeriesProperties(chart::TLineSeries& series, chart::TColor color, bool showInLegend);
 
-// Chart1 and its three series, attached in the order Series1, Series2, Series3.
+// Chart1 and its three series, named as on the form and attached in the order Series1,
+// Series2, Series3.
 struct TDemoChart {
   TDemoChart();
   TDemoChart(const TDemoChart&) = delete;
