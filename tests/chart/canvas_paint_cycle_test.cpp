@@ -38,7 +38,7 @@ TEST_F(PaintCycle, BufferedDrawingHappensInBufferCoordinatesAndIsPresentedAtTheC
   EXPECT_EQ(&canvas.Device(), &window) << "between paints the canvas draws on the window";
 }
 
-TEST_F(PaintCycle, SameSizeReusesTheBufferAndANewSizeRecreatesIt) {
+TEST_F(PaintCycle, SameSizeOnTheSameSurfaceReusesTheBufferAndANewSizeOrSurfaceRecreatesIt) {
   canvas.BeginDrawing(window, nullptr, clBtnFace, false, {0, 0, 100, 50});
   const TDeviceBitmap* first = canvas.Buffer();
   canvas.PresentBuffer(window, window, {0, 0, 100, 50});
@@ -49,6 +49,11 @@ TEST_F(PaintCycle, SameSizeReusesTheBufferAndANewSizeRecreatesIt) {
   EXPECT_EQ(window.BitmapsCreated(), 2);
   EXPECT_EQ(window.BitmapsAlive(), 1) << "the old buffer is released";
   EXPECT_EQ(canvas.Buffer()->Height(), 51);
+  // Another window (a chart given to another host) cannot show a bitmap of the first one.
+  TRecordingDevice other;
+  canvas.BeginDrawing(other, nullptr, clBtnFace, false, {0, 0, 100, 51});
+  EXPECT_EQ(other.BitmapsCreated(), 1);
+  EXPECT_EQ(window.BitmapsAlive(), 0);
 }
 
 TEST_F(PaintCycle, UnbufferedDrawsDirectlyOnTheSurfaceWithTheRequestedRectangle) {

@@ -267,8 +267,14 @@ TRect TZelCanvas3D::BeginDrawing(TDeviceSurface& surface, TView3DOptions* option
   }
   const int width = std::max(0, requested.Width());
   const int height = std::max(0, requested.Height());
-  if (FBuffer && (FBuffer->Width() != width || FBuffer->Height() != height)) DiscardBuffer();
-  if (!FBuffer) FBuffer = surface.CreateBitmap(width, height, FIsMonochrome);
+  // A bitmap is shown only by the kind of surface that made it: a chart moved to another
+  // window gets a new one.
+  if (FBuffer && (FBuffer->Width() != width || FBuffer->Height() != height || FBufferMaker != &surface))
+    DiscardBuffer();
+  if (!FBuffer) {
+    FBuffer = surface.CreateBitmap(width, height, FIsMonochrome);
+    FBufferMaker = &surface;
+  }
   AttachDevice(FBuffer->Surface());
   return {0, 0, width, height};
 }

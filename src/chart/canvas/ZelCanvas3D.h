@@ -125,6 +125,7 @@ class TZelCanvas3D final : public TCanvas3D {
   int ZoomedFontSize() const;
 
   std::unique_ptr<TDeviceBitmap> FBuffer;
+  const TDeviceSurface* FBufferMaker = nullptr;  // compared only, never used
   int FXCenter = 0, FYCenter = 0, FZCenter = 0;
   int FXCenterOffset = 0, FYCenterOffset = 0;
   // Rows of the rotation matrix (3D only).
