@@ -154,8 +154,8 @@ class ChartWithAxes : public TChart {
 
 TEST(PanelSeries, AxisBindingFollowsTheSeriesAxisChoice) {
   ChartWithAxes chart;
-  TChartAxis custom{nullptr, true, false, false};
-  TChartAxis customV{nullptr, false, false, false};
+  TChartAxis& custom = chart.CreateCustomAxis(true, false);
+  TChartAxis& customV = chart.CreateCustomAxis(false, false);
   TChartSeries s;
   EXPECT_EQ(s.GetHorizAxis(), nullptr);  // no chart: unbound
   s.SetParentChart(&chart);

@@ -1,4 +1,4 @@
-// The five axes of a chart, the switches that decide which are shown, and what the axes
+// The axes of a chart (five standard ones and the custom ones), the switches that decide which are shown, and what the axes
 // ask of their chart (extremes aside): text measuring, label texts, label styles.
 #include <algorithm>
 
@@ -21,6 +21,33 @@ TCustomAxisPanel::TCustomAxisPanel() {
   FDepthAxis = FDepthAxisOwned.get();
   FAxes = {FBottomAxisOwned.get(), FTopAxisOwned.get(), FLeftAxisOwned.get(), FRightAxisOwned.get(), FDepthAxis};
   SetStandardAxes(FBottomAxisOwned.get(), FTopAxisOwned.get(), FLeftAxisOwned.get(), FRightAxisOwned.get());
+}
+
+bool TCustomAxisPanel::HasAxis(const TCustomChartAxis* axis) const {
+  return axis && std::find(FAxes.begin(), FAxes.end(), axis) != FAxes.end();
+}
+
+TChartAxis& TCustomAxisPanel::CreateCustomAxis(bool horizontal, bool otherSide) {
+  FAxes.reserve(FAxes.size() + 1);
+  FCustomAxes.push_back(std::make_unique<TChartAxis>(this, horizontal, otherSide, false));
+  TChartAxis& axis = *FCustomAxes.back();
+  FAxes.push_back(&axis);
+  InvalidateChart();
+  return axis;
+}
+
+void TCustomAxisPanel::RemoveCustomAxis(TCustomChartAxis& axis) {
+  const auto owned = std::find_if(FCustomAxes.begin(), FCustomAxes.end(),
+                                  [&axis](const auto& a) { return a.get() == &axis; });
+  if (owned == FCustomAxes.end()) return;
+  // Only series of this chart may bind to its axes, so the list holds every user.
+  for (TChartSeries* s : FSeriesList) {
+    if (s->CustomHorizAxis() == &axis) s->SetCustomHorizAxis(nullptr);
+    if (s->CustomVertAxis() == &axis) s->SetCustomVertAxis(nullptr);
+  }
+  FAxes.erase(std::find(FAxes.begin(), FAxes.end(), &axis));
+  FCustomAxes.erase(owned);
+  InvalidateChart();
 }
 
 void TCustomAxisPanel::SetAxisVisible(bool v) { if (Store(FAxisVisible, v)) InvalidateChart(); }

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "chart/axis/AxisParent.h"
+#include "chart/axis/ChartAxis.h"
 #include "chart/axis/CustomChartAxis.h"
 #include "chart/core/Color.h"
 #include "chart/panel/CustomZelPanelExtended.h"
@@ -67,8 +68,21 @@ class TCustomAxisPanel : public TCustomZelPanelExtended, public TAxisParent {
   // (AxisPanelAxes.cpp, AxisPanelExtremes.cpp, AxisPanelPaging.cpp, AxisPanelPaint.cpp)
  public:
   TCustomChartAxis* DepthAxis() const { return FDepthAxis; }
-  // Every axis in creation order, which is also the layout and drawing order.
+  // Every axis in creation order, which is also the layout and drawing order: the five
+  // standard axes, then the custom ones.
   const std::vector<TCustomChartAxis*>& AxisList() const { return FAxes; }
+  bool HasAxis(const TCustomChartAxis* axis) const;
+
+  // A further axis on the side that horizontal and otherSide name, placed along it by its
+  // StartPosition and EndPosition and across it by PositionPercent. The chart owns it,
+  // ranges it from the series that choose it as their custom axis, lays it out, draws it
+  // and offers it to the mouse like the standard axes; it takes no room from the chart
+  // rectangle.
+  TChartAxis& CreateCustomAxis(bool horizontal, bool otherSide);
+  // Frees a custom axis of this chart; every series that used it goes back to its
+  // standard axis. Any other axis is left alone.
+  void RemoveCustomAxis(TCustomChartAxis& axis);
+  int CustomAxisCount() const { return static_cast<int>(FCustomAxes.size()); }
 
   bool AxisVisible() const { return FAxisVisible; }
   void SetAxisVisible(bool v);
@@ -153,6 +167,7 @@ class TCustomAxisPanel : public TCustomZelPanelExtended, public TAxisParent {
   std::unique_ptr<TCustomChartAxis> FBottomAxisOwned, FTopAxisOwned, FLeftAxisOwned, FRightAxisOwned,
       FDepthAxisOwned;
   TCustomChartAxis* FDepthAxis = nullptr;
+  std::vector<std::unique_ptr<TChartAxis>> FCustomAxes;
   std::vector<TCustomChartAxis*> FAxes;
   int FMaxPointsPerPage = 0;
   int FPage = 1;

@@ -131,6 +131,10 @@ class TChartSeries : public TChartComponent {
   void SetHorizAxis(THorizAxis v);
   TVertAxis VertAxis() const { return FVertAxis; }
   void SetVertAxis(TVertAxis v);
+  // The axis drawn against with aCustomHorizAxis (aCustomVertAxis): null, or a horizontal
+  // (vertical) axis of the series' own chart, usually one made by its CreateCustomAxis;
+  // anything else raises ChartException. Leaving the chart, or the axis leaving it,
+  // clears it again.
   TCustomChartAxis* CustomHorizAxis() const { return FCustomHorizAxis; }
   void SetCustomHorizAxis(TCustomChartAxis* axis);
   TCustomChartAxis* CustomVertAxis() const { return FCustomVertAxis; }
@@ -232,8 +236,10 @@ class TChartSeries : public TChartComponent {
   // Places the pending values of every list as one point; returns its index.
   int InsertPoint(std::string_view label, TColor color);
   void ResolveAxes();
-  // Called by a chart that detaches the series without the removal steps (chart dying).
+  // Leaves the chart without the removal steps (also used by them); the chart's axes stop
+  // being the series' custom axes.
   void DetachFromChart();
+  void CheckCustomAxis(const TCustomChartAxis* axis, bool horizontal) const;
   void UnlinkDataSources();
   void UnlinkLinkedSeries();
   bool DependsOn(const TChartSeries* other) const;

@@ -30,6 +30,9 @@ void TChartSeries::SetParentChart(TCustomAxisPanel* chart) {
 }
 
 void TChartSeries::DetachFromChart() {
+  // The chart frees its axes; a series outside it must not keep pointing at them.
+  FCustomHorizAxis = nullptr;
+  FCustomVertAxis = nullptr;
   FParentChart = nullptr;
   ResolveAxes();
 }
@@ -68,8 +71,18 @@ void TChartSeries::SetVertAxis(TVertAxis v) {
   RequestRepaint();
 }
 
+// An axis the chart does not lay out would leave every point on one pixel, and one of
+// another chart may be freed while the series still points at it.
+void TChartSeries::CheckCustomAxis(const TCustomChartAxis* axis, bool horizontal) const {
+  if (!axis) return;
+  if (!FParentChart || !FParentChart->HasAxis(axis) || axis->IsDepth() || axis->IsHorizontal() != horizontal)
+    throw ChartException(horizontal ? "Custom horizontal axis must be a horizontal axis of the series' chart"
+                                    : "Custom vertical axis must be a vertical axis of the series' chart");
+}
+
 void TChartSeries::SetCustomHorizAxis(TCustomChartAxis* axis) {
   if (axis == FCustomHorizAxis) return;
+  CheckCustomAxis(axis, true);
   FCustomHorizAxis = axis;
   ResolveAxes();
   RequestRepaint();
@@ -77,6 +90,7 @@ void TChartSeries::SetCustomHorizAxis(TCustomChartAxis* axis) {
 
 void TChartSeries::SetCustomVertAxis(TCustomChartAxis* axis) {
   if (axis == FCustomVertAxis) return;
+  CheckCustomAxis(axis, false);
   FCustomVertAxis = axis;
   ResolveAxes();
   RequestRepaint();
