@@ -26,11 +26,17 @@ struct TRun {
 };
 
 // Runs the demo offscreen with TMPDIR set to `tmpdir`; its stderr goes into `scratch`.
+// The toolkit's runtime folder goes there too: by default it lies in the temp folder, and a
+// TMPDIR that does not exist would put it at the file system's root.
 TRun RunOffscreenDemo(const fs::path& tmpdir, const fs::path& scratch) {
   const fs::path err = scratch / "stderr.txt";
+  const fs::path runtime = scratch / "runtime";
+  fs::create_directory(runtime);
+  fs::permissions(runtime, fs::perms::owner_all);
   const std::string command = "env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM=offscreen TMPDIR='" +
-                              tmpdir.string() + "' LSAN_OPTIONS=suppressions=" LSAN_SUPPRESSIONS_FILE
-                              " timeout 120 " SPECTRUM_DEMO_PATH " 2>'" + err.string() + "'";
+                              tmpdir.string() + "' XDG_RUNTIME_DIR='" + runtime.string() +
+                              "' LSAN_OPTIONS=suppressions=" LSAN_SUPPRESSIONS_FILE " timeout 120 " SPECTRUM_DEMO_PATH
+                              " 2>'" + err.string() + "'";
   TRun run;
   if (FILE* p = popen(command.c_str(), "r")) {
     char buf[256];
