@@ -39,6 +39,10 @@ TEST_F(AxisScale, AutomaticFlagsStayCoupled) {
   bottom.SetAutomaticMaximum(false);
   EXPECT_FALSE(bottom.Automatic());
   EXPECT_TRUE(bottom.AutomaticMinimum());
+  const int before = parent.Invalidations;
+  bottom.SetAutomatic(false);  // Automatic keeps its value, the minimum end still follows
+  EXPECT_FALSE(bottom.AutomaticMinimum());
+  EXPECT_EQ(parent.Invalidations, before + 1);
 }
 
 TEST_F(AxisScale, AutomaticWhileLoadingLeavesTheEndFlagsToTheStream) {
@@ -87,6 +91,37 @@ TEST_F(AxisScale, NonFinitePositionsDoNotBreakTheSpan) {
   EXPECT_EQ(bottom.PixelEnd(), std::numeric_limits<int>::max());
   EXPECT_EQ(bottom.ValueToPixel(kNaN), bottom.PixelCenter());
 }
+
+// Positions past any pixel saturate at the int range instead of overflowing on the way.
+struct PositionCase {
+  double start, end, percent;
+  int pixelStart, pixelEnd, labelsPosition;
+};
+
+class ExtremePositions : public AxisScale, public ::testing::WithParamInterface<PositionCase> {};
+
+TEST_P(ExtremePositions, Saturate) {
+  const PositionCase& c = GetParam();
+  constexpr int kMaxInt = std::numeric_limits<int>::max();
+  left.SetStartPosition(c.start);
+  left.SetEndPosition(c.end);
+  left.SetPositionPercent(c.percent);
+  Layout({10, 20, 110, 220});
+  TRect r = parent.Rect;
+  left.ReserveSpace(r, true);
+  EXPECT_EQ(left.PixelStart(), c.pixelStart == 1 ? kMaxInt : c.pixelStart);
+  EXPECT_EQ(left.PixelEnd(), c.pixelEnd == 1 ? kMaxInt : c.pixelEnd);
+  if (c.labelsPosition != 0) {
+    EXPECT_EQ(left.LabelsPosition(), c.labelsPosition == 1 ? kMaxInt : -kMaxInt - 1);
+  }
+}
+
+// 1 and -1 stand for the largest and smallest int; a labels position 0 is not checked.
+INSTANTIATE_TEST_SUITE_P(All, ExtremePositions,
+                         ::testing::Values(PositionCase{0, kInf, 0, 20, 1, 0},
+                                           PositionCase{1e30, 1e30, 0, 1, 1, 0},
+                                           PositionCase{0, 100, kInf, 20, 220, 1},
+                                           PositionCase{0, 100, -kInf, 20, 220, -1}));
 
 TEST_F(AxisScale, DemoAxesMapEndsToTheRectangleEdges) {
   parent.MinX = 0, parent.MaxX = 1023, parent.MinY = -0.9999976, parent.MaxY = 1.023;
@@ -311,6 +346,52 @@ TEST_F(AxisScale, LogarithmicMapping) {
   EXPECT_NEAR(left.PixelToValue(100), 10, 1e-9);
 }
 
+// Data near or spanning the whole double range: the scale stays finite through the margin
+// widening and the data land where they would on an ordinary range. The widest case
+// cannot widen further and keeps the largest doubles as its ends.
+struct HugeCase {
+  double low, high;
+  int margin;
+  bool inverted;
+  int lowPixel, highPixel;  // on the bottom axis of 0 .. 400
+};
+
+void PrintTo(const HugeCase& c, std::ostream* os) {
+  *os << c.low << ".." << c.high << " margin " << c.margin << (c.inverted ? " inverted" : "");
+}
+
+class HugeRange : public AxisScale, public ::testing::WithParamInterface<HugeCase> {};
+
+TEST_P(HugeRange, MapsLikeAnOrdinaryRange) {
+  const HugeCase& c = GetParam();
+  parent.MinX = parent.MinY = c.low, parent.MaxX = parent.MaxY = c.high;
+  bottom.SetInverted(c.inverted);
+  left.SetInverted(c.inverted);
+  Layout({0, 0, 400, 400});
+  bottom.InflateRangeByMargins(c.margin, 0, c.margin, 0);
+  left.InflateRangeByMargins(0, c.margin, 0, c.margin);
+  for (const TChartAxis* axis : {&bottom, &left}) {
+    ASSERT_TRUE(std::isfinite(axis->ScaleMinimum()) && std::isfinite(axis->ScaleMaximum()));
+    // The vertical axis runs the other way.
+    const int low = axis == &bottom ? c.lowPixel : 400 - c.lowPixel;
+    const int high = axis == &bottom ? c.highPixel : 400 - c.highPixel;
+    EXPECT_NEAR(axis->ValueToPixel(c.low), low, 1);
+    EXPECT_NEAR(axis->ValueToPixel(c.high), high, 1);
+    EXPECT_NEAR(axis->ValueToPixel(c.low / 2 + c.high / 2), 200, 1);
+    EXPECT_NEAR(axis->ValueToPixel(axis->PixelToValue(123)), 123, 1);
+  }
+}
+
+constexpr double kMax = std::numeric_limits<double>::max();
+
+INSTANTIATE_TEST_SUITE_P(All, HugeRange,
+                         ::testing::Values(HugeCase{0, 1e306, 0, false, 0, 400}, HugeCase{0, 1e306, 5, false, 5, 395},
+                                           HugeCase{-1e308, 1e308, 0, false, 0, 400},
+                                           HugeCase{-1e308, 1e308, 5, false, 5, 395},
+                                           HugeCase{-1e308, 1e308, 5, true, 395, 5},
+                                           HugeCase{-kMax, kMax, 0, false, 0, 400},
+                                           HugeCase{-kMax, kMax, 5, false, 0, 400}));
+
 TEST(DepthAxis, MapsAcrossTheChartDepth) {
   TAxisTestParent parent;
   TChartDepthAxis depth(&parent);
@@ -326,6 +407,9 @@ TEST(DepthAxis, MapsAcrossTheChartDepth) {
   parent.MinY = parent.MaxY = 0;
   depth.ApplyAutomaticRange();
   EXPECT_EQ(depth.ValueToPixel(3), 20) << "half the depth for an empty range";
+  parent.MinY = -1e308, parent.MaxY = 1e308;
+  depth.ApplyAutomaticRange();
+  EXPECT_EQ(depth.ValueToPixel(-5e307), 30) << "a range beyond the largest double";
 }
 
 }  // namespace

@@ -94,6 +94,15 @@ TEST_F(DateAxis, ShortRangesShowTimesAndOwnFormatsWin) {
   EXPECT_EQ(TextsOf(DrawOnly(Bottom())).front(), "18:00:00");
 }
 
+TEST_F(DateAxis, TheLabelCountGuardCountsTheCalendarStep) {
+  // Day steps climb to a year at most, which would make some 82,000 labels here.
+  series.AddPoint(0, 1);
+  series.AddPoint(3e7, 2);
+  Bottom().SetIncrement(1);
+  DrawOnly(Bottom());
+  EXPECT_TRUE(Bottom().TickPositions().empty());
+}
+
 TEST_F(DateAxis, ValuesBeforeDayZeroHaveNoText) {
   series.AddPoint(-3, 1);
   series.AddPoint(3, 2);

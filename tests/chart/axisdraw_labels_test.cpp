@@ -85,6 +85,38 @@ INSTANTIATE_TEST_SUITE_P(All, AxisLowestLabel,
                                            BoundCase{0, 1000, {"1,000", "500", "0"}},
                                            BoundCase{1000, 2000, {"2,000", "1,500", "1,000"}}));
 
+// A flat series has one label, at its value. A range zoomed in far from zero, whose step
+// is below the bound's relative slack, draws no labels below its minimum; ranges near and
+// beyond the largest double draw labels like any other.
+struct SpanCase {
+  double low, high;
+};
+
+void PrintTo(const SpanCase& c, std::ostream* os) { *os << c.low << ".." << c.high; }
+
+class AxisLabelSpan : public AxisDrawFixture, public ::testing::WithParamInterface<SpanCase> {};
+
+TEST_P(AxisLabelSpan, LabelsStayOnTheSpan) {
+  series.AddPoint(0, GetParam().low);
+  series.AddPoint(1, GetParam().high);
+  DrawOnly(Left());
+  const std::vector<int>& ticks = Left().TickPositions();
+  if (GetParam().low == GetParam().high) {
+    EXPECT_EQ(ticks, (std::vector<int>{Left().PixelCenter()}));
+  } else {
+    EXPECT_GE(ticks.size(), 2u);
+  }
+  for (const int t : ticks) {
+    EXPECT_GE(t, Left().PixelStart());
+    EXPECT_LE(t, Left().PixelEnd());
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(All, AxisLabelSpan,
+                         ::testing::Values(SpanCase{0, 0}, SpanCase{1000, 1000}, SpanCase{-1e6, -1e6},
+                                           SpanCase{1e300, 1e300}, SpanCase{1000, 1000 + 1e-10},
+                                           SpanCase{0, 1e306}, SpanCase{-1e308, 1e308}));
+
 TEST_F(AxisLabels, LabelsOnAxisFalseDropsLabelsTicksAndGridAtTheEnds) {
   DemoExtremes();
   Bottom().SetRange(0, 1000);

@@ -1,6 +1,9 @@
 // The axis line, ticks, grid and minor ticks of an axis, and the room and place of its title.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <limits>
+
 #include "axisdraw_fixture.h"
 
 namespace chart {
@@ -92,6 +95,37 @@ TEST_F(AxisLines, MinorGridFollowsTheMinorTicksWhenShown) {
   ASSERT_EQ(lines.size(), 13u + 6);
   EXPECT_EQ(Coords(lines, 13, 1), (std::vector<std::vector<int>>{{49, 320, 878, 320}}));
 }
+
+// However many minor ticks are asked for, the drawing is bounded by the pixels.
+struct MinorCase {
+  int count;
+  bool logarithmic;
+};
+
+void PrintTo(const MinorCase& c, std::ostream* os) { *os << c.count << (c.logarithmic ? " logarithmic" : ""); }
+
+class MinorTickCount : public AxisDrawFixture, public ::testing::WithParamInterface<MinorCase> {};
+
+TEST_P(MinorTickCount, IsBoundedByThePixels) {
+  series.AddPoint(0, 1);
+  series.AddPoint(1023, 1000);
+  Left().SetLogarithmic(GetParam().logarithmic);
+  Left().SetMinorTickCount(GetParam().count);
+  std::vector<int> minor;  // two pixels long: neither ticks, inner ticks nor grid lines
+  for (const TLineOp& l : LinesOf(DrawOnly(Left())))
+    if (l.Y0 == l.Y1 && l.X0 - l.X1 == 2) minor.push_back(l.Y0);
+  ASSERT_FALSE(minor.empty());
+  // Between two ticks each pixel once; a tick's own pixel may end one run and start the next.
+  EXPECT_LE(minor.size(), Left().PixelSize() + 2 * Left().TickPositions().size());
+  EXPECT_GT(*std::min_element(minor.begin(), minor.end()), Left().PixelStart());
+  EXPECT_LT(*std::max_element(minor.begin(), minor.end()), Left().PixelEnd());
+}
+
+INSTANTIATE_TEST_SUITE_P(All, MinorTickCount,
+                         ::testing::Values(MinorCase{100000, false}, MinorCase{50000000, false},
+                                           MinorCase{std::numeric_limits<int>::max(), false},
+                                           MinorCase{50000000, true},
+                                           MinorCase{std::numeric_limits<int>::max(), true}));
 
 TEST_F(AxisLines, LeftTitleTakesALineHeightAtTheFarLeftAndStandsUpright) {
   DemoExtremes();

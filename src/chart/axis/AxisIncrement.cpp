@@ -37,13 +37,18 @@ double TCustomChartAxis::DateTimeIncrement(int count) const {
   return std::max(d, OneSecond);
 }
 
+double TCustomChartAxis::StepsInRange(double step) const {
+  if (std::isfinite(FScaleRange)) return FScaleRange / step;
+  return (FScaleMaximum * 0.5 - FScaleMinimum * 0.5) / step * 2;
+}
+
 double TCustomChartAxis::IncrementForLabelCount(int count) const {
   if (count < 1) return FScaleIsDateTime ? OneSecond : MinIncrement;
   if (FScaleIsDateTime) return DateTimeIncrement(count);
   double step = FIncrement > 0 ? FIncrement : (std::fabs(FScaleRange) >= 1 ? 1.0 : MinIncrement);
-  if (FLabelsSeparation > 0 && std::isfinite(FScaleRange)) {
+  if (FLabelsSeparation > 0 && std::isfinite(FScaleMinimum) && std::isfinite(FScaleMaximum)) {
     for (;;) {
-      const double q = FScaleRange / step;
+      const double q = StepsInRange(step);
       if (std::fabs(q) < 2147483647.0 && Round(q) <= count) break;
       double next = NextIncrementStep(step);
       // Decade scaling in doubles can hand back the step itself; move on regardless.

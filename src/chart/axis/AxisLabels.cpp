@@ -42,16 +42,24 @@ void TCustomChartAxis::EmitLabel(TCanvas3D& canvas, double value) {
 }
 
 void TCustomChartAxis::DrawDefaultLabels(TCanvas3D& canvas, double step) {
-  // NaN ranges fail this test too.
-  if (!(std::fabs(FScaleRange / step) < MaxDefaultLabels)) return;
   const double calendar = FScaleIsDateTime && FExactDateTime ? CalendarStep(FIncrement, step) : 0;
+  // The guard counts the labels the loop will make: a calendar step stops at a year, so
+  // on a long date range it is far smaller than the computed step. NaN ranges fail too.
+  const double spacing = calendar > 0 ? calendar : step;
+  if (!(std::fabs(StepsInRange(spacing)) < MaxDefaultLabels)) return;
   auto back = [&](double v) {
     if (calendar >= 15) return CalendarStepBack(v, calendar);
     return v - (calendar > 0 ? calendar : step);
   };
 
+  // An empty range has one value and so one label; stepping down from it by the smallest
+  // step would stack labels on one pixel until the relative slack of the bound is used up.
+  if (FScaleMinimum == FScaleMaximum) {
+    EmitLabel(canvas, FScaleMaximum);
+    return;
+  }
   double v;
-  if (FScaleMinimum == FScaleMaximum || !FRoundFirstLabel) v = FScaleMaximum;
+  if (!FRoundFirstLabel) v = FScaleMaximum;
   else if (calendar >= 1) v = CalendarFirstLabel(FScaleMaximum, calendar);
   else v = std::trunc(FScaleMaximum / step) * step;
   while (v > FScaleMaximum) {
@@ -60,8 +68,9 @@ void TCustomChartAxis::DrawDefaultLabels(TCanvas3D& canvas, double step) {
     v = next;
   }
   // Computed once: the lowest label may sit a hair below the minimum after the repeated
-  // subtraction, but never a whole rounding step.
-  const double bound = (FScaleMinimum - 1e-12) / 1.000000000001;
+  // subtraction. Where the step is smaller than that relative hair (a range zoomed in far
+  // from zero), no label lies more than half a step below the minimum.
+  const double bound = std::max((FScaleMinimum - 1e-12) / 1.000000000001, FScaleMinimum - spacing / 2);
   while (v >= bound) {
     EmitLabel(canvas, v);
     const double next = back(v);

@@ -20,10 +20,13 @@ class TAxisPixelMapper {
         FHorizontal(horizontal),
         FFromStart(horizontal ? !axis.Inverted() : axis.Inverted()),
         FMinimum(axis.ScaleMinimum()),
-        FFactor(axis.ScaleRange() != 0 ? axis.PixelSize() / axis.ScaleRange() : 0),
+        FFactor(Factor(axis)),
         FStart(axis.PixelStart()),
         FEnd(axis.PixelEnd()) {
-    FFast = !axis.Logarithmic() && axis.ScaleRange() != 0 && std::isfinite(FFactor) && std::isfinite(FMinimum);
+    // An infinite end leaves every value to the axis (its formula gives the centre or an
+    // end for them); so does a factor that is zero only because the range is infinite.
+    FFast = !axis.Logarithmic() && axis.ScaleRange() != 0 && std::isfinite(FFactor) && FFactor != 0 &&
+            std::isfinite(FMinimum) && std::isfinite(axis.ScaleMaximum());
     // With the span's ends this close to zero, end +- offset never leaves the int range.
     FBlockFast = FFast && std::abs(FStart) < SafeOffset && std::abs(FEnd) < SafeOffset;
     FBase = static_cast<int>(FFromStart ? FStart : FEnd);
@@ -60,6 +63,14 @@ class TAxisPixelMapper {
     const double r = (t + Magic) - Magic;
     ok = (std::fabs(t) < SafeOffset) & (std::fabs(t - r) < 0.5 - Slack);
     return FBase + static_cast<int>(ok ? r : 0.0);
+  }
+  // Pixels per value. A range beyond the largest double is taken in halves, as the axis
+  // does; the multiply then stays within Slack of its halved division.
+  static double Factor(const TCustomChartAxis& axis) {
+    const double range = axis.ScaleRange();
+    if (range == 0) return 0;
+    if (std::isfinite(range)) return axis.PixelSize() / range;
+    return axis.PixelSize() / (axis.ScaleMaximum() * 0.5 - axis.ScaleMinimum() * 0.5) * 0.5;
   }
   int Exact(double value) const { return FHorizontal ? FAxis->ValueToXPixel(value) : FAxis->ValueToYPixel(value); }
 

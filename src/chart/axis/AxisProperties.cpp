@@ -90,13 +90,15 @@ void TCustomChartAxis::Assign(const TCustomChartAxis& o) {
 }
 
 void TCustomChartAxis::SetAutomatic(bool v) {
-  if (!Store(FAutomatic, v)) return;
-  // While loading, the stored AutomaticMinimum/AutomaticMaximum follow on their own.
+  bool changed = Store(FAutomatic, v);
+  // Both ends follow even when Automatic already had the value: one end may differ after
+  // SetAutomaticMinimum or SetAutomaticMaximum. While loading, the stored end flags follow
+  // on their own.
   if (!(FParent && FParent->IsLoading())) {
-    FAutomaticMinimum = v;
-    FAutomaticMaximum = v;
+    changed |= Store(FAutomaticMinimum, v);
+    changed |= Store(FAutomaticMaximum, v);
   }
-  Repaint();
+  if (changed) Repaint();
 }
 
 void TCustomChartAxis::SetAutomaticMinimum(bool v) {

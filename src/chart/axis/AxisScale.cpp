@@ -1,7 +1,9 @@
 // The scale of an axis: its automatic range, the pixel span, the widening for series
 // margins, the mapping between values and pixels, and range changes from zoom and scroll.
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <limits>
 #include <stdexcept>
 #include <utility>
 
@@ -19,6 +21,12 @@ int ClampInt(std::int64_t v) {
 
 // Logarithm of a scale end; an end at or below zero counts as 0.
 double LogBound(double v) { return v > 0 ? std::log(v) : 0.0; }
+
+// Values past the largest doubles stay at them, so that a scale widened beyond them keeps
+// finite ends.
+double Saturate(double v) {
+  return std::clamp(v, -std::numeric_limits<double>::max(), std::numeric_limits<double>::max());
+}
 
 }  // namespace
 
@@ -70,7 +78,12 @@ void TCustomChartAxis::ComputePixelSpan() {
   // The depth axis runs along the vertical pair too.
   const std::int64_t edge = FIsHorizontal ? r.Left : r.Top;
   const double size = FIsHorizontal ? double(r.Right) - r.Left : double(r.Bottom) - r.Top;
-  SetPixelSpan(edge + Round(size * 0.01 * FStartPosition), edge + Round(size * 0.01 * FEndPosition));
+  // Offsets far past any pixel saturate before they meet the edge, so the sum cannot
+  // overflow; SetPixelSpan then stops them at the int range.
+  auto offset = [size](double percent) {
+    return std::clamp<std::int64_t>(Round(size * 0.01 * percent), -(std::int64_t{1} << 40), std::int64_t{1} << 40);
+  };
+  SetPixelSpan(edge + offset(FStartPosition), edge + offset(FEndPosition));
 }
 
 void TCustomChartAxis::InflateRangeByMargins(int left, int top, int right, int bottom) {
@@ -84,6 +97,16 @@ void TCustomChartAxis::InflateRangeByMargins(int left, int top, int right, int b
   ComputePixelSpan();
   if (a > b) std::swap(a, b);
   SetScale(a, b);
+}
+
+double TCustomChartAxis::HalvedLinearOffset(double value, double plain) const {
+  // Infinite values, and ends set to infinity, keep what the plain formula gives.
+  if (!std::isfinite(value) || !std::isfinite(FScaleMinimum) || !std::isfinite(FScaleMaximum)) return plain;
+  // Halves of finite doubles never overflow when subtracted, and their ratio is the ratio
+  // of the whole differences; the division comes before the multiply.
+  const double offset = value * 0.5 - FScaleMinimum * 0.5;
+  const double range = FScaleMaximum * 0.5 - FScaleMinimum * 0.5;
+  return offset / range * FPixelSize;
 }
 
 int TCustomChartAxis::LogValueToPixel(double value, bool horizontal) const {
@@ -101,14 +124,19 @@ int TCustomChartAxis::DepthValueToPixel(double value) const {
   const int depth = FParent ? FParent->ChartDepth3D() : 0;
   if (FScaleRange == 0) return depth / 2;
   const double from = FInverted ? FScaleMaximum - value : value - FScaleMinimum;
-  const double t = depth * from / FScaleRange;
+  double t = depth * from / FScaleRange;
+  if (!(std::isfinite(t) && std::isfinite(FScaleRange)) && std::isfinite(value) && std::isfinite(FScaleMinimum) &&
+      std::isfinite(FScaleMaximum)) {
+    const double half = FInverted ? FScaleMaximum * 0.5 - value * 0.5 : value * 0.5 - FScaleMinimum * 0.5;
+    t = half / (FScaleMaximum * 0.5 - FScaleMinimum * 0.5) * depth;
+  }
   if (!(std::fabs(t) < 2147483647.0)) return depth / 2;
   return ClampInt(Round(t));
 }
 
 double TCustomChartAxis::LogPixelToValue(double d, bool horizontal) const {
   const double t = d * FLogRange / FPixelSize;
-  return horizontal ? std::exp(FLogMinimum + t) : std::exp(FLogMinimum + FLogRange - t);
+  return Saturate(horizontal ? std::exp(FLogMinimum + t) : std::exp(FLogMinimum + FLogRange - t));
 }
 
 double TCustomChartAxis::PixelToValue(int pixel) const {
@@ -116,7 +144,14 @@ double TCustomChartAxis::PixelToValue(int pixel) const {
   const double d = FInverted ? double(FPixelEnd) - pixel : double(pixel) - FPixelStart;
   if (FLogarithmic) return LogPixelToValue(d, FIsHorizontal);
   const double t = d * FScaleRange / FPixelSize;
-  return FIsHorizontal ? FScaleMinimum + t : FScaleMaximum - t;
+  const double v = FIsHorizontal ? FScaleMinimum + t : FScaleMaximum - t;
+  if (std::isfinite(v) || !std::isfinite(FScaleMinimum) || !std::isfinite(FScaleMaximum)) return v;
+  // The product overflowed (a range near the largest doubles) or the pixel lies beyond
+  // them: divide first, in halves, and stop at the largest double.
+  const double fraction = d / FPixelSize;
+  const double range = FScaleMaximum * 0.5 - FScaleMinimum * 0.5;
+  const double half = FIsHorizontal ? FScaleMinimum * 0.5 + fraction * range : FScaleMaximum * 0.5 - fraction * range;
+  return Saturate(half * 2);
 }
 
 void TCustomChartAxis::SetRange(double a, double b) {

@@ -23,9 +23,9 @@ bool RunsInHeight(bool horizontal, int angle) {
 }  // namespace
 
 int TCustomChartAxis::TickAreaSize() const {
-  int size = (FAxisPen.Visible() ? FAxisPen.Width() : 0) + (FTicks.Visible() ? FTickLength : 0);
-  if (FMinorTicks.Visible()) size = std::max(size, FMinorTickLength);
-  return size;
+  long long size = (FAxisPen.Visible() ? FAxisPen.Width() : 0) + (FTicks.Visible() ? static_cast<long long>(FTickLength) : 0);
+  if (FMinorTicks.Visible()) size = std::max<long long>(size, FMinorTickLength);
+  return ClampInt(size);
 }
 
 TAxisLabelStyle TCustomChartAxis::EffectiveLabelStyle() {
@@ -77,7 +77,8 @@ void TCustomChartAxis::InflateSide(TRect& r, int n) const {
 int TCustomChartAxis::ShiftByPositionPercent(int a, const TRect& r) const {
   if (FPositionPercent == 0) return a;
   const double d = FIsHorizontal ? double(r.Bottom) - r.Top : double(r.Right) - r.Left;
-  long long s = Round(FPositionPercent * 0.01 * d);
+  // Saturated well inside long long, so that neither the negation nor the sum overflows.
+  long long s = std::clamp<long long>(Round(FPositionPercent * 0.01 * d), -(1LL << 40), 1LL << 40);
   if (FIsOtherSide) s = -s;
   // A positive percent moves the bottom and left axes into the chart.
   return ClampInt(FIsHorizontal ? a - s : a + s);
@@ -111,7 +112,7 @@ void TCustomChartAxis::ReserveSpace(TRect& rect, bool shrink) {
       InflateSide(rect, labelsArea());
       FLabelsPosition = SideOf(rect);
     }
-    const int ticks = TickAreaSize() + FParent->WallThickness(*this);
+    const int ticks = ClampInt(static_cast<long long>(TickAreaSize()) + FParent->WallThickness(*this));
     if (ticks > 0) InflateSide(rect, ticks);
     FTitlePosition = ShiftByPositionPercent(FTitlePosition, rect);
     FLabelsPosition = ShiftByPositionPercent(FLabelsPosition, rect);

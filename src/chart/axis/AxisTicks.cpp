@@ -27,15 +27,101 @@ void TCustomChartAxis::DrawGridLine(TCanvas3D& c, int t, const TRect& r) {
   else c.DrawHorizontalLine(r.Left, r.Right, t);
 }
 
+namespace {
+
+// Minor ticks stop where device coordinates end (as series points do).
+constexpr long long MaxMinorCoordinate = 32767;
+
+// One run of minor positions, Base + Sign * Round(j * D) for j = 1 .. K, and the j whose
+// position can lie strictly inside (Lo, Hi): the rounding moves a position by half a
+// pixel at most, so the range is found without visiting the others.
+struct TMinorRun {
+  long long Base;
+  double D;
+  int Sign;
+  long long K;
+  long long First = 1, Last = 0;
+
+  long long At(long long j) const {
+    const long long o = Round(static_cast<double>(j) * D);
+    return Sign > 0 ? Base + o : Base - o;
+  }
+  void Limit(long long lo, long long hi) {
+    const double e = Sign * D;
+    if (e == 0) {
+      if (Base > lo && Base < hi) First = 1, Last = std::min<long long>(K, 1);
+      return;
+    }
+    double a = (static_cast<double>(lo) - 1 - Base) / e, b = (static_cast<double>(hi) + 1 - Base) / e;
+    if (a > b) std::swap(a, b);
+    const double top = static_cast<double>(K);
+    First = static_cast<long long>(std::clamp(std::ceil(a), 1.0, top + 1));
+    Last = static_cast<long long>(std::clamp(std::floor(b), 0.0, top));
+  }
+  // With less than a pixel between positions every pixel from the first to the last is
+  // taken (by one j or several): visit each once.
+  template <class V>
+  void VisitBand(V&& visit) const {
+    if (First > Last) return;
+    const long long from = At(First), to = At(Last);
+    const long long dir = to >= from ? 1 : -1;
+    for (long long p = from;; p += dir) {
+      visit(p);
+      if (p == to) break;
+    }
+  }
+};
+
+// The distinct values of a monotone pos(1 .. n) strictly inside (lo, hi), in order, each
+// once: repeats and the stretch before the window are searched past, not walked, so the
+// work follows the positions visited.
+template <class P, class V>
+void VisitMonotone(long long n, P&& pos, long long lo, long long hi, V&& visit) {
+  if (n < 1) return;
+  const bool rising = pos(n) >= pos(1);
+  // Smallest j in from .. n with pred(j), n + 1 when none (pred turns true once).
+  auto search = [&](long long from, auto&& pred) {
+    if (from > n || pred(from)) return from;
+    long long a = from, b = from, step = 1;
+    for (;;) {
+      b = a + step;
+      if (b > n) { b = n + 1; break; }
+      if (pred(b)) break;
+      a = b;
+      step *= 2;
+    }
+    while (b - a > 1) {
+      const long long mid = a + (b - a) / 2;
+      if (pred(mid)) b = mid;
+      else a = mid;
+    }
+    return b;
+  };
+  long long j = search(1, [&](long long i) { return rising ? pos(i) > lo : pos(i) < hi; });
+  while (j <= n) {
+    const long long p = pos(j);
+    if (!(p > lo && p < hi)) return;
+    visit(p);
+    j = search(j + 1, [&](long long i) { return pos(i) != p; });
+  }
+}
+
+}  // namespace
+
 template <class F>
 void TCustomChartAxis::ForEachMinorPosition(F&& f) const {
   const std::vector<int>& t = FTickPositions;
   const std::size_t m = t.size();
-  const int k = FMinorTickCount;
+  const long long k = FMinorTickCount;
   if (m == 0 || k <= 0) return;
+  // Strictly inside the span. Several minor positions on one pixel draw it once, so the
+  // work is bounded by the pixels, not by the tick count.
+  const long long lo = std::max<long long>(FPixelStart, -MaxMinorCoordinate - 1);
+  const long long hi = std::min<long long>(FPixelEnd, MaxMinorCoordinate + 1);
   auto visit = [&](long long p) {
-    if (p > FPixelStart && p < FPixelEnd) f(static_cast<int>(p));
+    if (p > lo && p < hi) f(static_cast<int>(p));
   };
+  const double parts = static_cast<double>(k) + 1;
   if (FLogarithmic) {
     // Between a label value and the next power of the base, in equal value steps.
     const double base = FLogarithmicBase;
@@ -43,26 +129,54 @@ void TCustomChartAxis::ForEachMinorPosition(F&& f) const {
       const double raw = PixelToValue(pos);
       if (!(raw > 0)) continue;
       const double x = std::pow(base, std::round(std::log(raw) / std::log(base)));
-      const double d = (x * base - x) / (k + 1);
-      for (int j = 1; j <= k; ++j) {
-        const double v = x + j * d;
-        if (v > FScaleMaximum) break;
-        visit(ValueToPixel(v));
-      }
+      const double d = (x * base - x) / parts;
+      if (!(d > 0)) continue;
+      // Values past the maximum end the run.
+      const double steps = std::floor((FScaleMaximum - x) / d);
+      const long long n = std::isnan(steps) ? 0 : static_cast<long long>(std::clamp(steps, 0.0, static_cast<double>(k)));
+      long long count = n;
+      while (count < k && x + static_cast<double>(count + 1) * d <= FScaleMaximum) ++count;
+      while (count > 0 && x + static_cast<double>(count) * d > FScaleMaximum) --count;
+      VisitMonotone(count, [&](long long j) -> long long { return ValueToPixel(x + static_cast<double>(j) * d); }, lo, hi,
+                    [&](long long p) { f(static_cast<int>(p)); });
     }
     return;
   }
   if (m > 1) {
-    const double d = (static_cast<double>(t[1]) - t[0]) / (k + 1);
-    for (int j = 1; j <= k; ++j) {
-      const long long o = Round(j * d);
-      visit(t[0] - o);
-      visit(t[m - 1] + o);
+    const double d = (static_cast<double>(t[1]) - t[0]) / parts;
+    TMinorRun a{t[0], d, -1, k}, b{t[m - 1], d, +1, k};
+    a.Limit(lo, hi);
+    b.Limit(lo, hi);
+    if (std::fabs(d) < 1) {
+      a.VisitBand(visit);
+      b.VisitBand(visit);
+    } else {
+      // Both ends in step, as the ticks are numbered; only the j that can land inside.
+      long long j = std::min(a.First, b.First);
+      const long long end = std::max(a.Last, b.Last);
+      auto in = [&j](const TMinorRun& r) { return j >= r.First && j <= r.Last; };
+      while (j <= end) {
+        if (in(a)) visit(a.At(j));
+        if (in(b)) visit(b.At(j));
+        ++j;
+        if (!in(a) && !in(b)) {
+          // Over the gap between the two ranges.
+          long long next = end + 1;
+          if (a.First >= j) next = std::min(next, a.First);
+          if (b.First >= j) next = std::min(next, b.First);
+          j = next;
+        }
+      }
     }
   }
   for (std::size_t i = 1; i < m; ++i) {
-    const double d = (static_cast<double>(t[i]) - t[i - 1]) / (k + 1);
-    for (int j = 1; j <= k; ++j) visit(t[i] - Round(j * d));
+    TMinorRun run{t[i], (static_cast<double>(t[i]) - t[i - 1]) / parts, -1, k};
+    run.Limit(lo, hi);
+    if (std::fabs(run.D) < 1) {
+      run.VisitBand(visit);
+    } else {
+      for (long long j = run.First; j <= run.Last; ++j) visit(run.At(j));
+    }
   }
 }
 

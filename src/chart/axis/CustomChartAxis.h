@@ -196,10 +196,16 @@ class TCustomChartAxis {
   void InflateSide(TRect& r, int n) const;
   int ShiftByPositionPercent(int a, const TRect& r) const;
   int LinearOffsetToPixel(double t, bool fromStart) const;
+  // (value - ScaleMinimum) * PixelSize / ScaleRange, also where the plain formula
+  // overflows (ranges near the largest doubles).
+  double LinearOffset(double value) const;
+  double HalvedLinearOffset(double value, double plain) const;
   int LogValueToPixel(double value, bool horizontal) const;
   double LogPixelToValue(double d, bool horizontal) const;
   int DepthValueToPixel(double value) const;
   double DateTimeIncrement(int count) const;
+  // ScaleRange / step, also for a range beyond the largest double between finite ends.
+  double StepsInRange(double step) const;
   double SeriesMinimum();
   double SeriesMaximum();
 
@@ -298,18 +304,23 @@ inline int TCustomChartAxis::LinearOffsetToPixel(double t, bool fromStart) const
   return static_cast<int>(p);
 }
 
+inline double TCustomChartAxis::LinearOffset(double value) const {
+  const double t = (value - FScaleMinimum) * FPixelSize / FScaleRange;
+  // Only an overflow leaves the plain formula, so ordinary ranges map as they always did.
+  if (std::isfinite(t) && std::isfinite(FScaleRange)) return t;
+  return HalvedLinearOffset(value, t);
+}
+
 inline int TCustomChartAxis::ValueToXPixel(double value) const {
   if (FLogarithmic) return LogValueToPixel(value, true);
   if (FScaleRange == 0) return FPixelCenter;
-  const double t = (value - FScaleMinimum) * FPixelSize / FScaleRange;
-  return LinearOffsetToPixel(t, !FInverted);
+  return LinearOffsetToPixel(LinearOffset(value), !FInverted);
 }
 
 inline int TCustomChartAxis::ValueToYPixel(double value) const {
   if (FLogarithmic) return LogValueToPixel(value, false);
   if (FScaleRange == 0) return FPixelCenter;
-  const double t = (value - FScaleMinimum) * FPixelSize / FScaleRange;
-  return LinearOffsetToPixel(t, FInverted);
+  return LinearOffsetToPixel(LinearOffset(value), FInverted);
 }
 
 inline int TCustomChartAxis::ValueToPixel(double value) const {
