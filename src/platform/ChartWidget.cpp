@@ -1,5 +1,6 @@
 #include "platform/ChartWidget.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
@@ -31,6 +32,10 @@ Qt::CursorShape QtCursorOf(TCursor cursor) {
   }
 }
 
+bool IsArrowKey(int key) {
+  return key == Qt::Key_Left || key == Qt::Key_Right || key == Qt::Key_Up || key == Qt::Key_Down;
+}
+
 // One wheel notch, as Qt reports angles.
 constexpr int WheelNotch = 120;
 
@@ -53,6 +58,8 @@ ChartWidget::ChartWidget(chart::TCustomChart& chart, QWidget* parent) : QWidget(
   setAttribute(Qt::WA_NoSystemBackground);
   // Moves without a button pressed still reach the chart (series cursors).
   setMouseTracking(true);
+  // A click gives the chart the focus, and with it the arrow keys.
+  setFocusPolicy(Qt::ClickFocus);
   resize(chart.Width(), chart.Height());
   CreateWindowSurface();
 }
@@ -164,6 +171,24 @@ void ChartWidget::wheelEvent(QWheelEvent* event) {
     FChart.MouseWheelDown(shift, {p.x(), p.y()});
   }
   event->accept();
+}
+
+bool ChartWidget::event(QEvent* event) {
+  if (event->type() == QEvent::ShortcutOverride && IsArrowKey(static_cast<QKeyEvent*>(event)->key())) {
+    event->accept();
+    return true;
+  }
+  return QWidget::event(event);
+}
+
+void ChartWidget::keyPressEvent(QKeyEvent* event) {
+  if (IsArrowKey(event->key())) event->accept();
+  else QWidget::keyPressEvent(event);
+}
+
+void ChartWidget::keyReleaseEvent(QKeyEvent* event) {
+  if (IsArrowKey(event->key())) event->accept();
+  else QWidget::keyReleaseEvent(event);
 }
 
 void ChartWidget::leaveEvent(QEvent* event) {

@@ -46,6 +46,11 @@ class ChartWidget : public QWidget, public QtChartHostBase {
   void mouseReleaseEvent(QMouseEvent* event) override;
   void wheelEvent(QWheelEvent* event) override;
   void leaveEvent(QEvent* event) override;
+  // Arrow keys belong to the chart while it has the focus: neither window shortcuts nor
+  // the parent widgets get them. The chart itself does nothing with keys.
+  bool event(QEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void keyReleaseEvent(QKeyEvent* event) override;
 
  private:
   // A window surface of the widget's size; the chart's canvas moves over to it.

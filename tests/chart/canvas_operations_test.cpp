@@ -255,9 +255,11 @@ TEST_F(CanvasOps, PicturesAreSkippedWhenMissingOrEmpty) {
   EXPECT_TRUE(device.Ops().empty());
   TPicture one(2, 1, {clRed, clBlue});
   canvas.Brush().SetColor(clYellow);
+  canvas.Font().SetColor(clNavy);
   canvas.DrawGraphic(4, 5, &one);
   EXPECT_EQ(Only(TOp::DrawPicture).Args, (std::vector<int>{4, 5, 2, 1}));
   EXPECT_EQ(device.TextBackColor(), clYellow);
+  EXPECT_EQ(Only(TOp::DrawPicture).TextColor, clNavy) << "a picture's foreground is the font colour";
 }
 
 TEST_F(CanvasOps, GradientBandsRunFromStartToEndColourAndRestoreTheBrush) {

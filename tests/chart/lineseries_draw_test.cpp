@@ -241,16 +241,35 @@ TEST_F(LineDraw, TakingAnotherSeriesSettingsKeepsItALine) {
   area.SetStairs(true);
   area.LinePen().SetWidth(3);
   area.Pointer().SetHorizSize(7);
-  line.AssignLineFrom(area);
+  area.SetAreaColor(clRed);
+  area.SetAreaBrush(bsCross);
+  area.AreaLinesPen().SetColor(clTeal);
+  area.SetTitle("source");
+  area.SetSeriesColor(clOlive);
+  area.SetShowInLegend(false);
+  area.SetVertAxis(aRightAxis);
+  area.YValues().SetMultiplier(2);
+  area.AddPoint(1, 1);
+  const int points = line.Count();
+  line.Assign(area);
   EXPECT_TRUE(line.DrawLine());
   EXPECT_FALSE(line.DrawArea());
   EXPECT_TRUE(line.Stairs());
   EXPECT_EQ(line.LinePen().Width(), 3);
   EXPECT_EQ(line.Pointer().HorizSize(), 7);
+  EXPECT_EQ(line.AreaColor(), clRed);
+  EXPECT_EQ(line.AreaBrush(), bsCross);
+  EXPECT_EQ(line.AreaLinesPen().Color(), clTeal);
+  EXPECT_EQ(line.Title(), "source");
+  EXPECT_EQ(line.SeriesColor(), clOlive);
+  EXPECT_FALSE(line.ShowInLegend());
+  EXPECT_EQ(line.GetVertAxis(), chart.RightAxis()) << "the binding follows on the line's own chart";
+  EXPECT_EQ(line.YValues().Multiplier(), 2);
+  EXPECT_EQ(line.Count(), points) << "settings only, not points";
   EXPECT_FALSE(line.Pointer().Visible()) << "markers of a series that is no line stay hidden";
   TLineSeries marked;
   marked.Pointer().SetVisible(true);
-  line.AssignLineFrom(marked);
+  line.Assign(marked);
   EXPECT_TRUE(line.Pointer().Visible());
 }
 

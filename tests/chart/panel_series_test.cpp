@@ -10,6 +10,7 @@
 #include "chart/core/Palette.h"
 #include "chart/panel/Chart.h"
 #include "chart/series/ChartSeries.h"
+#include "support/FakeChartHost.h"
 
 namespace chart {
 namespace {
@@ -111,6 +112,51 @@ TEST(PanelSeries, SeriesDestroyedFirstLeavesTheChart) {
   EXPECT_GT(chart.InvalidateCount(), r);
 }
 
+TEST(PanelSeries, DestroyingASeriesClearsItFirst) {
+  TChart chart;
+  int cleared = 0;
+  {
+    TChartSeries s;
+    s.SetParentChart(&chart);
+    s.Add(1);
+    s.OnClearValues = [&cleared](TChartSeries* sender) {
+      ++cleared;
+      EXPECT_EQ(sender->Count(), 0);
+    };
+  }
+  EXPECT_EQ(cleared, 1);
+  {
+    TChartSeries s;
+    s.OnClearValues = [](TChartSeries*) { throw ChartException("handler failed"); };
+  }  // a throwing handler does not end the program
+  EXPECT_EQ(chart.SeriesCount(), 0);
+}
+
+TEST(PanelSeries, RemovingASeriesTakesItsCursorOffTheChart) {
+  struct Case {
+    const char* name;
+    TCursor shown;
+    TCursor after;
+  };
+  const Case cases[] = {
+      {"the series' cursor is shown", crHandPoint, crDefault},
+      {"another cursor is shown", crCross, crCross},
+  };
+  for (const Case& k : cases) {
+    SCOPED_TRACE(k.name);
+    testing::TFakeChartHost host;
+    TChart chart;
+    chart.SetHost(&host);
+    TChartSeries s;
+    s.SetCursor(crHandPoint);
+    s.SetParentChart(&chart);
+    chart.SetCursor(k.shown);
+    chart.RemoveSeries(s);
+    EXPECT_EQ(chart.Cursor(), k.after);
+    EXPECT_EQ(host.Cursor, k.after);
+  }
+}
+
 TEST(PanelSeries, ChartDestroyedFirstDetachesItsSeries) {
   auto chart = std::make_unique<TChart>();
   TChartSeries a, b;
@@ -129,8 +175,10 @@ TEST(PanelSeries, ChartDestroyedFirstDetachesItsSeries) {
 }
 
 TEST(PanelSeries, RepaintRequestsReachTheWindowOncePerPaint) {
+  testing::TFakeChartHost host;
   TChart chart;
   TChartSeries s;
+  chart.SetHost(&host);
   chart.AddSeries(s);
   EXPECT_TRUE(chart.RepaintRequested());
   const auto r = chart.InvalidateCount();

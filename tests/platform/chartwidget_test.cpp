@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QWheelEvent>
 
@@ -162,6 +163,35 @@ TEST_F(ChartWidgetTest, ChartOutlivingItsWidgetHasNoHost) {
   widget.reset();
   EXPECT_EQ(chart.Host(), nullptr);
   series.AddPoint(100, 1);  // no window to ask for a paint
+}
+
+// Arrow keys stop at the focused chart; other keys go on to the parent as usual.
+TEST(ChartWidgetKeys, ArrowKeysStayWithTheChart) {
+  testing::EnsureQtApp();
+  struct Parent : QWidget {
+    int keys = 0;
+    void keyPressEvent(QKeyEvent* e) override {
+      ++keys;
+      e->accept();
+    }
+  } parent;
+  TChart chart;
+  auto* widget = new ChartWidget(chart, &parent);
+  EXPECT_TRUE(widget->focusPolicy() & Qt::ClickFocus) << "a click gives the chart the keys";
+  struct Case {
+    Qt::Key key;
+    int parentKeys;
+  };
+  for (const Case k : {Case{Qt::Key_Left, 0}, Case{Qt::Key_Up, 0}, Case{Qt::Key_A, 1}}) {
+    SCOPED_TRACE(k.key);
+    parent.keys = 0;
+    QKeyEvent over(QEvent::ShortcutOverride, k.key, Qt::NoModifier);
+    QApplication::sendEvent(widget, &over);
+    EXPECT_EQ(over.isAccepted(), k.parentKeys == 0) << "window shortcuts do not take arrows";
+    QKeyEvent press(QEvent::KeyPress, k.key, Qt::NoModifier);
+    QApplication::sendEvent(widget, &press);
+    EXPECT_EQ(parent.keys, k.parentKeys);
+  }
 }
 
 TEST(ChartWidgetShift, KeysAndButtonsMapToTheShiftState) {

@@ -80,6 +80,7 @@ TRecordedOp& TRecordingDevice::Record(TOp op, std::vector<int> args) {
   r.Brush = Brush();
   r.Font = Font();
   r.TextBackColor = TextBackColor();
+  r.TextColor = TextColor();
   r.TextBackMode = TextBackMode();
   r.TextAlign = TextAlign();
   r.Clip = FClip;

@@ -47,6 +47,7 @@ struct TRecordedOp {
   TBrush Brush;
   TFont Font;
   TColor TextBackColor = clWhite;
+  TColor TextColor = clBlack;
   int TextBackMode = OPAQUE;
   unsigned TextAlign = 0;
   std::optional<TRect> Clip;

@@ -40,6 +40,10 @@ class TDeviceSurface {
   int TextBackMode() const { return FTextBackMode; }
   void SetTextBackColor(TColor c) { if (c != FTextBackColor) { FTextBackColor = c; StateChanged(TState::Text); } }
   void SetTextBackMode(int mode) { if (mode != FTextBackMode) { FTextBackMode = mode; StateChanged(TState::Text); } }
+  // Foreground of text and of pictures that take one: the resolved font colour, set by
+  // the canvas before it writes text or draws a picture.
+  TColor TextColor() const { return FTextColor; }
+  void SetTextColor(TColor c) { if (c != FTextColor) { FTextColor = c; StateChanged(TState::Text); } }
   // TA_* flags naming the reference point of TextOut.
   unsigned TextAlign() const { return FTextAlign; }
   void SetTextAlign(unsigned flags) { if (flags != FTextAlign) { FTextAlign = flags; StateChanged(TState::Text); } }
@@ -116,6 +120,7 @@ class TDeviceSurface {
   TBrush FBrush;
   TFont FFont;
   TColor FTextBackColor = clWhite;
+  TColor FTextColor = clBlack;
   int FTextBackMode = OPAQUE;
   unsigned FTextAlign = TA_LEFT | TA_TOP;
   int FPenX = 0;

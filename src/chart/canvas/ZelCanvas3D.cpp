@@ -57,6 +57,7 @@ void TZelCanvas3D::DrawPieSlice(int x1, int y1, int x2, int y2, int x3, int y3, 
 void TZelCanvas3D::DrawGraphic(int x, int y, const TPicture* picture) {
   if (!picture || picture->Empty()) return;
   SetTextBackColor(Brush().Color());
+  FDevice->SetTextColor(ResolveColor(Font().Color()));
   FDevice->DrawPicture(x, y, *picture);
 }
 
@@ -93,7 +94,10 @@ void TZelCanvas3D::DrawRoundRectangle(int left, int top, int right, int bottom, 
   FDevice->RoundRect(left, top, right, bottom, cornerWidth, cornerHeight);
 }
 
-void TZelCanvas3D::DrawText(int x, int y, std::string_view text) { FDevice->TextOut(x, y, text); }
+void TZelCanvas3D::DrawText(int x, int y, std::string_view text) {
+  FDevice->SetTextColor(ResolveColor(Font().Color()));
+  FDevice->TextOut(x, y, text);
+}
 
 void TZelCanvas3D::ClipToRect(const TRect& rect) { FDevice->IntersectClipRect(rect); }
 
@@ -120,7 +124,10 @@ void TZelCanvas3D::DrawPolygon(std::span<const TPoint> points, int lastIndex) {
 int TZelCanvas3D::ZoomedFontSize() const {
   const int size = Font().Size();
   if (!FZoomText || FZoomFactor == 1.0) return size;
-  return std::max(1, RoundInt(size * FZoomFactor));
+  // Text taller than any screen shows nothing more; a huge zoom must not make the toolkit
+  // build glyphs of millions of pixels.
+  constexpr int MaxZoomedSize = 4096;
+  return std::clamp(RoundInt(size * FZoomFactor), 1, std::max(size, MaxZoomedSize));
 }
 
 void TZelCanvas3D::DrawRotatedText(int x, int y, std::string_view text, int angle) {
@@ -286,8 +293,8 @@ void TZelCanvas3D::SetProjection(int depth, const TRect& /*bounds*/, const TRect
   FXCenterOffset = FXCenter;
   FYCenterOffset = FYCenter;
   if (FView3DOptions) {
-    FXCenterOffset += FView3DOptions->HorizOffset();
-    FYCenterOffset += FView3DOptions->VertOffset();
+    FXCenterOffset = ClampToInt(static_cast<std::int64_t>(FXCenter) + FView3DOptions->HorizOffset());
+    FYCenterOffset = ClampToInt(static_cast<std::int64_t>(FYCenter) + FView3DOptions->VertOffset());
     if (FView3DOptions->Perspective() > 0) FPerspective = FView3DOptions->Perspective() / 35000.0;
   }
 }

@@ -109,14 +109,16 @@ class TZelCanvas3D final : public TCanvas3D {
 
   // In 2D (neither orthogonal nor 3D) the point is returned unchanged and z ignored.
   TPoint Project(int x, int y, int z) const {
+    // Saturating: a huge zoom or view offset pins the point instead of wrapping it.
     if (FIsOrthogonal)
-      return {RoundInt(FZoomFactor * (static_cast<double>(x) + z - FXCenter)) + FXCenterOffset,
-              RoundInt(FZoomFactor * (static_cast<double>(y) - z - FYCenter)) + FYCenterOffset};
+      return {Offset(RoundInt(FZoomFactor * (static_cast<double>(x) + z - FXCenter)), FXCenterOffset),
+              Offset(RoundInt(FZoomFactor * (static_cast<double>(y) - z - FYCenter)), FYCenterOffset)};
     if (FIs3D) return ProjectRotated(x, y, z);
     return {x, y};
   }
 
  private:
+  static int Offset(int v, int offset) { return ClampToInt(static_cast<std::int64_t>(v) + offset); }
   TPoint ProjectRotated(int x, int y, int z) const;
   void ComputeRotation(int elevation, int rotation, int tilt);
   void DiscardBuffer();

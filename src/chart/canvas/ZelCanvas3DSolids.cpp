@@ -51,13 +51,13 @@ TPoint TZelCanvas3D::ProjectRotated(int x, int y, int z) const {
     const double d = std::max(0.05, 1.0 + zr * FPerspective);
     f = 1.0 / d;
   }
-  return {RoundInt(FZoomFactor * xr * f) + FXCenterOffset, RoundInt(FZoomFactor * yr * f) + FYCenterOffset};
+  return {Offset(RoundInt(FZoomFactor * xr * f), FXCenterOffset), Offset(RoundInt(FZoomFactor * yr * f), FYCenterOffset)};
 }
 
 void TZelCanvas3D::UnprojectPoint(int& x, int& y, int z) const {
   if (FZoomFactor == 0 || !FIsOrthogonal) return;
-  x = RoundInt((x - FXCenterOffset) / FZoomFactor + FXCenter - static_cast<double>(z));
-  y = RoundInt((y - FYCenterOffset) / FZoomFactor + FYCenter + static_cast<double>(z));
+  x = RoundInt((static_cast<double>(x) - FXCenterOffset) / FZoomFactor + FXCenter - static_cast<double>(z));
+  y = RoundInt((static_cast<double>(y) - FYCenterOffset) / FZoomFactor + FYCenter + static_cast<double>(z));
 }
 
 void TZelCanvas3D::ProjectedPolygon(std::span<const TPoint3D> points) {

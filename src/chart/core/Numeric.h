@@ -35,6 +35,23 @@ inline std::int64_t Round(double v) { return SaturateToInt64(std::nearbyint(v));
 // Drops the fraction towards zero. Saturates; NaN gives 0.
 inline std::int64_t Trunc(double v) { return SaturateToInt64(std::trunc(v)); }
 
+// A 64-bit integer narrowed to int, saturating at the int range: pixel sums of property
+// values (frame widths, margins, offsets) stay defined however large the values are.
+inline int ClampToInt(std::int64_t v) {
+  if (v > std::numeric_limits<int>::max()) return std::numeric_limits<int>::max();
+  if (v < std::numeric_limits<int>::min()) return std::numeric_limits<int>::min();
+  return static_cast<int>(v);
+}
+
+// Pixel coordinates computed from property values stay within half the int range, so the
+// width or height between any two of them, or a pixel more, is still an int.
+inline constexpr int PixelLimit = std::numeric_limits<int>::max() / 2;
+inline int ClampToPixel(std::int64_t v) {
+  if (v > PixelLimit) return PixelLimit;
+  if (v < -PixelLimit) return -PixelLimit;
+  return static_cast<int>(v);
+}
+
 // Round and Trunc narrowed to int, saturating at the int range.
 inline int RoundInt(double v) {
   const std::int64_t r = Round(v);

@@ -27,6 +27,7 @@ void TCustomAxisPanel::RemoveSeries(TChartSeries& series) {
   if (!FSeriesList.Contains(&series)) return;
   series.UnlinkLinkedSeries();
   series.DetachFromChart();
+  ReleaseSeriesCursor(series);
   FSeriesList.Remove(&series);
   InvalidateChart();
 }

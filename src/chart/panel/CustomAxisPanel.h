@@ -60,6 +60,8 @@ class TCustomAxisPanel : public TCustomZelPanelExtended, public TAxisParent {
  protected:
   // The back wall's colour, which a free series colour must differ from.
   virtual TColor BackWallColor() const { return clDefault; }
+  // A series is leaving: the chart stops showing its cursor.
+  virtual void ReleaseSeriesCursor(const TChartSeries& series) { (void)series; }
   // Installs the standard axes (not owned here) and rebinds the attached series.
   void SetStandardAxes(TCustomChartAxis* bottom, TCustomChartAxis* top, TCustomChartAxis* left,
                        TCustomChartAxis* right);

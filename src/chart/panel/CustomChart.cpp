@@ -1,6 +1,11 @@
 // Titles, walls and their properties.
 #include "chart/panel/CustomChart.h"
 
+#include <algorithm>
+
+#include "chart/axis/ChartAxisTitle.h"
+#include "chart/canvas/ChartFont.h"
+
 namespace chart {
 
 TCustomChart::TCustomChart()
@@ -8,9 +13,44 @@ TCustomChart::TCustomChart()
       FFoot(std::make_unique<TChartTitle>(*this)),
       FBackWall(std::make_unique<TChartWall>(*this, clDefault, bsClear)),
       FLeftWall(std::make_unique<TChartWall>(*this, RGB(255, 255, 128), bsSolid)),
-      FBottomWall(std::make_unique<TChartWall>(*this, clWhite, bsSolid)) {}
+      FBottomWall(std::make_unique<TChartWall>(*this, clWhite, bsSolid)),
+      FDefaultFontName(DefaultChartFontName(nullptr)),
+      FDefaultFontSize(DefaultChartFontSize(nullptr)) {}
 
 TCustomChart::~TCustomChart() = default;
+
+namespace {
+
+// Name and size are replaced each on its own, as the default rule replaces them.
+void ReplaceDefault(TFont& font, const std::string& oldName, int oldSize, const std::string& newName,
+                    int newSize) {
+  if (font.Name() == oldName) font.SetName(newName);
+  if (font.Size() == oldSize) font.SetSize(newSize);
+}
+
+}  // namespace
+
+void TCustomChart::HostAttached(TChartHost& host) {
+  // The new window shows the cursor the chart shows now.
+  if (FCursor != crDefault) host.SetCursor(FCursor);
+  const std::string name = DefaultChartFontName(&host);
+  const int size = DefaultChartFontSize(&host);
+  if (name == FDefaultFontName && size == FDefaultFontSize) return;
+  auto follow = [&](TFont& font) { ReplaceDefault(font, FDefaultFontName, FDefaultFontSize, name, size); };
+  follow(FTitle->Font());
+  follow(FFoot->Font());
+  for (TCustomChartAxis* axis : AxisList()) {
+    follow(axis->LabelsFont());
+    follow(axis->Title().Font());
+  }
+  FDefaultFontName = name;
+  FDefaultFontSize = size;
+}
+
+void TCustomChart::FollowPlatformFont(TFont& font) const {
+  ReplaceDefault(font, DefaultChartFontName(nullptr), DefaultChartFontSize(nullptr), FDefaultFontName,
+                 FDefaultFontSize);
+}
 
 void TCustomChart::SetBackColor(TColor v) {
   FBackWall->SetColor(v);
@@ -25,8 +65,12 @@ void TCustomChart::SetBackImageInside(bool v) {
 
 int TCustomChart::WallThickness(const TCustomChartAxis& axis) {
   if (!View3D() || !View3DWalls()) return 0;
-  if (&axis == LeftAxis()) return FLeftWall->Size();
-  if (&axis == BottomAxis()) return FBottomWall->Size();
+  // Far beyond any drawing, yet small enough that the axes can add a few of these to a
+  // pixel position without overflowing.
+  static constexpr int MaxThickness = 1 << 24;
+  auto bounded = [](int size) { return std::clamp(size, -MaxThickness, MaxThickness); };
+  if (&axis == LeftAxis()) return bounded(FLeftWall->Size());
+  if (&axis == BottomAxis()) return bounded(FBottomWall->Size());
   return 0;
 }
 

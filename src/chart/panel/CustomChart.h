@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <string>
 
 #include "chart/core/ChartHost.h"
 #include "chart/panel/CustomAxisPanel.h"
@@ -44,6 +45,11 @@ class TCustomChart : public TCustomAxisPanel {
   virtual void DrawLegend() {}
   // Legend item under the point, -1 when none.
   virtual int LegendClicked(int x, int y) { (void)x; (void)y; return -1; }
+
+  // A font still at the engine's built-in default takes the default of the chart's
+  // platform (the interface font on a Japanese system); other fonts stay as they are.
+  // For fonts of elements created after the chart got its host.
+  void FollowPlatformFont(TFont& font) const;
 
   // Steps of the paint sequence.
   void LayoutAxes() override;
@@ -118,6 +124,8 @@ class TCustomChart : public TCustomAxisPanel {
 
  protected:
   TColor BackWallColor() const override { return FBackWall->Color(); }
+  void HostAttached(TChartHost& host) override;
+  void ReleaseSeriesCursor(const TChartSeries& series) override;
 
  private:
   // Created in this order; the legend comes between the left and the bottom wall.
@@ -127,6 +135,9 @@ class TCustomChart : public TCustomAxisPanel {
   std::unique_ptr<TChartWall> FLeftWall;
   std::unique_ptr<TChartWall> FBottomWall;
   bool FBackImageInside = false;
+  // Name and size of the default chart font on the platform the fonts follow now.
+  std::string FDefaultFontName;
+  int FDefaultFontSize = 0;
 
   // Mouse state.
   void SaveHomeScales();

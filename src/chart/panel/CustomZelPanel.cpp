@@ -10,9 +10,25 @@ void TCustomZelPanel::SetColor(TColor v) {
 
 void TCustomZelPanel::InvalidateChart() {
   ++FInvalidateCount;
-  if (!FRepaintEnabled || FRepaintRequested) return;
+  if (!FRepaintEnabled) {
+    FChangedWhileDisabled = true;
+    return;
+  }
+  // Dirty on every request: a paint since the window was asked may have cleaned the
+  // buffer, and a clean buffer would show the old picture again.
+  FCanvas->MarkDirty();
+  if (FRepaintRequested || !FHost) return;
   FRepaintRequested = true;
   InvalidateWindow();
+}
+
+void TCustomZelPanel::SetRepaintEnabled(bool v) {
+  if (v == FRepaintEnabled) return;
+  FRepaintEnabled = v;
+  if (v && FChangedWhileDisabled) {
+    FChangedWhileDisabled = false;
+    InvalidateChart();
+  }
 }
 
 }  // namespace chart

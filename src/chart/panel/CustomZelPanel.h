@@ -24,8 +24,8 @@ class TCustomZelPanel : public TChartComponent {
   TColor Color() const { return FColor; }
   void SetColor(TColor v);
 
-  // Marks the chart for painting. Only the first request after a paint reaches the
-  // window; the rest cost a counter and a flag, so a series may ask once per point.
+  // Marks the chart for painting. Every request marks the buffer dirty; only the first
+  // one after a paint reaches the window, so a series may ask once per point.
   virtual void InvalidateChart();
   // Number of InvalidateChart calls so far (repaint requests, not paints).
   std::uint64_t InvalidateCount() const { return FInvalidateCount; }
@@ -33,7 +33,8 @@ class TCustomZelPanel : public TChartComponent {
   bool RepaintRequested() const { return FRepaintRequested; }
 
   bool RepaintEnabled() const { return FRepaintEnabled; }
-  void SetRepaintEnabled(bool v) { FRepaintEnabled = v; }
+  // Switching repaints back on shows whatever changed while they were off.
+  void SetRepaintEnabled(bool v);
   // True while the chart's destructor runs: its series ask for no more repaints.
   bool IsDestroying() const { return FDestroying; }
 
@@ -41,13 +42,16 @@ class TCustomZelPanel : public TChartComponent {
   // The paint calls this first so that the next change asks the window again.
   void RepaintRequestHandled() { FRepaintRequested = false; }
   void SetDestroying() { FDestroying = true; }
-  // Marks the drawing buffer dirty and asks the window for a paint.
+  // Asks the window for a paint.
   virtual void InvalidateWindow();
+  // The chart's fonts follow the platform of a newly attached host (its default font).
+  virtual void HostAttached(TChartHost& host) { (void)host; }
 
   // --- the drawing panel: window, canvas, geometry and the paint entry ------------------
   // (ZelPanelProperties.cpp, ZelPanelPaint.cpp)
  public:
   // The window that shows the chart; the canvas draws on its surface between paints.
+  // A new host is always asked for a paint, whatever an earlier host was asked.
   TChartHost* Host() const { return FHost; }
   void SetHost(TChartHost* host);
   TZelCanvas3D& Canvas() const { return *FCanvas; }
@@ -144,6 +148,8 @@ class TCustomZelPanel : public TChartComponent {
   TColor FColor = clBtnFace;
   bool FRepaintEnabled = true;
   bool FRepaintRequested = false;
+  // A change arrived while repaints were off.
+  bool FChangedWhileDisabled = false;
   bool FDestroying = false;
 };
 

@@ -1,9 +1,57 @@
 // The paint entry of the panel: buffer reuse, the chart rectangle from the margins, the
 // bevels, and keeping the chart rectangle usable.
+#include <algorithm>
+#include <cstdint>
+
 #include "chart/core/Numeric.h"
 #include "chart/panel/CustomZelPanel.h"
 
 namespace chart {
+
+namespace {
+
+// percent * extent / 100 rounded halves away from zero (MulDiv's rule), without MulDiv's
+// int result: a huge margin gives a huge offset instead of MulDiv's overflow answer.
+std::int64_t PercentOf(int percent, std::int64_t extent) {
+  const std::int64_t num = percent * extent;
+  std::int64_t q = num / 100;
+  const std::int64_t r = num % 100;
+  if (2 * (r < 0 ? -r : r) >= 100) q += num < 0 ? -1 : 1;
+  return q;
+}
+
+// How many of `width` nested one-pixel frames, the first on `r`, can touch `bounds`: once
+// a shrinking frame has crossed over past every edge of the bounds, it and all after it
+// lie outside. Keeps the work of a huge bevel or border to the pixels there are.
+int VisibleFrames(const TRect& r, const TRect& bounds, int width) {
+  const std::int64_t crossing = std::max({static_cast<std::int64_t>(bounds.Right) - r.Left,
+                                          static_cast<std::int64_t>(r.Right) - bounds.Left,
+                                          static_cast<std::int64_t>(bounds.Bottom) - r.Top,
+                                          static_cast<std::int64_t>(r.Bottom) - bounds.Top}) +
+                                 2;
+  return static_cast<int>(std::clamp<std::int64_t>(crossing, 0, std::max(width, 0)));
+}
+
+// The rectangle moved in by n on every side, saturating.
+TRect Shrink(const TRect& r, int n) {
+  const std::int64_t d = n;
+  return {ClampToInt(r.Left + d), ClampToInt(r.Top + d), ClampToInt(r.Right - d), ClampToInt(r.Bottom - d)};
+}
+
+// One direction of the chart rectangle: the low edge inside the bounds, the high edge
+// past it (one pixel past an inverted span, the control's extent past an empty one).
+// Edges beyond any drawing are pinned well inside the int range (ClampToPixel), so that
+// whatever is computed from them (a frame one pixel past, a centre) stays defined.
+void NormalizeSpan(int& lo, int& hi, int boundsLo, int extent) {
+  lo = ClampToPixel(std::max(lo, boundsLo));
+  hi = ClampToPixel(hi);
+  if (hi < lo) hi = ClampToPixel(std::int64_t{lo} + 1);
+  else if (hi == lo) hi = ClampToPixel(std::int64_t{lo} + extent);
+  // At the limit there is no pixel past lo: the span takes the one before.
+  if (hi == lo && lo == PixelLimit) --lo;
+}
+
+}  // namespace
 
 void TCustomZelPanel::Paint() {
   RepaintRequestHandled();
@@ -17,29 +65,33 @@ void TCustomZelPanel::Paint() {
 void TCustomZelPanel::DrawToCanvas(TDeviceSurface& surface, const TRect& rect) {
   const TRect bounds = FCanvas->BeginDrawing(surface, &FView3DOptions, Color(), FView3D, rect);
   FChartBounds = bounds;
-  const int w = bounds.Width();
-  const int h = bounds.Height();
-  // Margins are percentages of the whole drawing; the bevel lives inside them.
-  FChartRect.Left = bounds.Left + FBorderWidth + MulDiv(FMarginLeft, w, 100);
-  FChartRect.Top = bounds.Top + FBorderWidth + MulDiv(FMarginTop, h, 100);
-  FChartRect.Right = bounds.Right - FBorderWidth - MulDiv(FMarginRight, w, 100);
-  FChartRect.Bottom = bounds.Bottom - FBorderWidth - MulDiv(FMarginBottom, h, 100);
+  const std::int64_t w = static_cast<std::int64_t>(bounds.Right) - bounds.Left;
+  const std::int64_t h = static_cast<std::int64_t>(bounds.Bottom) - bounds.Top;
+  // Margins are percentages of the whole drawing; the bevel lives inside them. 64 bits and
+  // saturation: a margin or border near the int limits must not wrap the rectangle.
+  const std::int64_t border = FBorderWidth;
+  FChartRect.Left = ClampToInt(bounds.Left + border + PercentOf(FMarginLeft, w));
+  FChartRect.Top = ClampToInt(bounds.Top + border + PercentOf(FMarginTop, h));
+  FChartRect.Right = ClampToInt(bounds.Right - border - PercentOf(FMarginRight, w));
+  FChartRect.Bottom = ClampToInt(bounds.Bottom - border - PercentOf(FMarginBottom, h));
   NormalizeChartRect();
+  const std::uint64_t requestsBefore = FInvalidateCount;
   PaintChart(bounds);
   FCanvas->PresentBuffer(surface, FHost ? FHost->WindowSurface() : surface, rect);
-  // Presenting cleans the buffer, so a request made during the paint is spent: the next
-  // change must mark the buffer dirty again.
-  RepaintRequestHandled();
+  if (FInvalidateCount == requestsBefore) {
+    // The picture is current: the next change asks the window again.
+    RepaintRequestHandled();
+  } else {
+    // Something changed while the chart was drawn (an event handler): the buffer may not
+    // show it, and the window has been asked already.
+    FCanvas->MarkDirty();
+  }
 }
 
 void TCustomZelPanel::NormalizeChartRect() {
   TRect& r = FChartRect;
-  if (r.Left < FChartBounds.Left) r.Left = FChartBounds.Left;
-  if (r.Top < FChartBounds.Top) r.Top = FChartBounds.Top;
-  if (r.Right < r.Left) r.Right = r.Left + 1;
-  else if (r.Right == r.Left) r.Right = r.Left + FWidth;
-  if (r.Bottom < r.Top) r.Bottom = r.Top + 1;
-  else if (r.Bottom == r.Top) r.Bottom = r.Top + FHeight;
+  NormalizeSpan(r.Left, r.Right, FChartBounds.Left, FWidth);
+  NormalizeSpan(r.Top, r.Bottom, FChartBounds.Top, FHeight);
   RecalcWidthHeight();
 }
 
@@ -60,8 +112,8 @@ void TCustomZelPanel::DrawBevels(const TRect& rect) {
   c.Brush().SetStyle(bsClear);
   TRect r = rect;
   auto frames = [&](TColor top, TColor bottom, int width) {
-    c.DrawBevelFrame(r, top, bottom, width);
-    r = InflateRect(r, -width, -width);
+    c.DrawBevelFrame(r, top, bottom, VisibleFrames(r, rect, width));
+    r = Shrink(r, width);
   };
   auto bevel = [&](TBevelCut cut) {
     if (cut == bvNone) return;

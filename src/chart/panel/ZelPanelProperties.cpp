@@ -9,9 +9,20 @@ namespace chart {
 
 void TCustomZelPanel::SetHost(TChartHost* host) {
   FHost = host;
+  // A request pending with the previous host says nothing about this one.
+  FRepaintRequested = false;
+  if (!host) return;
   // Between paints the canvas draws straight on the window (the zoom rectangle).
-  if (host) FCanvas->AttachDevice(host->WindowSurface());
-  InvalidateChart();
+  FCanvas->AttachDevice(host->WindowSurface());
+  HostAttached(*host);
+  // The new window shows nothing of the chart yet: it gets a full paint.
+  FCanvas->MarkDirty();
+  if (!FRepaintEnabled) {
+    FChangedWhileDisabled = true;
+    return;
+  }
+  FRepaintRequested = true;
+  InvalidateWindow();
 }
 
 TRect TCustomZelPanel::PanelRect() const {
@@ -46,7 +57,6 @@ void TCustomZelPanel::SetMonochrome(bool v) {
 }
 
 void TCustomZelPanel::InvalidateWindow() {
-  FCanvas->MarkDirty();
   if (FHost) FHost->Invalidate();
 }
 

@@ -33,6 +33,12 @@ TChartSeries::~TChartSeries() {
   // Both directions of every link go first, so no series keeps a pointer to this one.
   UnlinkDataSources();
   UnlinkLinkedSeries();
+  // The points go as by Clear, so OnClearValues hears of it. A throwing handler must not
+  // end the program from a destructor.
+  try {
+    Clear();
+  } catch (...) {
+  }
   if (FParentChart) FParentChart->RemoveSeries(*this);
 }
 
@@ -239,6 +245,30 @@ void TChartSeries::SetValueFormat(const std::string& v) {
 void TChartSeries::SetPercentFormat(const std::string& v) {
   if (v == FPercentFormat) return;
   FPercentFormat = v;
+  RequestRepaint();
+}
+
+void TChartSeries::Assign(const TChartSeries& o) {
+  if (&o == this) return;
+  FActive = o.FActive;
+  FSeriesColor = o.FSeriesColor;
+  FColorEachPoint = o.FColorEachPoint;
+  FShowInLegend = o.FShowInLegend;
+  FTitle = o.FTitle;
+  FValueFormat = o.FValueFormat;
+  FPercentFormat = o.FPercentFormat;
+  FRecalcOptions = o.FRecalcOptions;
+  FCursor = o.FCursor;
+  FHorizAxis = o.FHorizAxis;
+  FVertAxis = o.FVertAxis;
+  // A custom axis belongs to its chart: pointing at another chart's would dangle.
+  if (o.FParentChart == FParentChart) {
+    FCustomHorizAxis = o.FCustomHorizAxis;
+    FCustomVertAxis = o.FCustomVertAxis;
+  }
+  for (std::size_t i = 0; i < std::min(FValueLists.size(), o.FValueLists.size()); ++i)
+    FValueLists[i]->Assign(*o.FValueLists[i]);
+  ResolveAxes();
   RequestRepaint();
 }
 

@@ -161,6 +161,10 @@ class TChartSeries : public TChartComponent {
   const std::string& PercentFormat() const { return FPercentFormat; }
   void SetPercentFormat(const std::string& v);
 
+  // Takes every setting of another series (not its points, chart, links or events);
+  // series types add their own. Custom axes come along only between series of one chart.
+  virtual void Assign(const TChartSeries& source);
+
   // Visible index range, computed before drawing.
   int FirstValueIndex() const { return FFirstVisible; }
   int LastValueIndex() const { return FLastVisible; }

@@ -31,6 +31,28 @@ void TCustomSeries::SetLineBrush(TBrushStyle v) { if (Store(FLineBrush, v)) Requ
 void TCustomSeries::SetLineHeight(int v) { if (Store(FLineHeight, v)) RequestRepaint(); }
 void TCustomSeries::SetStairs(bool v) { if (Store(FStairs, v)) RequestRepaint(); }
 
+void TCustomSeries::Assign(const TChartSeries& source) {
+  if (&source == this) return;
+  TChartSeries::Assign(source);
+  const auto* o = dynamic_cast<const TCustomSeries*>(&source);
+  if (!o) return;
+  FAreaBrush = o->FAreaBrush;
+  FAreaColor = o->FAreaColor;
+  FAreaLinesPen.Assign(o->FAreaLinesPen);
+  FLinePen.Assign(o->FLinePen);
+  FPointer->Assign(*o->FPointer);
+  FClickableLine = o->FClickableLine;
+  FDark3D = o->FDark3D;
+  FDrawArea = o->FDrawArea;
+  FDrawLine = o->FDrawLine;
+  FInvertedStairs = o->FInvertedStairs;
+  FLineBrush = o->FLineBrush;
+  FLineHeight = o->FLineHeight;
+  FStairs = o->FStairs;
+  FDirectDrawing = o->FDirectDrawing;
+  RequestRepaint();
+}
+
 int TCustomSeries::XPixel(int index) const { return GetHorizAxis()->ValueToXPixel(XValue(index)); }
 int TCustomSeries::YPixel(int index) const { return GetVertAxis()->ValueToYPixel(YValue(index)); }
 int TCustomSeries::OriginPixel(int /*index*/) const { return GetVertAxis()->PixelEnd(); }

@@ -55,6 +55,9 @@ class TCustomSeries : public TChartSeries {
   bool Stairs() const { return FStairs; }
   void SetStairs(bool v);
 
+  // Every setting of a line-like source as well (area, line, marker, flags).
+  void Assign(const TChartSeries& source) override;
+
   TSeriesClickPointerEvent OnClickPointer;
   TOnGetPointerStyle OnGetPointerStyle;
 

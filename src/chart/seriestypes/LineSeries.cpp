@@ -7,16 +7,9 @@ TLineSeries::TLineSeries() {
   Pointer().SetVisible(false);
 }
 
-void TLineSeries::AssignLineFrom(const TCustomSeries& source) {
+void TLineSeries::Assign(const TChartSeries& source) {
   if (&source == this) return;
-  LinePen().Assign(source.LinePen());
-  Pointer().Assign(source.Pointer());
-  SetStairs(source.Stairs());
-  SetInvertedStairs(source.InvertedStairs());
-  SetLineHeight(source.LineHeight());
-  SetLineBrush(source.LineBrush());
-  SetDark3D(source.Dark3D());
-  SetClickableLine(source.ClickableLine());
+  TCustomSeries::Assign(source);
   SetDrawLine(true);
   SetDrawArea(false);
   if (!dynamic_cast<const TLineSeries*>(&source)) Pointer().SetVisible(false);

@@ -8,9 +8,9 @@ namespace chart {
 class TLineSeries : public TCustomSeries {
  public:
   TLineSeries();
-  // Takes the drawing settings of another line-like series (not its points). From a
-  // series that is not a line series the line comes along but its markers stay hidden.
-  void AssignLineFrom(const TCustomSeries& source);
+  // Takes the settings of another series (not its points) and stays a line: segments on,
+  // area off, and markers hidden unless the source is a line series too.
+  void Assign(const TChartSeries& source) override;
 };
 
 }  // namespace chart

@@ -3,14 +3,16 @@
 #include "chart/title/ChartTitle.h"
 
 #include <algorithm>
+#include <cstdint>
 
 #include "chart/canvas/ChartFont.h"
+#include "chart/core/Numeric.h"
 #include "chart/panel/CustomAxisPanel.h"
 
 namespace chart {
 
 TChartTitle::TChartTitle(TCustomAxisPanel& chart)
-    : TChartFontObject([&chart] { chart.InvalidateChart(); }, chart.Host()),
+    : TChartFontObject([&chart] { chart.InvalidateChart(); }),
       FChart(chart),
       FBrush([&chart] { chart.InvalidateChart(); }),
       FFrame([&chart] { chart.InvalidateChart(); }) {
@@ -75,14 +77,19 @@ void TChartTitle::Draw(bool onTop) {
   }
 
   const bool frameShown = FFrame.Visible() && FFrame.Color() != clDefault;
-  const int fw = frameShown ? FFrame.Width() : 0;
   if (frameShown) c.ApplyChartPen(FFrame);
   else c.Pen().SetStyle(psClear);
 
+  // The box arithmetic runs in 64 bits and saturates: a frame width or a font height
+  // near the int limits must not wrap the chart rectangle or the box around.
+  using i64 = std::int64_t;
+  const i64 fw = frameShown ? FFrame.Width() : 0;
   const TRect cr = FChart.ChartRect();
-  const int fh = c.MeasureFontHeight();
-  const int lines = static_cast<int>(FText.size());
-  int left = cr.Left + fw, right = cr.Right - fw, top, bottom;
+  const i64 fh = c.MeasureFontHeight();
+  const i64 lines = static_cast<i64>(FText.size());
+  const i64 textHeight = lines * fh;
+  const i64 left = cr.Left + fw, right = cr.Right - fw;
+  i64 top, bottom;
   if (onTop) {
     top = cr.Top + fw;
     bottom = top - TitleGap;
@@ -91,42 +98,42 @@ void TChartTitle::Draw(bool onTop) {
     top = bottom + TitleGap;
   }
 
-  FTitleBounds = {left, top, right, bottom};
-  if (onTop) FTitleBounds.Bottom = top + lines * fh;
-  else FTitleBounds.Top = bottom - lines * fh;
-  FTitleBounds = InflateRect(FTitleBounds, fw, fw);
+  i64 boundsLeft = left - fw, boundsRight = right + fw;
+  const i64 boundsTop = (onTop ? top : bottom - textHeight) - fw;
+  const i64 boundsBottom = (onTop ? top + textHeight : bottom) + fw;
 
   int widest = 0;
   for (const std::string& line : FText) widest = std::max(widest, c.MeasureTextWidth(line));
   const int w = c.MeasureTextWidth("W");
-  if (frameShown || c.Brush().Style() != bsClear) {
-    if (FAdjustFrame) {
-      const int m = widest + w;
-      switch (FAlignment) {
-        case taLeftJustify: FTitleBounds.Right = FTitleBounds.Left + m; break;
-        case taRightJustify: FTitleBounds.Left = FTitleBounds.Right - m; break;
-        case taCenter: {
-          const int mid = (FTitleBounds.Left + FTitleBounds.Right) / 2;
-          FTitleBounds.Left = mid - m / 2;
-          FTitleBounds.Right = mid + m / 2;
-          break;
-        }
+  const bool boxShown = frameShown || c.Brush().Style() != bsClear;
+  if (boxShown && FAdjustFrame) {
+    const i64 m = static_cast<i64>(widest) + w;
+    switch (FAlignment) {
+      case taLeftJustify: boundsRight = boundsLeft + m; break;
+      case taRightJustify: boundsLeft = boundsRight - m; break;
+      case taCenter: {
+        const i64 mid = (boundsLeft + boundsRight) / 2;
+        boundsLeft = mid - m / 2;
+        boundsRight = mid + m / 2;
+        break;
       }
     }
-    c.DrawRectangleOf(FTitleBounds);
   }
+  FTitleBounds = {ClampToPixel(boundsLeft), ClampToPixel(boundsTop), ClampToPixel(boundsRight),
+                  ClampToPixel(boundsBottom)};
+  if (boxShown) c.DrawRectangleOf(FTitleBounds);
   c.SetTextBackMode(TRANSPARENT);
 
-  auto drawLine = [&](const std::string& line, int y) {
-    const int lw = c.MeasureTextWidth(line);
-    int x;
+  auto drawLine = [&](const std::string& line, i64 y) {
+    const i64 lw = c.MeasureTextWidth(line);
+    i64 x;
     switch (FAlignment) {
       case taLeftJustify: x = left + w / 2; break;
       case taRightJustify: x = right - lw - w / 2; break;
       default: x = (left + right) / 2 - lw / 2; break;
     }
-    if (c.RendersTrue3D()) c.DrawText3D(x, y, line, 0);
-    else c.DrawText(x, y, line);
+    if (c.RendersTrue3D()) c.DrawText3D(ClampToPixel(x), ClampToPixel(y), line, 0);
+    else c.DrawText(ClampToPixel(x), ClampToPixel(y), line);
   };
   if (onTop) {
     for (const std::string& line : FText) {
@@ -146,9 +153,11 @@ void TChartTitle::Draw(bool onTop) {
     else top -= fw;
   }
   TRect r = FChart.ChartRect();
-  if (onTop) r.Top = bottom + TitleGap;
-  else r.Bottom = top - TitleGap;
+  if (onTop) r.Top = ClampToPixel(bottom + TitleGap);
+  else r.Bottom = ClampToPixel(top - TitleGap);
   FChart.SetChartRect(r);
+  // A tall title on a small chart must not leave an inverted rectangle behind.
+  FChart.NormalizeChartRect();
 }
 
 }  // namespace chart

@@ -21,6 +21,10 @@ void TCustomChart::SetCursor(TCursor v) {
 
 void TCustomChart::Loaded() { FHomeCursor = FCursor; }
 
+void TCustomChart::ReleaseSeriesCursor(const TChartSeries& series) {
+  if (FCursor == series.Cursor() && FCursor != FHomeCursor) SetCursor(FHomeCursor);
+}
+
 TChartClickedPart TCustomChart::PartAtPoint(int x, int y) {
   TChartClickedPart part;
   const TChartSeriesList& list = SeriesList();
