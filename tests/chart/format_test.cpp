@@ -87,6 +87,24 @@ INSTANTIATE_TEST_SUITE_P(
                       FormatCase{"0.0E+00", 0, "0.0E+00"},
                       FormatCase{"0.0E+000", 1e300, "1.0E+300"}));
 
+// Without an integer placeholder the integer digits still show before the point; a zero
+// integer part shows none. A scientific mantissa is then 0.ddd and never empty.
+INSTANTIATE_TEST_SUITE_P(
+    NoIntegerPlaceholder, FormatFloatWithCommaAndPoint,
+    ::testing::Values(FormatCase{".00", 12.5, "12.50"},
+                      FormatCase{".00", 0.5, ".50"},
+                      FormatCase{".00", -0.5, "-.50"},
+                      FormatCase{".##", 999.999, "1000"},
+                      FormatCase{",.#", 12345.67, "12,345.7"},
+                      FormatCase{"'x'.0", 7, "x7.0"},
+                      FormatCase{".##E+00", 12.5, ".13E+02"},
+                      FormatCase{".##E+00", -0.004, "-.4E-02"},
+                      FormatCase{".##E+00", 0.995, ".1E+01"},
+                      FormatCase{".00E+00", 0, ".00E+00"},
+                      FormatCase{".##E+00", 0, "0E+00"},
+                      FormatCase{"#.##E+00", 0, "0E+00"},
+                      FormatCase{"E+00", 12.5, "1E+01"}));
+
 TEST(FormatFloat, UsesTheGivenSeparatorsWhateverTheirLength) {
   EXPECT_EQ(FormatFloat("#,##0.###", 1234567.8915, ".", ","), "1.234.567,892");
   EXPECT_EQ(FormatFloat("#,##0.###", 1234.5, "\u00A0", ","), "1\u00A0234,5");

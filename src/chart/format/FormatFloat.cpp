@@ -158,6 +158,9 @@ std::string Render(const TSection& sec, const TDecimal& d, int exponent, bool ne
   }
   while (static_cast<int>(decStr.size()) > sec.minDec && decStr.back() == '0') decStr.pop_back();
 
+  // A mantissa always shows a digit: zero in "#.##E+00" is "0E+00", not "E+00".
+  if (sec.scientific && intStr.empty() && decStr.empty()) intStr.push_back('0');
+
   const long len = static_cast<long>(intStr.size());
   std::string out;
   if (negative) out += '-';
@@ -165,6 +168,15 @@ std::string Render(const TSection& sec, const TDecimal& d, int exponent, bool ne
     out += intStr[static_cast<std::size_t>(idx)];
     const long right = len - 1 - idx;  // integer digits still to come
     if (sec.grouping && right > 0 && right % 3 == 0) out += thousandSep;
+  };
+
+  // Without integer placeholders the integer digits still show, just before the decimal
+  // point (or the exponent): ".00" writes 12.5 as "12.50" and 0.5 as ".50".
+  bool intWritten = sec.intPlaces > 0;
+  auto emitAllInt = [&] {
+    if (intWritten) return;
+    for (long i = 0; i < len; ++i) emitInt(i);
+    intWritten = true;
   };
 
   int intK = 0, decK = 0;
@@ -186,12 +198,14 @@ std::string Render(const TSection& sec, const TDecimal& d, int exponent, bool ne
         }
         break;
       case '.':
+        if (!afterPoint) emitAllInt();
         if (!afterPoint && !decStr.empty()) out += decimalSep;
         afterPoint = true;
         break;
       case ',':
         break;
       case 'E': {
+        emitAllInt();
         out += part[0];
         if (exponent < 0) out += '-';
         else if (sec.expAlwaysSigned) out += '+';
@@ -227,9 +241,11 @@ std::string FormatFloat(std::string_view format, double value, std::string_view 
   TDecimal d = ShortestDecimal(std::fabs(value));
   int exponent = 0;
   if (sec.scientific) {
-    // The mantissa keeps as many integer digits as there are integer placeholders (at
-    // least one); the exponent takes the rest of the decimal point's position.
-    const int lead = sec.intPlaces > 0 ? sec.intPlaces : 1;
+    // The mantissa keeps as many integer digits as there are integer placeholders; the
+    // exponent takes the rest of the decimal point's position. Without integer
+    // placeholders the mantissa is 0.ddd (".13E+02" for 12.5 with ".##E+00"), unless the
+    // format has no decimal places either: then one digit stands before the exponent.
+    const int lead = sec.intPlaces > 0 ? sec.intPlaces : (sec.decPlaces > 0 ? 0 : 1);
     if (!d.IsZero()) {
       RoundTo(d, lead + sec.decPlaces - d.point);
       exponent = d.point - lead;
