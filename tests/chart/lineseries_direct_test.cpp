@@ -79,11 +79,36 @@ INSTANTIATE_TEST_SUITE_P(All, DirectDrawing,
 TEST_F(LineSeriesFixture, DirectDrawingPreparesThePenOncePerColourRun) {
   TLineSeries line;
   line.SetSeriesColor(clRed);
+  // Nothing else draws with this colour: the canvas pen turns olive once per preparation.
+  line.LinePen().SetColor(clOlive);
   line.SetParentChart(&chart);
-  for (int i = 0; i < 100; ++i) line.AddPoint(i, i % 7);
-  const auto ops = PaintSeriesOps();
-  ASSERT_EQ(ops.size(), 99u);
-  for (const TRecordedOp& op : ops) EXPECT_EQ(op.Pen.Color(), clRed);
+  // Segments take the colour of the point they end at: red, green, red.
+  for (int i = 0; i < 100; ++i) line.AddPoint(i, i % 7, "", i >= 30 && i < 60 ? clGreen : clDefault);
+  PaintSeriesOps();  // the buffer exists from here on
+  TPen& pen = Buffer().Pen();
+  const auto device = pen.OnChange;
+  int preparations = 0;
+  bool olive = false;
+  pen.OnChange = [&] {
+    device();
+    const bool now = pen.Color() == clOlive;
+    preparations += now && !olive;
+    olive = now;
+  };
+  const struct {
+    bool direct;
+    int preparations;
+  } cases[] = {{true, 3}, {false, 99}};
+  for (const auto& c : cases) {
+    line.SetDirectDrawing(c.direct);
+    preparations = 0;
+    const auto ops = PaintSeriesOps();
+    ASSERT_EQ(ops.size(), 99u);
+    for (std::size_t k = 0; k < ops.size(); ++k)
+      EXPECT_EQ(ops[k].Pen.Color(), k + 1 >= 30 && k + 1 < 60 ? clGreen : clRed) << k;
+    EXPECT_EQ(preparations, c.preparations) << "direct " << c.direct;
+  }
+  pen.OnChange = device;
 }
 
 }  // namespace

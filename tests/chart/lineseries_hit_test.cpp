@@ -44,12 +44,21 @@ TEST_F(LineHit, MarkersTakeClicksAroundThePointAndFireTheirEvent) {
     EXPECT_EQ(s, &line);
     fired = index;
   };
+  // Only the marker can take these clicks: the line is not clickable and no probe is the
+  // point's own pixel.
+  line.SetClickableLine(false);
   const TPoint p = At(2);
-  EXPECT_EQ(line.Clicked(p.X + 3, p.Y - 3), 2);
-  EXPECT_EQ(fired, 2);
-  fired = -1;
-  EXPECT_NE(line.Clicked(p.X + 4, p.Y + 20), 2) << "the half size is exclusive";
-  EXPECT_EQ(fired, -1);
+  // The half size (4) is exclusive: 3 pixels off on either side hits, 4 misses.
+  const struct {
+    int dx, dy;
+    int expected;
+  } probes[] = {{3, 3, 2},  {-3, -3, 2}, {3, -3, 2}, {-3, 3, 2},
+                {4, 0, -1}, {-4, 0, -1}, {0, 4, -1}, {0, -4, -1}, {4, 3, -1}, {-3, -4, -1}};
+  for (const auto& probe : probes) {
+    fired = -1;
+    EXPECT_EQ(line.Clicked(p.X + probe.dx, p.Y + probe.dy), probe.expected) << probe.dx << "," << probe.dy;
+    EXPECT_EQ(fired, probe.expected) << probe.dx << "," << probe.dy;
+  }
 }
 
 TEST_F(LineHit, StairLegsAreClickable) {
@@ -102,7 +111,6 @@ TEST_F(LineHit, LegendSymbolOfASeriesOnNoChartGoesToTheGivenCanvas) {
 
 TEST_F(LineHit, OtherMarkerShapesDrawCentredOnThePoint) {
   line.Pointer().SetVisible(true);
-  const TPoint p = At(1);
   const struct {
     TSeriesPointerStyle style;
     TOp op;
@@ -117,11 +125,15 @@ TEST_F(LineHit, OtherMarkerShapesDrawCentredOnThePoint) {
     // Segments are lines too: two of them join the three points.
     EXPECT_EQ(count, c.op == TOp::LineTo ? c.count + 2 : c.count) << int(c.style);
   }
+  // Markers follow the points in index order, each over 9 x 9 pixels around its point.
   line.Pointer().SetStyle(psCircle);
-  for (const TRecordedOp& op : PaintSeriesOps()) {
-    if (op.Op == TOp::Ellipse && op.Args[0] == p.X - 4) {
-      EXPECT_EQ(op.Args, (std::vector<int>{p.X - 4, p.Y - 4, p.X + 5, p.Y + 5}));
-    }
+  std::vector<std::vector<int>> ellipses;
+  for (const TRecordedOp& op : PaintSeriesOps())
+    if (op.Op == TOp::Ellipse) ellipses.push_back(op.Args);
+  ASSERT_EQ(ellipses.size(), 3u);
+  for (int i = 0; i < 3; ++i) {
+    const TPoint q = At(i);
+    EXPECT_EQ(ellipses[static_cast<std::size_t>(i)], (std::vector<int>{q.X - 4, q.Y - 4, q.X + 5, q.Y + 5})) << i;
   }
   line.OnGetPointerStyle = [](TCustomSeries*, int index) { return index == 1 ? psDiamond : psRectangle; };
   int polygons = 0;
