@@ -2,11 +2,12 @@
 // chart), and the first MinY after it, each against the plainest code doing the same
 // amount of storing or scanning: a reserved std::vector of the same per-point slots and
 // a std::minmax_element pass. Run with several sizes to see that the cost per point stays
-// flat (linear time).
+// flat (linear time). Then points added one by one in rising, falling and shuffled X.
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <vector>
@@ -103,6 +104,38 @@ void BM_CachedMinY(benchmark::State& state) {
   for (auto _ : state) benchmark::DoNotOptimize(s.MinY());
 }
 
+// Points added one by one with AddPoint into an ascending series: rising X (each one is
+// appended) against falling X (each one goes in at the front), and a shuffled X for
+// comparison. Falling X must cost about what rising X costs.
+enum class Arrival { Rising, Falling, Shuffled };
+
+template <Arrival A>
+void BM_AddPoints(benchmark::State& state) {
+  const int n = static_cast<int>(state.range(0));
+  std::vector<double> xs(static_cast<std::size_t>(n));
+  for (int i = 0; i < n; ++i) xs[static_cast<std::size_t>(i)] = A == Arrival::Falling ? n - i : i;
+  if (A == Arrival::Shuffled) {
+    std::uint64_t r = 88172645463325252ull;  // xorshift: the same order every run
+    for (std::size_t i = xs.size(); i > 1; --i) {
+      r ^= r << 13, r ^= r >> 7, r ^= r << 17;
+      std::swap(xs[i - 1], xs[r % i]);
+    }
+  }
+  TChart chart;
+  for (auto _ : state) {
+    state.PauseTiming();
+    auto s = std::make_unique<TChartSeries>();
+    s->SetParentChart(&chart);
+    state.ResumeTiming();
+    for (double x : xs) s->AddPoint(x, x);
+    benchmark::DoNotOptimize(s->Count());
+    state.PauseTiming();
+    s.reset();
+    state.ResumeTiming();
+  }
+  state.SetItemsProcessed(state.iterations() * n);
+}
+
 constexpr int kLo = 1 << 14;
 constexpr int kHi = 1000000;
 
@@ -111,6 +144,9 @@ BENCHMARK(BM_AppendPlainVectors)->RangeMultiplier(8)->Range(kLo, kHi)->Complexit
 BENCHMARK(BM_FirstMinYAfterAppend)->RangeMultiplier(8)->Range(kLo, kHi)->Complexity(benchmark::oN)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_MinMaxElementPeer)->RangeMultiplier(8)->Range(kLo, kHi)->Complexity(benchmark::oN)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_CachedMinY);
+BENCHMARK(BM_AddPoints<Arrival::Rising>)->Arg(40000)->Arg(100000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_AddPoints<Arrival::Falling>)->Arg(40000)->Arg(100000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_AddPoints<Arrival::Shuffled>)->Arg(40000)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

@@ -11,17 +11,6 @@
 
 namespace chart {
 
-namespace {
-
-// Grows a sequence geometrically but never below what is needed, so that one big append
-// into an empty series allocates exactly once and exactly enough.
-template <class Vec>
-void ReserveAtLeast(Vec& v, std::size_t needed) {
-  if (v.capacity() < needed) v.reserve(std::max(needed, v.capacity() * 2));
-}
-
-}  // namespace
-
 TChartSeries::TChartSeries() {
   FValueLists.reserve(2);
   FValueLists.push_back(std::make_unique<TChartValueList>(this, "X"));
@@ -90,27 +79,28 @@ void TChartSeries::SetValueColor(int index, TColor color) {
 // Adding points
 
 void TChartSeries::ReserveForInsert(std::size_t extra) {
-  const std::size_t needed = static_cast<std::size_t>(Count()) + extra;
-  for (auto& list : FValueLists)
-    if (list->Capacity() < needed) list->Reserve(std::max(needed, list->Capacity() * 2));
-  ReserveAtLeast(FColors, needed);
-  if (FLabels.Capacity() < needed) FLabels.Reserve(std::max(needed, FLabels.Capacity() * 2));
+  // Growing doubles, except that an empty series gets exactly what is asked for: one big
+  // append into it allocates once and exactly enough.
+  for (auto& list : FValueLists) list->ReserveAppend(extra);
+  FColors.reserve_append(extra);
+  FLabels.ReserveAppend(extra);
 }
 
 int TChartSeries::InsertPoint(std::string_view label, TColor color) {
-  // Storage is reserved and the label made before the first list changes: nothing below
-  // can fail, so a point is either added to every sequence or to none.
-  ReserveForInsert(1);
+  // The label is made and every sequence given room at the point's place before the
+  // first one changes: nothing after that can fail, so a point is added to every
+  // sequence or to none.
   TPointLabels::Slot slot = TPointLabels::Make(label);
   const int n = Count();
   if (ColorCount() < n) FColors.resize(static_cast<std::size_t>(n), clDefault);
   FLabels.Extend(n);
+  const int i = XValues().InsertIndex(XValues().PendingValue());
+  for (auto& list : FValueLists) list->ReserveInsert(i);
+  FColors.reserve_insert(static_cast<std::size_t>(i));
+  FLabels.ReserveInsert(i);
 
-  const int i = XValues().AddValue(XValues().PendingValue());
-  for (std::size_t k = 1; k < FValueLists.size(); ++k)
-    FValueLists[k]->InsertValue(i, FValueLists[k]->PendingValue());
-  if (i == n) FColors.push_back(color);
-  else FColors.insert(FColors.begin() + i, color);
+  for (auto& list : FValueLists) list->InsertValue(i, list->PendingValue());
+  FColors.insert(static_cast<std::size_t>(i), color);
   FOwnColors += color != clDefault;
   FLabels.Insert(i, std::move(slot));
   return i;
@@ -157,7 +147,7 @@ int TChartSeries::AppendValues(std::span<const double> values) {
 
 void TChartSeries::ClearLists() {
   for (auto& list : FValueLists) list->Clear();
-  std::vector<TColor>().swap(FColors);
+  FColors.release();
   FOwnColors = 0;
   FLabels.Clear();
   MarksCleared();
@@ -175,7 +165,7 @@ void TChartSeries::Delete(int index) {
   for (auto& list : FValueLists) list->Delete(index);
   if (index < ColorCount()) {
     FOwnColors -= FColors[static_cast<std::size_t>(index)] != clDefault;
-    FColors.erase(FColors.begin() + index);
+    FColors.erase(static_cast<std::size_t>(index));
   }
   if (index < FLabels.Count()) FLabels.Delete(index);
   MarkDeleted(index);

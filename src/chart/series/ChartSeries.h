@@ -18,6 +18,7 @@
 #include "chart/series/ChartComponent.h"
 #include "chart/series/ChartValueList.h"
 #include "chart/series/PointLabels.h"
+#include "chart/series/TwoEndedArray.h"
 
 namespace chart {
 
@@ -235,7 +236,7 @@ class TChartSeries : public TChartComponent {
   friend class TChartValueList;
 
   void CheckPointIndex(int index) const;
-  // Room for one more point in every sequence, so the insertion itself cannot fail.
+  // Room for `extra` more points in every sequence, before a run of additions.
   void ReserveForInsert(std::size_t extra);
   // Places the pending values of every list as one point; returns its index.
   int InsertPoint(std::string_view label, TColor color);
@@ -250,7 +251,7 @@ class TChartSeries : public TChartComponent {
   void ReceiveNotice(TChartSeries& source, TSeriesNotice notice, int index);
 
   TChartValueLists FValueLists;
-  std::vector<TColor> FColors;
+  TTwoEndedArray<TColor> FColors;
   // How many of FColors are not clDefault: drawing loops skip the per-point look when none.
   int FOwnColors = 0;
   TPointLabels FLabels;

@@ -1,5 +1,6 @@
 #include "chart/series/ChartValueList.h"
 
+#include <algorithm>
 #include <cmath>
 #include <utility>
 
@@ -22,49 +23,101 @@ double TChartValueList::Value(int index) const {
 
 void TChartValueList::SetValue(int index, double value) {
   CheckIndex(index);
+  FOrderedFrom = TailAfterChange(index, value, true);
   FValues[static_cast<std::size_t>(index)] = value;
   FDirty = true;
   if (FOwner) FOwner->NotifyLinkedSeries(snModify, index);
 }
 
-int TChartValueList::AddValue(double value) {
-  // The scan starts at the end so that values arriving in order cost one comparison.
-  // Raw values are compared: the multiplier only scales what readers see. A NaN never
-  // compares, so a NaN value is appended and a stored NaN ends the scan.
+int TChartValueList::InsertIndex(double value) const {
+  // The place is just after the last stored value that does not lie beyond the new one
+  // (0 when all do): equal values keep their arrival order, and a NaN, which never lies
+  // beyond, stops the search. Raw values are compared: the multiplier only scales what
+  // readers see. Values arriving in order cost one comparison.
   const int n = Count();
-  int index = n;
-  if (FOrder == loAscending && n > 0 && !(FValues.back() <= value)) {
-    int i = n - 1;
-    while (i >= 0 && FValues[static_cast<std::size_t>(i)] > value) --i;
-    index = i + 1;
-  } else if (FOrder == loDescending && n > 0 && !(FValues.back() >= value)) {
-    int i = n - 1;
-    while (i >= 0 && FValues[static_cast<std::size_t>(i)] < value) --i;
-    index = i + 1;
+  if (FOrder == loNone || n == 0) return n;
+  const bool descending = FOrder == loDescending;
+  auto beyond = [&](int i) {
+    const double stored = FValues[static_cast<std::size_t>(i)];
+    return descending ? stored < value : stored > value;
+  };
+  if (!beyond(n - 1)) return n;
+  // In the ordered tail "beyond" holds from some index on: gallop back from the end,
+  // then bisect, so a value that belongs far from the end costs a logarithm, not a walk.
+  const int tail = FOrderedFrom;
+  long long hi = n - 1;  // beyond
+  long long lo = hi - 1;
+  for (long long step = 1; lo >= tail && beyond(static_cast<int>(lo)); step *= 2) {
+    hi = lo;
+    lo = hi - 2 * step;
   }
-  if (index == n) FValues.push_back(value);
-  else FValues.insert(FValues.begin() + index, value);
-  FDirty = true;
+  lo = std::max<long long>(lo, tail - 1);  // not beyond, or just before the tail
+  while (hi - lo > 1) {
+    const long long mid = lo + (hi - lo) / 2;
+    if (beyond(static_cast<int>(mid))) hi = mid;
+    else lo = mid;
+  }
+  if (hi > tail) return static_cast<int>(hi);
+  // The whole tail lies beyond: walk on through the values before it.
+  int i = tail - 1;
+  while (i >= 0 && beyond(i)) --i;
+  return i + 1;
+}
+
+int TChartValueList::AddValue(double value) {
+  const int index = InsertIndex(value);
+  InsertValue(index, value);
   return index;
 }
 
 void TChartValueList::InsertValue(int index, double value) {
   if (index < 0 || index > Count()) throw EListError(index);
-  if (index == Count()) FValues.push_back(value);
-  else FValues.insert(FValues.begin() + index, value);
+  FValues.reserve_insert(static_cast<std::size_t>(index));  // may throw: nothing changed yet
+  FOrderedFrom = TailAfterChange(index, value, false);
+  FValues.insert(static_cast<std::size_t>(index), value);
   FDirty = true;
 }
 
 void TChartValueList::Delete(int index) {
   CheckIndex(index);
-  FValues.erase(FValues.begin() + index);
+  // A tail in order stays in order without one of its values.
+  if (index < FOrderedFrom) --FOrderedFrom;
+  FValues.erase(static_cast<std::size_t>(index));
   FDirty = true;
 }
 
 void TChartValueList::Clear() {
-  // Swapping with an empty vector releases the storage (capacity 0), which clear() keeps.
-  std::vector<double>().swap(FValues);
+  FValues.release();
+  FOrderedFrom = 0;
   FDirty = true;
+}
+
+int TChartValueList::TailAfterChange(int index, double value, bool replaces) const {
+  const int tail = FOrderedFrom;
+  if (index < tail) return replaces ? tail : tail + 1;
+  const int n = Count();
+  if (std::isnan(value)) return index + 1;
+  const int next = replaces ? index + 1 : index;  // the stored value that will follow
+  const bool fitsBefore = index == tail || InOrder(FValues[static_cast<std::size_t>(index) - 1], value);
+  const bool fitsAfter = next >= n || InOrder(value, FValues[static_cast<std::size_t>(next)]);
+  if (fitsAfter) return fitsBefore ? tail : index;
+  return index + 1;
+}
+
+void TChartValueList::FindOrderedTail() {
+  int i = Count();
+  auto fits = [&](int k) {  // value k may stand before the tail that starts at k + 1
+    const double v = FValues[static_cast<std::size_t>(k)];
+    return !std::isnan(v) && (k + 1 == Count() || InOrder(v, FValues[static_cast<std::size_t>(k) + 1]));
+  };
+  while (i > 0 && fits(i - 1)) --i;
+  FOrderedFrom = i;
+}
+
+void TChartValueList::SetOrder(TChartListOrder v) {
+  if (v == FOrder) return;
+  FOrder = v;
+  FindOrderedTail();
 }
 
 void TChartValueList::Recalculate() const {
@@ -72,8 +125,8 @@ void TChartValueList::Recalculate() const {
   // so it takes no part. Infinities do take part.
   bool any = false;
   double mn = 0, mx = 0, total = 0, totalAbs = 0;
-  for (double raw : FValues) {
-    const double v = raw * FMultiplier;
+  for (std::size_t i = 0; i < FValues.size(); ++i) {
+    const double v = FValues[i] * FMultiplier;
     if (std::isnan(v)) continue;
     if (!any) {
       mn = mx = total = v;
@@ -125,6 +178,7 @@ void TChartValueList::FillWithIndices() {
 
 void TChartValueList::Exchange(int a, int b) {
   std::swap(FValues[static_cast<std::size_t>(a)], FValues[static_cast<std::size_t>(b)]);
+  FOrderedFrom = std::max(FOrderedFrom, std::max(a, b) + 1);
   FDirty = true;  // the totals are summed in point order
 }
 
@@ -174,20 +228,23 @@ void TChartValueList::QuickSort(int l, int r) {
 void TChartValueList::Sort() {
   if (FOrder == loNone || Count() < 2) return;
   QuickSort(0, Count() - 1);
+  FindOrderedTail();
   if (FOwner) FOwner->RequestRepaint();
 }
 
 void TChartValueList::Rotate() {
   if (FValues.empty()) return;
-  const double first = FValues.front();
-  FValues.erase(FValues.begin());
+  FValues.reserve_append(1);  // the only step that can fail comes first
+  const double first = FValues[0];
+  FValues.erase(0);
   FValues.push_back(first);
+  FindOrderedTail();
   FDirty = true;  // same values, but the totals are summed in the new order
 }
 
 void TChartValueList::Assign(const TChartValueList& source) {
   if (&source == this) return;
-  FOrder = source.FOrder;
+  SetOrder(source.FOrder);
   FDateTime = source.FDateTime;
   FMultiplier = source.FMultiplier;
   FValueSource = source.FValueSource;

@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "chart/series/TwoEndedArray.h"
+
 namespace chart {
 
 class TChartSeries;
@@ -33,6 +35,8 @@ class TChartValueList {
   void SetValue(int index, double value);
   // Inserts by the Order rule (raw stored values compared) and returns the index.
   int AddValue(double value);
+  // Where AddValue would put the value (nothing changes).
+  int InsertIndex(double value) const;
   // Inserts at index 0 .. Count; EListError otherwise.
   void InsertValue(int index, double value);
   void Delete(int index);
@@ -66,7 +70,7 @@ class TChartValueList {
   double Multiplier() const { return FMultiplier; }
   void SetMultiplier(double v);
   TChartListOrder Order() const { return FOrder; }
-  void SetOrder(TChartListOrder v) { FOrder = v; }
+  void SetOrder(TChartListOrder v);
   const std::string& ValueSource() const { return FValueSource; }
   void SetValueSource(std::string v);
   // The value the next add through the owning series places in this list.
@@ -78,19 +82,32 @@ class TChartValueList {
   double RawValue(int index) const { return FValues[static_cast<std::size_t>(index)]; }
   const double* Data() const { return FValues.data(); }
   std::size_t Capacity() const { return FValues.capacity(); }
-  void Reserve(std::size_t n) { FValues.reserve(n); }
+  // Room for `extra` appended values.
+  void ReserveAppend(std::size_t extra) { FValues.reserve_append(extra); }
+  // Room for one value inserted at index, so that InsertValue(index, ...) cannot fail.
+  void ReserveInsert(int index) { FValues.reserve_insert(static_cast<std::size_t>(index)); }
   // Exchanges two stored values (indices already checked).
   void Exchange(int a, int b);
 
  private:
   void CheckIndex(int index) const;
+  // a then b follows Order (ascending for loNone); false when either is NaN.
+  bool InOrder(double a, double b) const { return FOrder == loDescending ? a >= b : a <= b; }
+  // The longest tail in order, found afresh.
+  void FindOrderedTail();
+  // The first index of the tail after value is placed at index, or replaces the value
+  // there (`replaces`), given that the tail was in order before.
+  int TailAfterChange(int index, double value, bool replaces) const;
   void Recalculate() const;
   void QuickSort(int l, int r);
   int Compare(int a, int b) const;
   void SwapPoints(int a, int b);
 
   TChartSeries* FOwner;
-  std::vector<double> FValues;
+  TTwoEndedArray<double> FValues;
+  // FValues[FOrderedFrom .. Count-1] holds no NaN and is in Order: within it the insertion
+  // place is found by bisection. Possibly later than the true start, never earlier.
+  int FOrderedFrom = 0;
   std::string FName;
   std::string FValueSource;
   double FMultiplier = 1.0;

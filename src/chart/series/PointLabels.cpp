@@ -26,12 +26,9 @@ void TPointLabels::Set(int index, std::string_view text) {
   FItems[static_cast<std::size_t>(index)] = std::move(label);
 }
 
-void TPointLabels::Insert(int index, Slot slot) {
-  if (index == Count()) FItems.push_back(std::move(slot));
-  else FItems.insert(FItems.begin() + index, std::move(slot));
-}
+void TPointLabels::Insert(int index, Slot slot) { FItems.insert(static_cast<std::size_t>(index), std::move(slot)); }
 
-void TPointLabels::Delete(int index) { FItems.erase(FItems.begin() + index); }
+void TPointLabels::Delete(int index) { FItems.erase(static_cast<std::size_t>(index)); }
 
 void TPointLabels::Exchange(int a, int b) {
   std::swap(FItems[static_cast<std::size_t>(a)], FItems[static_cast<std::size_t>(b)]);
@@ -41,12 +38,12 @@ void TPointLabels::Extend(int count) {
   if (count > Count()) FItems.resize(static_cast<std::size_t>(count));
 }
 
-void TPointLabels::Clear() { std::vector<std::unique_ptr<std::string>>().swap(FItems); }
+void TPointLabels::Clear() { FItems.release(); }
 
 std::size_t TPointLabels::AllocatedBytes() const {
-  std::size_t bytes = FItems.capacity() * sizeof(FItems[0]);
-  for (const auto& item : FItems)
-    if (item) {
+  std::size_t bytes = FItems.capacity() * sizeof(Slot);
+  for (std::size_t i = 0; i < FItems.size(); ++i)
+    if (const auto& item = FItems[i]) {
       // Short texts live inside the string object; longer ones add their own buffer.
       bytes += sizeof(std::string);
       if (item->capacity() >= sizeof(std::string)) bytes += item->capacity() + 1;

@@ -6,7 +6,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
-#include <vector>
+#include "chart/series/TwoEndedArray.h"
 
 namespace chart {
 
@@ -29,13 +29,15 @@ class TPointLabels {
   void Extend(int count);
   // Releases every label and the slots.
   void Clear();
-  void Reserve(std::size_t n) { FItems.reserve(n); }
-  std::size_t Capacity() const { return FItems.capacity(); }
+  // Room for `extra` appended slots; room for one slot inserted at index, after which
+  // Insert(index, ...) cannot fail.
+  void ReserveAppend(std::size_t extra) { FItems.reserve_append(extra); }
+  void ReserveInsert(int index) { FItems.reserve_insert(static_cast<std::size_t>(index)); }
   // Heap bytes held: the slots plus every label's own string.
   std::size_t AllocatedBytes() const;
 
  private:
-  std::vector<std::unique_ptr<std::string>> FItems;
+  TTwoEndedArray<std::unique_ptr<std::string>> FItems;
 };
 
 }  // namespace chart

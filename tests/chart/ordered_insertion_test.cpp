@@ -1,0 +1,104 @@
+// Points added in any order to an ordered series land where a plain scan down from the
+// end would put them (equal X in arrival order, a stored NaN stopping the scan), with one
+// after-add event, one insert notice to a linked series and one repaint request each.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <functional>
+#include <random>
+#include <vector>
+
+#include "chart/panel/Chart.h"
+#include "chart/series/ChartSeries.h"
+
+namespace chart {
+namespace {
+
+struct OrderCase {
+  const char* name;
+  TChartListOrder order;
+  std::function<double(int)> x;  // X of the i-th point added
+  int breakAt = -1;  // before this add, X of point 10 is overwritten out of order
+};
+
+void PrintTo(const OrderCase& c, std::ostream* os) { *os << c.name; }
+
+class OrderedInsertionOfPoints : public ::testing::TestWithParam<OrderCase> {};
+
+TEST_P(OrderedInsertionOfPoints, MatchesTheScanFromTheEnd) {
+  const OrderCase& c = GetParam();
+  constexpr int kPoints = 3000;
+  TChart chart;
+  TChartSeries s;
+  s.SetParentChart(&chart);
+  s.XValues().SetOrder(c.order);
+  TChartSeries linked;  // inactive: the repaint requests counted are the source's
+  linked.SetActive(false);
+  linked.SetParentChart(&chart);
+  linked.XValues().SetOrder(c.order);
+  linked.SetDataSource(&s);
+  std::vector<int> afterAdd;
+  s.OnAfterAdd = [&](TChartSeries*, int index) { afterAdd.push_back(index); };
+
+  struct Ref {
+    double x, y;
+  };
+  std::vector<Ref> ref;
+  std::vector<int> expectedIndices;
+  const auto repaintsBefore = chart.InvalidateCount();
+  for (int i = 0; i < kPoints; ++i) {
+    if (i == c.breakAt) {
+      s.XValues().SetValue(10, 1e9);  // the linked series rebuilds itself by its own rule
+      ref[10].x = 1e9;
+    }
+    const double x = c.x(i);
+    int k = static_cast<int>(ref.size()) - 1;
+    while (c.order != loNone && k >= 0 && (c.order == loDescending ? ref[static_cast<std::size_t>(k)].x < x : ref[static_cast<std::size_t>(k)].x > x)) --k;
+    ref.insert(ref.begin() + (k + 1), {x, static_cast<double>(i)});
+    expectedIndices.push_back(k + 1);
+    ASSERT_EQ(s.AddPoint(x, i), k + 1) << "point " << i;
+  }
+  EXPECT_EQ(afterAdd, expectedIndices);
+  EXPECT_EQ(chart.InvalidateCount() - repaintsBefore, static_cast<std::uint64_t>(kPoints));
+  ASSERT_EQ(s.Count(), kPoints);
+  ASSERT_EQ(linked.Count(), kPoints);
+  for (int i = 0; i < kPoints; ++i) {
+    const Ref& r = ref[static_cast<std::size_t>(i)];
+    // Y is the arrival number: equal X must keep it rising.
+    ASSERT_EQ(s.YValue(i), r.y) << "index " << i;
+    ASSERT_EQ(std::isnan(s.XValue(i)) ? 0 : s.XValue(i), std::isnan(r.x) ? 0 : r.x) << "index " << i;
+    if (c.breakAt < 0) {
+      ASSERT_EQ(linked.YValue(i), r.y) << "linked, index " << i;
+    }
+  }
+}
+
+double Shuffled(int i) {
+  static const std::vector<double> xs = [] {
+    std::mt19937 rng(7);
+    std::vector<double> v(3000);
+    for (double& x : v) x = std::uniform_int_distribution<int>(0, 200)(rng);
+    return v;
+  }();
+  return xs[static_cast<std::size_t>(i)];
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Orders, OrderedInsertionOfPoints,
+    ::testing::Values(
+        OrderCase{"Rising", loAscending, [](int i) { return i; }},
+        OrderCase{"Falling", loAscending, [](int i) { return -i; }},
+        OrderCase{"FallingInPairsOfEqualX", loAscending, [](int i) { return -(i / 2); }},
+        OrderCase{"Sawtooth", loAscending, [](int i) { return i % 97 - (i / 97) * 0.5; }},
+        OrderCase{"BothEndsInTurn", loAscending, [](int i) { return i % 2 ? i : -i; }},
+        OrderCase{"ShuffledWithTies", loAscending, Shuffled},
+        OrderCase{"FallingPastANaN", loAscending, [](int i) { return i == 1500 ? std::nan("") : -i; }},
+        OrderCase{"FallingAfterAnOverwrite", loAscending, [](int i) { return -i; }, 2000},
+        OrderCase{"ShuffledAfterAnOverwrite", loAscending, Shuffled, 1000},
+        OrderCase{"RisingIntoDescending", loDescending, [](int i) { return i / 3; }},
+        OrderCase{"ShuffledIntoDescending", loDescending, Shuffled},
+        OrderCase{"UnorderedAppends", loNone, Shuffled}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+}  // namespace
+}  // namespace chart
