@@ -241,6 +241,23 @@ TEST_F(CustomAxes, TheMouseReachesTheCustomAxes) {
   chart.MouseMove(0, p.X, p.Y + 10);
   chart.MouseUp(mbRight, 0, p.X, p.Y + 10);
   EXPECT_NEAR(axis.Minimum(), 3 + 10 * perPixel, 1e-9);
+
+  // Dragging back restores it with the standard axes, to where the pan found it.
+  const TRect r = chart.ChartRect();
+  chart.MouseDown(mbLeft, 0, r.Left + 300, r.Top + 200);
+  chart.MouseMove(0, r.Left + 200, r.Top + 100);
+  chart.MouseUp(mbLeft, 0, r.Left + 200, r.Top + 100);
+  EXPECT_TRUE(chart.AtHomeScales());
+  EXPECT_DOUBLE_EQ(axis.Minimum(), 3);
+  EXPECT_DOUBLE_EQ(axis.Maximum(), 103);
+  EXPECT_FALSE(axis.Automatic());
+  // An axis removed while panned is not restored, and a later pan and undo work.
+  chart.MouseDown(mbRight, 0, p.X, p.Y);
+  chart.MouseMove(0, p.X, p.Y + 10);
+  chart.RemoveCustomAxis(axis);
+  chart.MouseUp(mbRight, 0, p.X, p.Y + 10);
+  chart.UndoZoom();
+  EXPECT_TRUE(chart.AtHomeScales());
 }
 
 }  // namespace

@@ -45,6 +45,7 @@ void TCustomAxisPanel::RemoveCustomAxis(TCustomChartAxis& axis) {
     if (s->CustomHorizAxis() == &axis) s->SetCustomHorizAxis(nullptr);
     if (s->CustomVertAxis() == &axis) s->SetCustomVertAxis(nullptr);
   }
+  CustomAxisRemoving(axis);
   FAxes.erase(std::find(FAxes.begin(), FAxes.end(), &axis));
   FCustomAxes.erase(owned);
   InvalidateChart();

@@ -62,6 +62,8 @@ class TCustomAxisPanel : public TCustomZelPanelExtended, public TAxisParent {
   virtual TColor BackWallColor() const { return clDefault; }
   // A series is leaving: the chart stops showing its cursor.
   virtual void ReleaseSeriesCursor(const TChartSeries& series) { (void)series; }
+  // A custom axis is about to be freed: whatever remembers it forgets it.
+  virtual void CustomAxisRemoving(TCustomChartAxis& axis) { (void)axis; }
   // Installs the standard axes (not owned here) and rebinds the attached series.
   void SetStandardAxes(TCustomChartAxis* bottom, TCustomChartAxis* top, TCustomChartAxis* left,
                        TCustomChartAxis* right);

@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "chart/core/ChartHost.h"
 #include "chart/panel/CustomAxisPanel.h"
@@ -126,6 +128,7 @@ class TCustomChart : public TCustomAxisPanel {
   TColor BackWallColor() const override { return FBackWall->Color(); }
   void HostAttached(TChartHost& host) override;
   void ReleaseSeriesCursor(const TChartSeries& series) override;
+  void CustomAxisRemoving(TCustomChartAxis& axis) override;
 
  private:
   // Created in this order; the legend comes between the left and the bottom wall.
@@ -146,6 +149,8 @@ class TCustomChart : public TCustomAxisPanel {
   TZoomPanningRecord FPanning;
   TChartMouseSettings FMouseSettings;
   TAxisHomeScale FHomeScales[4];
+  // The custom axes' scales before the first pan, which moves them too.
+  std::vector<std::pair<TCustomChartAxis*, TAxisHomeScale>> FCustomHomeScales;
   TCursor FCursor = crDefault;
   TCursor FHomeCursor = crDefault;
   bool FMouseHandled = false;

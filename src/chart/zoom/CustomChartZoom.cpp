@@ -23,13 +23,32 @@ void TCustomChart::DrawZoomRectangle() {
   c.DrawRectangle(FZoom.FromX, FZoom.FromY, FZoom.ToX, FZoom.ToY);
 }
 
+namespace {
+TCustomChart::TAxisHomeScale HomeScaleOf(const TCustomChartAxis& a) {
+  return {a.Automatic(), a.AutomaticMinimum(), a.AutomaticMaximum(), a.Minimum(), a.Maximum()};
+}
+
+void RestoreHomeScale(TCustomChartAxis& a, const TCustomChart::TAxisHomeScale& h) {
+  // The range first: SetRange clears every automatic flag, and an axis automatic at one
+  // end only must get that flag back.
+  if (!h.Automatic) a.SetRange(h.Minimum, h.Maximum);
+  a.SetAutomatic(h.Automatic);
+  a.SetAutomaticMinimum(h.AutomaticMinimum);
+  a.SetAutomaticMaximum(h.AutomaticMaximum);
+}
+}  // namespace
+
 void TCustomChart::SaveHomeScales() {
   const TCustomChartAxis* axes[4] = {TopAxis(), LeftAxis(), RightAxis(), BottomAxis()};
-  for (int i = 0; i < 4; ++i) {
-    const TCustomChartAxis& a = *axes[i];
-    FHomeScales[i] = {a.Automatic(), a.AutomaticMinimum(), a.AutomaticMaximum(), a.Minimum(), a.Maximum()};
-  }
+  for (int i = 0; i < 4; ++i) FHomeScales[i] = HomeScaleOf(*axes[i]);
+  FCustomHomeScales.clear();
+  const auto& all = AxisList();
+  for (std::size_t i = 5; i < all.size(); ++i) FCustomHomeScales.emplace_back(all[i], HomeScaleOf(*all[i]));
   FAtHomeScales = false;
+}
+
+void TCustomChart::CustomAxisRemoving(TCustomChartAxis& axis) {
+  std::erase_if(FCustomHomeScales, [&axis](const auto& saved) { return saved.first == &axis; });
 }
 
 void TCustomChart::ZoomToRectangle() {
@@ -71,16 +90,10 @@ void TCustomChart::UndoZoom() {
   if (!FAtHomeScales) {
     TCustomChartAxis* axes[4] = {TopAxis(), LeftAxis(), RightAxis(), BottomAxis()};
     // Restored in the order top, bottom, left, right.
-    for (int i : {0, 3, 1, 2}) {
-      TCustomChartAxis& a = *axes[i];
-      const TAxisHomeScale& h = FHomeScales[i];
-      // The range first: SetRange clears every automatic flag, and an axis automatic at
-      // one end only must get that flag back.
-      if (!h.Automatic) a.SetRange(h.Minimum, h.Maximum);
-      a.SetAutomatic(h.Automatic);
-      a.SetAutomaticMinimum(h.AutomaticMinimum);
-      a.SetAutomaticMaximum(h.AutomaticMaximum);
-    }
+    for (int i : {0, 3, 1, 2}) RestoreHomeScale(*axes[i], FHomeScales[i]);
+    // Then the custom axes, which panning moved.
+    for (const auto& [axis, h] : FCustomHomeScales) RestoreHomeScale(*axis, h);
+    FCustomHomeScales.clear();
   }
   FAtHomeScales = true;
   if (OnUndoZoom) OnUndoZoom(this);
