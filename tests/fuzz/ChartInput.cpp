@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstring>
 #include <exception>
+#include <memory>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -20,7 +21,7 @@ using namespace chart;
 // Bounds that keep one input well under a second with sanitizers on.
 constexpr long long MaxPointsPerInput = 250000;
 constexpr int MaxPointsPerCall = 100000;
-constexpr int MaxRecordedPaints = 6;
+constexpr int MaxRecordedPaints = 4;
 constexpr int MaxQtPaints = 2;
 constexpr int MaxOps = 400;
 
@@ -126,7 +127,7 @@ class TDecoder {
   std::string Label() { return In.Bool() ? std::string() : In.Text(64); }
 
   void Step() {
-    switch (In.Byte() % 26) {
+    switch (In.Byte() % 31) {
       case 0: AddPoint(); break;
       case 1: {
         TLineSeries& s = AnySeries();
@@ -198,6 +199,115 @@ class TDecoder {
       case 23: Mouse(3); break;
       case 24: Paint(false); break;
       case 25: Paint(true); break;
+      case 26: Events(); break;
+      case 27: HitTests(); break;
+      case 28: ValueLists(AnySeries()); break;
+      case 29: Looks(); break;
+      case 30: Copies(); break;
+    }
+  }
+
+  // Handlers a program may attach: replaced label texts and custom label values.
+  void Events() {
+    TChart& c = S.Chart;
+    switch (In.Byte() % 4) {
+      case 0:
+        if (In.Bool()) {
+          c.OnGetAxisLabel = nullptr;
+        } else {
+          c.OnGetAxisLabel = [text = In.Text(200)](TCustomChartAxis*, TChartSeries*, int, std::string& label) {
+            label = text;
+          };
+        }
+        break;
+      case 1:
+        if (In.Bool()) {
+          c.OnGetNextAxisLabel = nullptr;
+        } else {
+          const int stopAt = In.Int();
+          const double start = In.Double(), step = In.Double();
+          c.OnGetNextAxisLabel = [=](TCustomChartAxis*, int index, double& value, bool& stop) {
+            stop = index >= stopAt;
+            value = start + step * index;
+          };
+        }
+        break;
+      case 2: {
+        TLineSeries& s = AnySeries();
+        const int refuseFrom = In.Int();
+        s.OnBeforeAdd = [&s, refuseFrom](TChartSeries*) { return s.Count() < refuseFrom; };
+        break;
+      }
+      case 3: AnySeries().OnBeforeAdd = nullptr; break;
+    }
+  }
+
+  void HitTests() {
+    const int x = Coordinate(S.Host.Client.Width());
+    const int y = Coordinate(S.Host.Client.Height());
+    switch (In.Byte() % 3) {
+      case 0: S.Chart.PartAtPoint(x, y); break;
+      case 1: AnySeries().Clicked(x, y); break;
+      case 2: AnyAxis().Clicked(x, y); break;
+    }
+  }
+
+  void ValueLists(TLineSeries& s) {
+    TChartValueList& list = In.Bool() ? s.XValues() : s.YValues();
+    switch (In.Byte() % 6) {
+      case 0: list.Sort(); break;
+      case 1: list.FillWithIndices(); break;
+      case 2: list.Rotate(); break;
+      case 3: list.SetMultiplier(In.Double()); break;
+      case 4: list.IndexOfValue(In.Double()); break;
+      case 5: {
+        const int i = Index(s);
+        SeriesCall("Value", s, [&] { (void)list.Value(i); });
+        break;
+      }
+    }
+  }
+
+  // Painting options that take other drawing paths: gradients, pictures, pen modes, fonts.
+  void Looks() {
+    TChart& c = S.Chart;
+    switch (In.Byte() % 9) {
+      case 0: c.Gradient().SetVisible(In.Bool()); break;
+      case 1: c.Gradient().SetDirection(static_cast<TGradientDirection>(In.Byte() % 7)); break;
+      case 2: {
+        const int w = In.Byte() % 40, h = In.Byte() % 40;
+        std::vector<TColor> pixels(static_cast<std::size_t>(w * h), Color());
+        c.SetBackImage(std::make_shared<TPicture>(w, h, std::move(pixels)));
+        break;
+      }
+      case 3: c.SetBackImageMode(static_cast<TZelBackImageMode>(In.Byte() % 3)); break;
+      case 4: c.SetBackImageInside(In.Bool()); break;
+      case 5: AnySeries().LinePen().SetMode(static_cast<TPenMode>(In.Byte() % 16)); break;
+      case 6: AnyAxis().LabelsFont().SetOrientation(In.Int()); break;
+      case 7: AnyAxis().LabelsFont().SetName(In.Text(40)); break;
+      case 8: c.BackWall().Brush().SetStyle(static_cast<TBrushStyle>(In.Byte() % 8)); break;
+    }
+  }
+
+  // Copying settings between objects of the same kind.
+  void Copies() {
+    switch (In.Byte() % 4) {
+      case 0: {
+        TCustomChartAxis& to = AnyAxis();
+        to.Assign(AnyAxis());
+        break;
+      }
+      case 1: S.Chart.Title().Assign(S.Chart.Foot()); break;
+      case 2: {
+        TLineSeries& to = AnySeries();
+        to.AssignLineFrom(AnySeries());
+        break;
+      }
+      case 3: {
+        TLineSeries& to = AnySeries();
+        to.XValues().Assign(AnySeries().YValues());
+        break;
+      }
     }
   }
 
