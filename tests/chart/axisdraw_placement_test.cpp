@@ -2,6 +2,8 @@
 // alignment, first and second line, rotation.
 #include <gtest/gtest.h>
 
+#include <climits>
+
 #include "axisdraw_fixture.h"
 
 namespace chart {
@@ -89,6 +91,16 @@ TEST_F(AxisDrawFixture, TurnedBottomLabelsTakeTheirWidthOfRoom) {
   EXPECT_EQ(labels[0].Orientation, 900);
   EXPECT_EQ(labels[0].Y, Bottom().LabelsPosition());
   EXPECT_EQ(labels[0].X, Bottom().TickPositions()[0] - 6 - 13 + 13);
+}
+
+TEST_F(AxisDrawFixture, TickRoomSaturatesInsteadOfOverflowing) {
+  Bottom().SetTickLength(INT_MAX);
+  Bottom().Axis().SetWidth(2);
+  EXPECT_EQ(Bottom().TickAreaSize(), INT_MAX);
+  Bottom().MinorTicks().SetVisible(true);
+  Bottom().Ticks().SetVisible(false);
+  Bottom().SetMinorTickLength(INT_MIN);
+  EXPECT_EQ(Bottom().TickAreaSize(), 2);
 }
 
 }  // namespace
