@@ -291,7 +291,7 @@ class TDecoder {
 
   // Copying settings between objects of the same kind.
   void Copies() {
-    switch (In.Byte() % 4) {
+    switch (In.Byte() % 6) {
       case 0: {
         TCustomChartAxis& to = AnyAxis();
         to.Assign(AnyAxis());
@@ -308,6 +308,15 @@ class TDecoder {
         to.XValues().Assign(AnySeries().YValues());
         break;
       }
+      case 4: {
+        // Linking may be refused (no chart, a cycle): the old link stays.
+        TLineSeries& to = AnySeries();
+        TLineSeries& from = AnySeries();
+        TChartComponent* source = In.Bool() ? &from : nullptr;
+        Prop("DataSource", [&] { return to.DataSource(); }, [&](TChartComponent* v) { to.SetDataSource(v); }, source);
+        break;
+      }
+      case 5: AnySeries().RefreshLinkedSeries(); break;
     }
   }
 
