@@ -102,10 +102,10 @@ class TDecoder {
   int QtPaints = 0;
 
   TLineSeries& AnySeries() { return *S.Series[In.Byte() % S.Series.size()]; }
+  // One of the chart's axes: the five standard ones, then its custom axes.
   TCustomChartAxis& AnyAxis() {
-    TCustomChartAxis* axes[] = {S.Chart.BottomAxis(), S.Chart.TopAxis(), S.Chart.LeftAxis(),
-                                S.Chart.RightAxis(), S.Chart.DepthAxis()};
-    return *axes[In.Byte() % 5];
+    const auto& axes = S.Chart.AxisList();
+    return *axes[In.Byte() % axes.size()];
   }
   TColor Color() {
     static constexpr TColor colors[] = {clDefault, clNone, clBlack, clWhite, clRed, clBtnFace, 0xFF000008u,
@@ -127,7 +127,7 @@ class TDecoder {
   std::string Label() { return In.Bool() ? std::string() : In.Text(64); }
 
   void Step() {
-    switch (In.Byte() % 31) {
+    switch (In.Byte() % 32) {
       case 0: AddPoint(); break;
       case 1: {
         TLineSeries& s = AnySeries();
@@ -204,6 +204,33 @@ class TDecoder {
       case 28: ValueLists(AnySeries()); break;
       case 29: Looks(); break;
       case 30: Copies(); break;
+      case 31: CustomAxes(); break;
+    }
+  }
+
+  // Axes the program adds; a series may draw against them, and they may go again.
+  void CustomAxes() {
+    TChart& c = S.Chart;
+    switch (In.Byte() % 4) {
+      case 0:
+        if (c.CustomAxisCount() < 4) {
+          const bool horizontal = In.Bool();
+          c.CreateCustomAxis(horizontal, In.Bool());
+        }
+        break;
+      case 1: c.RemoveCustomAxis(AnyAxis()); break;
+      case 2: {
+        TLineSeries& s = AnySeries();
+        TCustomChartAxis* axis = In.Bool() ? &AnyAxis() : nullptr;
+        Prop("CustomHorizAxis", [&] { return s.CustomHorizAxis(); }, [&](TCustomChartAxis* v) { s.SetCustomHorizAxis(v); }, axis);
+        break;
+      }
+      case 3: {
+        TLineSeries& s = AnySeries();
+        TCustomChartAxis* axis = In.Bool() ? &AnyAxis() : nullptr;
+        Prop("CustomVertAxis", [&] { return s.CustomVertAxis(); }, [&](TCustomChartAxis* v) { s.SetCustomVertAxis(v); }, axis);
+        break;
+      }
     }
   }
 
@@ -366,8 +393,8 @@ class TDecoder {
       case 0: Prop("Active", [&] { return s.Active(); }, [&](auto v) { s.SetActive(v); }, In.Bool()); break;
       case 1: Prop("SeriesColor", [&] { return s.SeriesColor(); }, [&](auto v) { s.SetSeriesColor(v); }, Color()); break;
       case 2: Prop("ColorEachPoint", [&] { return s.ColorEachPoint(); }, [&](auto v) { s.SetColorEachPoint(v); }, In.Bool()); break;
-      case 3: Prop("HorizAxis", [&] { return s.HorizAxis(); }, [&](auto v) { s.SetHorizAxis(v); }, static_cast<THorizAxis>(In.Byte() % 3)); break;
-      case 4: Prop("VertAxis", [&] { return s.VertAxis(); }, [&](auto v) { s.SetVertAxis(v); }, static_cast<TVertAxis>(In.Byte() % 3)); break;
+      case 3: Prop("HorizAxis", [&] { return s.HorizAxis(); }, [&](auto v) { s.SetHorizAxis(v); }, static_cast<THorizAxis>(In.Byte() % 4)); break;
+      case 4: Prop("VertAxis", [&] { return s.VertAxis(); }, [&](auto v) { s.SetVertAxis(v); }, static_cast<TVertAxis>(In.Byte() % 4)); break;
       case 5: Prop("Title", [&] { return s.Title(); }, [&](auto v) { s.SetTitle(v); }, In.Text(300)); break;
       case 6: Prop("ValueFormat", [&] { return s.ValueFormat(); }, [&](auto v) { s.SetValueFormat(v); }, In.Format()); break;
       case 7: Prop("Visible", [&] { return s.Pointer().Visible(); }, [&](auto v) { s.Pointer().SetVisible(v); }, In.Bool()); break;
