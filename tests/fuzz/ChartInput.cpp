@@ -237,7 +237,7 @@ class TDecoder {
   // Handlers a program may attach: replaced label texts and custom label values.
   void Events() {
     TChart& c = S.Chart;
-    switch (In.Byte() % 4) {
+    switch (In.Byte() % 6) {
       case 0:
         if (In.Bool()) {
           c.OnGetAxisLabel = nullptr;
@@ -266,6 +266,31 @@ class TDecoder {
         break;
       }
       case 3: AnySeries().OnBeforeAdd = nullptr; break;
+      case 4: {
+        // Click handlers that may claim the click, so the chart's own work is skipped.
+        const bool claim = In.Bool();
+        c.OnClickSeries = [claim](TCustomChart* sender, TChartSeries*, int, TMouseButton, TShiftState, int, int) {
+          sender->SetMouseHandled(claim);
+        };
+        c.OnClickAxis = [claim](TCustomChart* sender, TCustomChartAxis*, TMouseButton, TShiftState, int, int) {
+          sender->SetMouseHandled(claim);
+        };
+        c.OnClickBackground = [claim](TCustomChart* sender, TMouseButton, TShiftState, int, int) {
+          sender->SetMouseHandled(claim);
+        };
+        break;
+      }
+      case 5: {
+        // A scroll handler that vetoes or stretches the new range.
+        const bool allow = In.Bool();
+        const double stretch = In.Double();
+        c.OnAllowScroll = [allow, stretch](TCustomChartAxis*, double& lo, double& hi, bool& ok) {
+          ok = allow;
+          hi += stretch;
+          (void)lo;
+        };
+        break;
+      }
     }
   }
 
@@ -389,7 +414,7 @@ class TDecoder {
   }
 
   void SeriesProperty(TLineSeries& s) {
-    switch (In.Byte() % 18) {
+    switch (In.Byte() % 25) {
       case 0: Prop("Active", [&] { return s.Active(); }, [&](auto v) { s.SetActive(v); }, In.Bool()); break;
       case 1: Prop("SeriesColor", [&] { return s.SeriesColor(); }, [&](auto v) { s.SetSeriesColor(v); }, Color()); break;
       case 2: Prop("ColorEachPoint", [&] { return s.ColorEachPoint(); }, [&](auto v) { s.SetColorEachPoint(v); }, In.Bool()); break;
@@ -416,6 +441,13 @@ class TDecoder {
       case 15: Prop("Visible", [&] { return s.LinePen().Visible(); }, [&](auto v) { s.LinePen().SetVisible(v); }, In.Bool()); break;
       case 16: (In.Bool() ? s.XValues() : s.YValues()).SetDateTime(In.Bool()); break;
       case 17: Prop("Order", [&] { return s.XValues().Order(); }, [&](auto v) { s.XValues().SetOrder(v); }, static_cast<TChartListOrder>(In.Byte() % 3)); break;
+      case 18: Prop("Draw3D", [&] { return s.Pointer().Draw3D(); }, [&](auto v) { s.Pointer().SetDraw3D(v); }, In.Bool()); break;
+      case 19: Prop("Dark3D", [&] { return s.Dark3D(); }, [&](auto v) { s.SetDark3D(v); }, In.Bool()); break;
+      case 20: Prop("DrawArea", [&] { return s.DrawArea(); }, [&](auto v) { s.SetDrawArea(v); }, In.Bool()); break;
+      case 21: Prop("AreaBrush", [&] { return s.AreaBrush(); }, [&](auto v) { s.SetAreaBrush(v); }, static_cast<TBrushStyle>(In.Byte() % 8)); break;
+      case 22: Prop("LineHeight", [&] { return s.LineHeight(); }, [&](auto v) { s.SetLineHeight(v); }, In.Int()); break;
+      case 23: Prop("ClickableLine", [&] { return s.ClickableLine(); }, [&](auto v) { s.SetClickableLine(v); }, In.Bool()); break;
+      case 24: Prop("InflateMargins", [&] { return s.Pointer().InflateMargins(); }, [&](auto v) { s.Pointer().SetInflateMargins(v); }, In.Bool()); break;
     }
   }
 
