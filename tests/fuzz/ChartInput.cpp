@@ -352,7 +352,7 @@ class TDecoder {
       case 1: S.Chart.Title().Assign(S.Chart.Foot()); break;
       case 2: {
         TLineSeries& to = AnySeries();
-        to.AssignLineFrom(AnySeries());
+        to.Assign(AnySeries());
         break;
       }
       case 3: {
