@@ -83,10 +83,13 @@ void CheckedCall(const TCall& call, std::vector<TComplexSingle>& data) {
   TWorkBlock& work = Work();
   void* workBuf = nullptr;
   if (call.PassWork) {
-    // Tight against the trailing guard, so a reordering past 8*N bytes shows.
-    WorkWindow = work.Begin() + (MaxN - n);
-    WorkCapacity = n;
-    workBuf = WorkWindow;
+    // Tight against the trailing guard, so a reordering past 8*N bytes shows. The engine
+    // takes the block over only when it reorders.
+    workBuf = work.Begin() + (MaxN - n);
+    if (call.Reorder) {
+      WorkWindow = static_cast<TComplexSingle*>(workBuf);
+      WorkCapacity = n;
+    }
   }
   // Everything of the block outside the window in use is pattern before the call.
   std::memset(work.Storage.data(), Pattern, work.Storage.size() * sizeof(TComplexSingle));
