@@ -43,6 +43,9 @@ class TFont {
   void SetStyle(TFontStyles v) { if (v != FStyle) { FStyle = v; Changed(); } }
   // Changing the resolution keeps the pixel height (as the toolkit does); Size follows.
   void SetPixelsPerInch(int v) { if (v > 0 && v != FPixelsPerInch) { FPixelsPerInch = v; Changed(); } }
+  // The same, for a font about to be drawn on a device of that resolution: the pixels do not
+  // change, so the owner is not told (a paint must not ask for another paint).
+  void AdoptPixelsPerInch(int v) { if (v > 0) FPixelsPerInch = v; }
   void SetOrientation(int tenths) { if (tenths != FOrientation) { FOrientation = tenths; Changed(); } }
   void SetOutlineOnly(bool v) { if (v != FOutlineOnly) { FOutlineOnly = v; Changed(); } }
 

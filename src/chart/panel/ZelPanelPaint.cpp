@@ -126,7 +126,7 @@ void TCustomZelPanel::DrawBevels(const TRect& rect) {
 }
 
 void TCustomZelPanel::ApplyFont(TFont& font) {
-  font.SetPixelsPerInch(FCanvas->Font().PixelsPerInch());
+  font.AdoptPixelsPerInch(FCanvas->Font().PixelsPerInch());
   FCanvas->Font().Assign(font);
 }
 
