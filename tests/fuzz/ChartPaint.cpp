@@ -1,7 +1,5 @@
 #include "fuzz/ChartPaint.h"
 
-#include <QApplication>
-#include <QImage>
 
 #include <algorithm>
 #include <sstream>
@@ -9,8 +7,7 @@
 #include <vector>
 
 #include "fuzz/FuzzReader.h"
-#include "platform/QtChartHostBase.h"
-#include "platform/QtDeviceSurface.h"
+#include "app/QtChartHost.h"
 #include "support/RecordingDevice.h"
 
 namespace fuzz {
@@ -66,34 +63,6 @@ std::vector<TRecordedOp> PaintOps(TChartSession& s) {
   return d ? d->Ops() : std::vector<TRecordedOp>{};
 }
 
-void EnsureQtApp() {
-  if (QCoreApplication::instance()) return;
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  static int argc = 1;
-  static char name[] = "chart_fuzz";
-  static char* argv[] = {name, nullptr};
-  static QApplication* app = new QApplication(argc, argv);  // lives until the process ends
-  (void)app;
-}
-
-// A window that is an image: what a chart widget shows, without the widget.
-class TQtImageHost : public platform::QtChartHostBase {
- public:
-  TQtImageHost(int width, int height) : FImage(width, height, QImage::Format_RGB32) {
-    FImage.fill(Qt::black);
-    FSurface = std::make_unique<platform::QtDeviceSurface>(FImage);
-  }
-  chart::TRect ClientRect() const override { return {0, 0, FImage.width(), FImage.height()}; }
-  void Invalidate() override {}
-  void RepaintNow() override {}
-  void SetCursor(chart::TCursor) override {}
-  chart::TDeviceSurface& WindowSurface() override { return *FSurface; }
-
- private:
-  QImage FImage;
-  std::unique_ptr<platform::QtDeviceSurface> FSurface;
-};
-
 // Larger images only cost time: the device's clipping is what sizes test, and the
 // recording paints cover the full range.
 constexpr int MaxQtWidth = 1000;
@@ -130,9 +99,9 @@ void PaintRecordedAndCompare(TChartSession& s) {
 }
 
 void PaintOnQtImage(TChartSession& s) {
-  EnsureQtApp();
+  demo::testing::EnsureQtApp();
   const chart::TRect client = s.Host.Client;
-  TQtImageHost qt(std::clamp(client.Width(), 0, MaxQtWidth), std::clamp(client.Height(), 0, MaxQtHeight));
+  demo::testing::TQtImageHost qt(std::clamp(client.Width(), 0, MaxQtWidth), std::clamp(client.Height(), 0, MaxQtHeight));
   s.Chart.SetHost(&qt);
   s.Chart.Paint();
   s.Chart.SetHost(&s.Host);
