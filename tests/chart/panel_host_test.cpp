@@ -103,6 +103,9 @@ TEST(PanelHost, DefaultFontsFollowAJapaneseHostAndSetFontsStay) {
   SetDefaultChartFont(late, nullptr);
   chart.FollowPlatformFont(late);
   EXPECT_EQ(late.Name(), "Interface Gothic");
+  TChartAxis& custom = chart.CreateCustomAxis(false, false);
+  EXPECT_EQ(custom.LabelsFont().Name(), "Interface Gothic") << "an axis made later follows too";
+  EXPECT_EQ(custom.Title().Font().Name(), "Interface Gothic");
 
   TFakeChartHost english;
   chart.SetHost(&english);

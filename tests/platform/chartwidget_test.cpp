@@ -168,6 +168,8 @@ TEST_F(ChartWidgetTest, ChartOutlivingItsWidgetHasNoHost) {
 // Arrow keys stop at the focused chart; other keys go on to the parent as usual.
 TEST(ChartWidgetKeys, ArrowKeysStayWithTheChart) {
   testing::EnsureQtApp();
+  // The chart outlives the parent, which frees the widget that refers to it.
+  TChart chart;
   struct Parent : QWidget {
     int keys = 0;
     void keyPressEvent(QKeyEvent* e) override {
@@ -175,7 +177,6 @@ TEST(ChartWidgetKeys, ArrowKeysStayWithTheChart) {
       e->accept();
     }
   } parent;
-  TChart chart;
   auto* widget = new ChartWidget(chart, &parent);
   EXPECT_TRUE(widget->focusPolicy() & Qt::ClickFocus) << "a click gives the chart the keys";
   struct Case {

@@ -32,6 +32,7 @@ TChartAxis& TCustomAxisPanel::CreateCustomAxis(bool horizontal, bool otherSide) 
   FCustomAxes.push_back(std::make_unique<TChartAxis>(this, horizontal, otherSide, false));
   TChartAxis& axis = *FCustomAxes.back();
   FAxes.push_back(&axis);
+  CustomAxisCreated(axis);
   InvalidateChart();
   return axis;
 }

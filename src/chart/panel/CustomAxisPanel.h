@@ -64,6 +64,8 @@ class TCustomAxisPanel : public TCustomZelPanelExtended, public TAxisParent {
   virtual void ReleaseSeriesCursor(const TChartSeries& series) { (void)series; }
   // A custom axis is about to be freed: whatever remembers it forgets it.
   virtual void CustomAxisRemoving(TCustomChartAxis& axis) { (void)axis; }
+  // A custom axis has just joined the list (its fonts follow the chart's platform).
+  virtual void CustomAxisCreated(TCustomChartAxis& axis) { (void)axis; }
   // Installs the standard axes (not owned here) and rebinds the attached series.
   void SetStandardAxes(TCustomChartAxis* bottom, TCustomChartAxis* top, TCustomChartAxis* left,
                        TCustomChartAxis* right);

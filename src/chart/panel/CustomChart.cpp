@@ -52,6 +52,11 @@ void TCustomChart::FollowPlatformFont(TFont& font) const {
                  FDefaultFontSize);
 }
 
+void TCustomChart::CustomAxisCreated(TCustomChartAxis& axis) {
+  FollowPlatformFont(axis.LabelsFont());
+  FollowPlatformFont(axis.Title().Font());
+}
+
 void TCustomChart::SetBackColor(TColor v) {
   FBackWall->SetColor(v);
   if (Host() && !Loading()) FBackWall->Brush().SetStyle(bsSolid);

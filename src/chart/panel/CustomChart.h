@@ -129,6 +129,7 @@ class TCustomChart : public TCustomAxisPanel {
   void HostAttached(TChartHost& host) override;
   void ReleaseSeriesCursor(const TChartSeries& series) override;
   void CustomAxisRemoving(TCustomChartAxis& axis) override;
+  void CustomAxisCreated(TCustomChartAxis& axis) override;
 
  private:
   // Created in this order; the legend comes between the left and the bottom wall.
