@@ -1,6 +1,7 @@
 // Shared by the Qt device tests: the application object and small pixel helpers.
 #pragma once
 
+#include "platform/QtChartHostBase.h"
 #include "platform/QtDeviceSurface.h"
 
 #include <QApplication>
@@ -37,6 +38,26 @@ struct TCanvasImage {
 
   QImage Image;
   std::unique_ptr<QtDeviceSurface> Device;
+};
+
+// A host without a window: the chart paints into an image.
+class TImageHost : public QtChartHostBase {
+ public:
+  TImageHost(int width, int height, QRgb fill)
+      : FImage((EnsureQtApp(), QImage(width, height, QImage::Format_RGB32))) {
+    FImage.fill(fill);
+    FSurface = std::make_unique<QtDeviceSurface>(FImage);
+  }
+  const QImage& Image() { return FSurface->Image(); }
+  chart::TRect ClientRect() const override { return {0, 0, FImage.width(), FImage.height()}; }
+  void Invalidate() override {}
+  void RepaintNow() override {}
+  void SetCursor(chart::TCursor) override {}
+  chart::TDeviceSurface& WindowSurface() override { return *FSurface; }
+
+ private:
+  QImage FImage;
+  std::unique_ptr<QtDeviceSurface> FSurface;
 };
 
 // Pixels that differ from `background`.

@@ -10,36 +10,16 @@
 #include "QtTestSupport.h"
 #include "chart/panel/Chart.h"
 #include "chart/seriestypes/LineSeries.h"
-#include "platform/QtChartHostBase.h"
 
 namespace platform {
 namespace {
 
 using namespace chart;
 
-// A host without a window: the chart paints into an image.
-class ImageHost : public QtChartHostBase {
- public:
-  ImageHost(int w, int h) : FImage((testing::EnsureQtApp(), QImage(w, h, QImage::Format_RGB32))) {
-    FImage.fill(Qt::black);
-    FSurface = std::make_unique<QtDeviceSurface>(FImage);
-  }
-  const QImage& Image() { return FSurface->Image(); }
-  TRect ClientRect() const override { return {0, 0, FImage.width(), FImage.height()}; }
-  void Invalidate() override {}
-  void RepaintNow() override {}
-  void SetCursor(TCursor) override {}
-  TDeviceSurface& WindowSurface() override { return *FSurface; }
-
- private:
-  QImage FImage;
-  std::unique_ptr<QtDeviceSurface> FSurface;
-};
-
 QRgb ToRgb(TColor c) { return qRgb(GetRValue(c), GetGValue(c), GetBValue(c)); }
 
 TEST(CustomAxisPicture, UpperPlotOnACustomAxisKeepsToItsBand) {
-  ImageHost host(640, 400);
+  testing::TImageHost host(640, 400, qRgb(0, 0, 0));
   TChart chart;
   chart.SetWidth(640);
   chart.SetHeight(400);

@@ -12,32 +12,13 @@
 #include "QtTestSupport.h"
 #include "chart/panel/Chart.h"
 #include "chart/seriestypes/LineSeries.h"
-#include "platform/QtChartHostBase.h"
 
 namespace platform {
 namespace {
 
-class TImageHost : public QtChartHostBase {
- public:
-  TImageHost(int width, int height) : FImage((testing::EnsureQtApp(), QImage(width, height, QImage::Format_RGB32))) {
-    FImage.fill(Qt::white);
-    FSurface = std::make_unique<QtDeviceSurface>(FImage);
-  }
-  const QImage& Image() { return FSurface->Image(); }
-  chart::TRect ClientRect() const override { return {0, 0, FImage.width(), FImage.height()}; }
-  void Invalidate() override {}
-  void RepaintNow() override {}
-  void SetCursor(chart::TCursor) override {}
-  chart::TDeviceSurface& WindowSurface() override { return *FSurface; }
-
- private:
-  QImage FImage;
-  std::unique_ptr<QtDeviceSurface> FSurface;
-};
-
 TEST(LineSeriesStress, TenMillionPointsUpToTheLargestDoublesPaintInsideTheChart) {
   constexpr int Points = 10'000'000;
-  TImageHost host(600, 400);
+  testing::TImageHost host(600, 400, qRgb(255, 255, 255));
   chart::TChart chart;
   chart.SetWidth(600);
   chart.SetHeight(400);
