@@ -29,6 +29,11 @@ class TZelFunction;
 enum THorizAxis : std::uint8_t { aTopAxis, aBottomAxis, aBothHorizAxis, aCustomHorizAxis };
 enum TVertAxis : std::uint8_t { aLeftAxis, aRightAxis, aBothVertAxis, aCustomVertAxis };
 
+// How a point's legend entry combines its label and its value.
+enum TLegendTextStyle : std::uint8_t {
+  ltsPlain, ltsLeftValue, ltsRightValue, ltsLeftPercent, ltsRightPercent, ltsXValue
+};
+
 // What a series tells the series linked to it.
 enum TSeriesNotice : std::uint8_t { snClear, snInsert, snDelete, snRefresh, snModify };
 
@@ -161,6 +166,22 @@ class TChartSeries : public TChartComponent {
   void SetValueFormat(const std::string& v);
   const std::string& PercentFormat() const { return FPercentFormat; }
   void SetPercentFormat(const std::string& v);
+
+  // --- point texts (marks and legend) ---------------------------------------------------
+  // A value in ValueFormat, a percentage in PercentFormat, with the chart's separators.
+  std::string FormatValue(double value) const;
+  std::string FormatPercent(double percent) const;
+  // Sum of the absolute values of the mandatory list (one pass: callers keep it per paint).
+  double AbsTotal() const;
+  // |V| x 100 / absTotal of the point's mandatory value; 100 when absTotal is 0.
+  double PercentOf(int index, double absTotal) const;
+  // The point's label when it has one, else its mandatory value formatted.
+  std::string LabelOrValue(int index) const;
+  // The legend's entries for the points of this series: by default one per point.
+  virtual int LegendItemCount() const { return Count(); }
+  virtual int LegendToValueIndex(int item) const { return item; }
+  // Text of point valueIndex in a legend of the given style, line breaks as spaces.
+  std::string LegendString(int valueIndex, TLegendTextStyle style) const;
 
   // Takes every setting of another series (not its points, chart, links or events);
   // series types add their own. Custom axes come along only between series of one chart.
