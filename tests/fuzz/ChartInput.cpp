@@ -127,7 +127,7 @@ class TDecoder {
   std::string Label() { return In.Bool() ? std::string() : In.Text(64); }
 
   void Step() {
-    switch (In.Byte() % 32) {
+    switch (In.Byte() % 40) {
       case 0: AddPoint(); break;
       case 1: {
         TLineSeries& s = AnySeries();
@@ -205,7 +205,53 @@ class TDecoder {
       case 29: Looks(); break;
       case 30: Copies(); break;
       case 31: CustomAxes(); break;
+      // 32 and 33 are kept for the legend and the marks.
+      case 34: CanvasDrawing(); break;
+      case 35: ValueLists(AnySeries()); break;
+      case 36: AxisTicks(AnyAxis()); break;
+      case 37: AxisLabels(AnyAxis()); break;
+      case 38: Mouse(In.Byte() % 4); break;
+      case 39: SeriesProperty(AnySeries()); break;
     }
+  }
+
+  // A program drawing its own shapes on the chart's canvas after each paint: every solid the
+  // series types use, with any size and depth, in 2D and 3D.
+  void CanvasDrawing() {
+    if (In.Bool()) {
+      S.Chart.OnAfterDraw = nullptr;
+      return;
+    }
+    const int kind = In.Byte() % 12;
+    const TRect r{Coordinate(S.Host.Client.Width()), Coordinate(S.Host.Client.Height()),
+                  Coordinate(S.Host.Client.Width()), Coordinate(S.Host.Client.Height())};
+    const int z0 = In.Byte() % 2 ? In.Int() : In.Byte(), z1 = In.Byte() % 2 ? In.Int() : In.Byte();
+    const bool flag = In.Bool(), dark = In.Bool();
+    const int extra = In.Byte() % 2 ? In.Int() : In.Byte();
+    const double a0 = In.Double(), a1 = In.Double();
+    const std::string text = In.Text(20);
+    const TColor color = Color();
+    TChart* chart = &S.Chart;
+    S.Chart.OnAfterDraw = [=](TCustomZelPanel*) {
+      TCanvas3D& c = chart->Canvas();
+      c.Brush().SetColor(color);
+      const TPoint a{r.Left, r.Top}, b{r.Right, r.Bottom};
+      switch (kind) {
+        case 0: c.DrawCube(r, z0, z1, dark); break;
+        case 1: c.DrawCylinder(flag, r, z0, z1, dark); break;
+        case 2: c.DrawCone(flag, r, z0, z1, dark, extra); break;
+        case 3: c.DrawPyramid(flag, r, z0, z1, dark); break;
+        case 4: c.DrawPie3D(r.Left, r.Top, r.Right, r.Bottom, z0, z1, a0, a1, dark, flag); break;
+        case 5: c.DrawArrow(flag, a, b, extra, z1, z0); break;
+        case 6: c.DrawSphere(r.Left, r.Top, z0, a0); break;
+        case 7: c.DrawTriangle3D({TPoint3D{r.Left, r.Top, z0}, TPoint3D{r.Right, r.Bottom, z1}, TPoint3D{r.Left, r.Bottom, extra}},
+                                 {color, clRed, clNone}); break;
+        case 8: c.DrawQuad3D({a, b, TPoint{r.Left, r.Bottom}, TPoint{r.Right, r.Top}}, z0, z1); break;
+        case 9: c.DrawRotatedText3D(r.Left, r.Top, z0, text, extra); break;
+        case 10: c.DrawFloorPlane(r.Left, r.Top, r.Right, z0, z1); c.DrawSidePlane(r.Left, r.Top, r.Bottom, z0, z1); break;
+        case 11: c.PutPixel3D(r.Left, r.Top, z0, color); c.DrawEllipseAtDepth(r.Left, r.Top, r.Right, r.Bottom, z1); break;
+      }
+    };
   }
 
   // Axes the program adds; a series may draw against them, and they may go again.
