@@ -14,17 +14,9 @@
 #include "app/Form1.h"
 #include "app/Modules.h"
 #include "app/PictureFile.h"
-#include "fft/uFFTasm.h"
+#include "app/core/ProgramModules.h"
 
 namespace {
-
-// The chart engine's registration of its standard series types; the registry has no
-// entries yet, so its start-up and finalisation hold their place and do nothing.
-void ChartRegistryInit() {}
-void ChartRegistryDone() {}
-// This program's own module: nothing to set up or release.
-void AppModuleInit() {}
-void AppModuleDone() {}
 
 bool HasDisplay() {
   const char* x = std::getenv("DISPLAY");
@@ -54,9 +46,7 @@ int main(int argc, char* argv[]) {
   if (offscreen) qputenv("QT_QPA_PLATFORM", "offscreen");
 
   demo::TModules modules;
-  modules.Start(ChartRegistryInit, ChartRegistryDone);
-  modules.Start(uFFTasm::FFTInit, uFFTasm::FFTDone);
-  modules.Start(AppModuleInit, AppModuleDone);
+  for (const demo::TProgramModule& m : demo::ProgramModules()) modules.Start(m.Init, m.Done);
 
   int result = 0;
   {

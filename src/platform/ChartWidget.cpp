@@ -6,6 +6,8 @@
 #include <QPainter>
 #include <QWheelEvent>
 
+#include "chart/registry/ScreenCursors.h"
+
 namespace platform {
 
 using chart::TCursor;
@@ -92,6 +94,8 @@ void ChartWidget::RepaintNow() {
 }
 
 void ChartWidget::SetCursor(TCursor cursor) {
+  // Numbers installed at run time (the engine's hand) show the stock shape they stand for.
+  cursor = chart::ScreenCursor(cursor);
   if (cursor == chart::crDefault)
     unsetCursor();
   else

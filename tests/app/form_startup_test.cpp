@@ -6,6 +6,9 @@
 #include <vector>
 
 #include "app/Modules.h"
+#include "app/core/ProgramModules.h"
+#include "chart/registry/SeriesTypes.h"
+#include "fft/uFFTasm.h"
 
 namespace demo {
 namespace {
@@ -20,6 +23,27 @@ TEST(Modules, FinaliseInExactlyTheReverseOrder) {
   }
   EXPECT_EQ(log, (std::vector<std::string>{"init registry", "init fft", "init app", "loop", "done app", "done fft",
                                            "done registry"}));
+}
+
+TEST(Modules, TheProgramStartsTheChartEngineThenTheFftEngineAndFinalisesBoth) {
+  std::vector<std::string> names;
+  for (const TProgramModule& m : ProgramModules()) names.emplace_back(m.Name);
+  EXPECT_EQ(names, (std::vector<std::string>{"chart engine", "fft engine", "application"}));
+
+  // A 2-point forward transform of (1, 0): (1, 1) while the engine is up, untouched otherwise.
+  const auto transformed = [] {
+    uFFTasm::TComplexSingle data[2] = {{1, 0}, {0, 0}};
+    uFFTasm::ComplexFFT(data, 2, false, false, false);
+    return data[1].Re == 1;
+  };
+  {
+    TModules m;
+    for (const TProgramModule& p : ProgramModules()) m.Start(p.Init, p.Done);
+    EXPECT_GT(chart::SeriesTypeCount(), 0);
+    EXPECT_TRUE(transformed());
+  }
+  EXPECT_EQ(chart::SeriesTypeCount(), 0);
+  EXPECT_FALSE(transformed());
 }
 
 TEST(Modules, FailedStartFinalisesOnlyWhatStarted) {

@@ -8,6 +8,7 @@
 #include "QtTestSupport.h"
 #include "chart/axis/CustomChartAxis.h"
 #include "chart/panel/Chart.h"
+#include "chart/registry/ChartModules.h"
 #include "chart/seriestypes/LineSeries.h"
 #include "platform/ChartWidget.h"
 
@@ -157,6 +158,16 @@ TEST_F(ChartWidgetTest, ChartCursorBecomesTheWidgetCursor) {
   EXPECT_EQ(widget->cursor().shape(), Qt::PointingHandCursor);
   chart.SetCursor(crDefault);
   EXPECT_EQ(widget->cursor().shape(), Qt::ArrowCursor);
+}
+
+TEST_F(ChartWidgetTest, EngineHandCursorIsAHandOnlyBetweenStartUpAndFinalisation) {
+  const Qt::CursorShape expected[] = {Qt::ArrowCursor, Qt::PointingHandCursor, Qt::ArrowCursor};
+  for (int stage = 0; stage < 3; ++stage) {
+    if (stage == 1) ChartModulesInit();
+    if (stage == 2) ChartModulesDone();
+    chart.SetCursor(crZelHand);
+    EXPECT_EQ(widget->cursor().shape(), expected[stage]) << stage;
+  }
 }
 
 TEST_F(ChartWidgetTest, ChartOutlivingItsWidgetHasNoHost) {

@@ -19,6 +19,8 @@ inline constexpr TCursor crArrow = -2;
 inline constexpr TCursor crCross = -3;
 inline constexpr TCursor crSizeAll = -22;
 inline constexpr TCursor crHandPoint = -21;
+// The engine's hand, installed as a screen cursor at start-up (ScreenCursors.h).
+inline constexpr TCursor crZelHand = 2020;
 
 // The system's primary language identifier that changes the default chart font.
 inline constexpr int LANG_JAPANESE = 17;

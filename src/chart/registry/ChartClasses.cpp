@@ -1,0 +1,26 @@
+#include "chart/registry/ChartClasses.h"
+
+#include "chart/seriestypes/LineSeries.h"
+
+namespace chart {
+
+namespace {
+
+template <class T>
+std::unique_ptr<TChartSeries> NewSeriesOf() {
+  return std::make_unique<T>();
+}
+
+}  // namespace
+
+// Owned parts: a stored chart fills its owner's instance, it never makes one of these.
+const TChartClass ChartAxisTitleClass{"TChartAxisTitle"};
+const TChartClass ChartAxisClass{"TChartAxis"};
+const TChartClass ChartDepthAxisClass{"TChartDepthAxis"};
+const TChartClass ChartGradientClass{"TChartGradient"};
+const TChartClass ChartWallClass{"TChartWall"};
+const TChartClass ChartTitleClass{"TChartTitle"};
+
+const TChartClass LineSeriesClass{"TLineSeries", &NewSeriesOf<TLineSeries>};
+
+}  // namespace chart

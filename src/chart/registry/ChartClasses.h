@@ -1,0 +1,18 @@
+// The descriptors of the engine's own classes. Start-up enters them into the class
+// registry; a new series or function type adds its descriptor here.
+#pragma once
+
+#include "chart/registry/ChartClass.h"
+
+namespace chart {
+
+extern const TChartClass ChartAxisTitleClass;
+extern const TChartClass ChartAxisClass;
+extern const TChartClass ChartDepthAxisClass;
+extern const TChartClass ChartGradientClass;
+extern const TChartClass ChartWallClass;
+extern const TChartClass ChartTitleClass;
+
+extern const TChartClass LineSeriesClass;
+
+}  // namespace chart

@@ -1,0 +1,63 @@
+#include "chart/registry/ChartModules.h"
+
+#include <vector>
+
+#include "chart/registry/ChartClasses.h"
+#include "chart/registry/ChartTexts.h"
+#include "chart/registry/ClassRegistry.h"
+#include "chart/registry/ModuleState.h"
+#include "chart/registry/ScreenCursors.h"
+#include "chart/registry/SeriesTypes.h"
+
+namespace chart {
+
+namespace {
+
+// The hand that chart elements show over something clickable, under its own number so an
+// element can ask for it before the platform's cursors exist.
+void InstallHandCursor() { InstallScreenCursor(crZelHand, crHandPoint); }
+
+// The engine's own parts. The series marks class joins here.
+void RegisterEngineClasses() {
+  RegisterChartClass(ChartAxisTitleClass);
+  RegisterChartClass(ChartAxisClass);
+  RegisterChartClass(ChartDepthAxisClass);
+}
+
+// The chart's own parts. The legend class joins here, first.
+void RegisterChartPartClasses() {
+  RegisterChartClass(ChartGradientClass);
+  RegisterChartClass(ChartWallClass);
+  RegisterChartClass(ChartTitleClass);
+}
+
+// The gallery's "Standard" page, in this order: Line, Bar, Horiz. Bar, Area, Point, Pie,
+// Fast Line.
+void RegisterStandardSeries() {
+  const std::string_view page = ChartText(TChartText::GalleryStandard);
+  RegisterSeriesType(LineSeriesClass, ChartText(TChartText::Line), page, 2);
+}
+
+}  // namespace
+
+void ChartModulesInit() {
+  if (ChartModuleState().InitCount++ > 0) return;
+  InstallHandCursor();
+  RegisterEngineClasses();
+  RegisterChartPartClasses();
+  // Every chart's mouse settings start with the animated-zoom divisor at 3: nothing to set.
+  // The calculation functions join here, on the "Functions" page in the order Add,
+  // Subtract, Multiply, Divide, High, Low, Average (RegisterStandardFunction).
+  RegisterStandardSeries();
+}
+
+void ChartModulesDone() {
+  TChartModuleState& state = ChartModuleState();
+  if (state.InitCount == 0 || --state.InitCount > 0) return;
+  // Swapping with empty lists gives their memory back.
+  std::vector<TZelSeriesType>().swap(state.SeriesTypes);
+  std::vector<const TChartClass*>().swap(state.Classes);
+  RemoveScreenCursor(crZelHand);
+}
+
+}  // namespace chart
