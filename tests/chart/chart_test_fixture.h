@@ -58,8 +58,9 @@ struct ChartFixture : ::testing::Test {
     chart.SetHeight(height);
     chart.SetHost(&host);
   }
-  // The demo's chart: flat, lowered bevel, back wall white but clear.
+  // The demo's chart: flat, lowered bevel, back wall white but clear, legend hidden.
   void DemoLook() {
+    chart.Legend().SetVisible(false);
     chart.SetView3D(false);
     chart.SetBevelOuter(bvLowered);
     chart.BackWall().Brush().SetColor(clWhite);

@@ -11,7 +11,15 @@ void ApplyChart1Properties(TChart& chart) {
   chart.BackWall().Brush().SetColor(clWhite);
   chart.BackWall().Brush().SetStyle(bsClear);
   chart.Title().SetText({"TChart"});
-  // The legend is stored hidden; this chart draws none until it has one.
+  // Stored hidden, with the look it would have if shown: one row at the bottom, centred,
+  // texts only, no shadow.
+  TChartLegend& legend = chart.Legend();
+  legend.SetVisible(false);
+  legend.SetAlignment(laBottom);
+  legend.SetColorWidth(0);
+  legend.SetLegendStyle(lsSeries);
+  legend.SetShadowSize(0);
+  legend.SetTopPos(0);
   chart.SetView3D(false);
   chart.SetBevelOuter(bvLowered);
   chart.EndLoading();

@@ -13,6 +13,7 @@ TCustomChart::TCustomChart()
       FFoot(std::make_unique<TChartTitle>(*this)),
       FBackWall(std::make_unique<TChartWall>(*this, clDefault, bsClear)),
       FLeftWall(std::make_unique<TChartWall>(*this, RGB(255, 255, 128), bsSolid)),
+      FLegend(std::make_unique<TChartLegend>(*this)),
       FBottomWall(std::make_unique<TChartWall>(*this, clWhite, bsSolid)),
       FDefaultFontName(DefaultChartFontName(nullptr)),
       FDefaultFontSize(DefaultChartFontSize(nullptr)) {}
@@ -39,6 +40,7 @@ void TCustomChart::HostAttached(TChartHost& host) {
   auto follow = [&](TFont& font) { ReplaceDefault(font, FDefaultFontName, FDefaultFontSize, name, size); };
   follow(FTitle->Font());
   follow(FFoot->Font());
+  follow(FLegend->Font());
   for (TCustomChartAxis* axis : AxisList()) {
     follow(axis->LabelsFont());
     follow(axis->Title().Font());

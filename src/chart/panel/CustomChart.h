@@ -9,6 +9,8 @@
 #include <vector>
 
 #include "chart/core/ChartHost.h"
+#include "chart/legend/ChartLegend.h"
+#include "chart/legend/LegendTypes.h"
 #include "chart/panel/CustomAxisPanel.h"
 #include "chart/title/ChartTitle.h"
 #include "chart/walls/ChartWall.h"
@@ -17,8 +19,6 @@
 #include "chart/zoom/ZoomPanningRecord.h"
 
 namespace chart {
-
-enum TLegendAlignment : std::uint8_t { laLeft, laRight, laTop, laBottom };
 
 class TCustomChart : public TCustomAxisPanel {
  public:
@@ -41,12 +41,18 @@ class TCustomChart : public TCustomAxisPanel {
   bool BackImageInside() const { return FBackImageInside; }
   void SetBackImageInside(bool v);
 
-  // The legend takes part in the headings; these seams answer for it until it exists.
-  virtual bool LegendVisible() const { return false; }
-  virtual TLegendAlignment LegendAlignment() const { return laRight; }
-  virtual void DrawLegend() {}
+  TChartLegend& Legend() { return *FLegend; }
+  const TChartLegend& Legend() const { return *FLegend; }
+  // What the headings and the mouse ask of the legend.
+  virtual bool LegendVisible() const { return FLegend->Visible(); }
+  virtual TLegendAlignment LegendAlignment() const { return FLegend->Alignment(); }
+  virtual void DrawLegend() { FLegend->Draw(); }
   // Legend item under the point, -1 when none.
-  virtual int LegendClicked(int x, int y) { (void)x; (void)y; return -1; }
+  virtual int LegendClicked(int x, int y) { return FLegend->Clicked(x, y); }
+  // May replace an entry's text, move an entry, replace the legend box.
+  TOnGetLegendText OnGetLegendText;
+  TOnGetLegendPos OnGetLegendPos;
+  TOnGetLegendRect OnGetLegendRect;
 
   // A font still at the engine's built-in default takes the default of the chart's
   // platform (the interface font on a Japanese system); other fonts stay as they are.
@@ -137,6 +143,7 @@ class TCustomChart : public TCustomAxisPanel {
   std::unique_ptr<TChartTitle> FFoot;
   std::unique_ptr<TChartWall> FBackWall;
   std::unique_ptr<TChartWall> FLeftWall;
+  std::unique_ptr<TChartLegend> FLegend;
   std::unique_ptr<TChartWall> FBottomWall;
   bool FBackImageInside = false;
   // Name and size of the default chart font on the platform the fonts follow now.

@@ -22,6 +22,7 @@
 
 namespace chart {
 
+class TCanvas3D;
 class TCustomAxisPanel;
 class TCustomChartAxis;
 class TZelFunction;
@@ -182,6 +183,9 @@ class TChartSeries : public TChartComponent {
   virtual int LegendToValueIndex(int item) const { return item; }
   // Text of point valueIndex in a legend of the given style, line breaks as spaces.
   std::string LegendString(int valueIndex, TLegendTextStyle style) const;
+  // The entry's colour box in a legend: by default filled in the item's colour, outlined
+  // with the canvas pen the legend set.
+  virtual void DrawLegendSymbol(TCanvas3D& canvas, const TRect& rect, TColor color);
 
   // Takes every setting of another series (not its points, chart, links or events);
   // series types add their own. Custom axes come along only between series of one chart.

@@ -77,7 +77,7 @@ class TCustomSeries : public TChartSeries {
   void CalcHorizMargins(int& left, int& right) override;
   void CalcVerticalMargins(int& top, int& bottom) override;
   // The series' symbol in a legend item rectangle, in the item's colour.
-  virtual void DrawLegendSymbol(TCanvas3D& canvas, const TRect& rect, TColor color);
+  void DrawLegendSymbol(TCanvas3D& canvas, const TRect& rect, TColor color) override;
 
   // Index of the point (or the first point of the segment) at a pixel in the last
   // paint's visible range; -1 when nothing is hit.
