@@ -54,7 +54,9 @@ class TTwoEndedArray {
     if (AtFront(index)) {
       std::move(b, b + index, b - 1);
       --FBegin;
-      b[index - 1] = std::move(value);
+      // The new slot is index of the moved front (index - 1 of the old one, which would
+      // wrap for index 0).
+      data()[index] = std::move(value);
     } else {
       std::move_backward(b + index, b + FSize, b + FSize + 1);
       b[index] = std::move(value);
