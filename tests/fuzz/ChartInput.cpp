@@ -1,5 +1,7 @@
 #include "fuzz/ChartInput.h"
 
+#include <algorithm>
+#include <climits>
 #include <cmath>
 #include <cstring>
 #include <exception>
@@ -205,7 +207,8 @@ class TDecoder {
       case 29: Looks(); break;
       case 30: Copies(); break;
       case 31: CustomAxes(); break;
-      // 32 and 33 are kept for the legend and the marks.
+      case 32: Legend(); break;
+      // 33 is kept for the marks.
       case 34: CanvasDrawing(); break;
       case 35: ValueLists(AnySeries()); break;
       case 36: AxisTicks(AnyAxis()); break;
@@ -384,6 +387,122 @@ class TDecoder {
       case 6: AnyAxis().LabelsFont().SetOrientation(In.Int()); break;
       case 7: AnyAxis().LabelsFont().SetName(In.Text(40)); break;
       case 8: c.BackWall().Brush().SetStyle(static_cast<TBrushStyle>(In.Byte() % 8)); break;
+    }
+  }
+
+  // A percentage: mostly near the accepted 0 .. 100, sometimes any int.
+  int Percent() { return In.Bool() ? static_cast<int>(In.Byte() % 111) - 5 : In.Int(); }
+  int Small() { return In.Bool() ? static_cast<int>(In.Byte() % 16) - 2 : In.Int(); }
+
+  // The legend: every setting (the checked ones with any value), its events, clicks on it.
+  void Legend() {
+    TChart& c = S.Chart;
+    TChartLegend& l = c.Legend();
+    switch (In.Byte() % 24) {
+      case 0: Prop("Visible", [&] { return l.Visible(); }, [&](auto v) { l.SetVisible(v); }, In.Bool()); break;
+      case 1: Prop("Alignment", [&] { return l.Alignment(); }, [&](auto v) { l.SetAlignment(v); }, static_cast<TLegendAlignment>(In.Byte() % 4)); break;
+      case 2: Prop("LegendStyle", [&] { return l.LegendStyle(); }, [&](auto v) { l.SetLegendStyle(v); }, static_cast<TLegendStyle>(In.Byte() % 4)); break;
+      case 3: Prop("TextStyle", [&] { return l.TextStyle(); }, [&](auto v) { l.SetTextStyle(v); }, static_cast<TLegendTextStyle>(In.Byte() % 6)); break;
+      case 4: Prop("Color", [&] { return l.Color(); }, [&](auto v) { l.SetColor(v); }, Color()); break;
+      case 5: Prop("Style", [&] { return l.Brush().Style(); }, [&](auto v) { l.Brush().SetStyle(v); }, static_cast<TBrushStyle>(In.Byte() % 8)); break;
+      case 6: Prop("Color", [&] { return l.Brush().Color(); }, [&](auto v) { l.Brush().SetColor(v); }, Color()); break;
+      case 7: Prop("Visible", [&] { return l.Frame().Visible(); }, [&](auto v) { l.Frame().SetVisible(v); }, In.Bool()); break;
+      case 8: Prop("Width", [&] { return l.Frame().Width(); }, [&](auto v) { l.Frame().SetWidth(v); }, Small()); break;
+      case 9: Prop("Visible", [&] { return l.DividingLines().Visible(); }, [&](auto v) { l.DividingLines().SetVisible(v); }, In.Bool()); break;
+      case 10: Prop("ColorWidth", [&] { return l.ColorWidth(); }, [&](int v) { l.SetColorWidth(v); }, Percent()); break;
+      case 11: Prop("FirstValue", [&] { return l.FirstValue(); }, [&](int v) { l.SetFirstValue(v); }, Small()); break;
+      case 12: Prop("Inverted", [&] { return l.Inverted(); }, [&](auto v) { l.SetInverted(v); }, In.Bool()); break;
+      case 13: Prop("MaxNumRows", [&] { return l.MaxNumRows(); }, [&](auto v) { l.SetMaxNumRows(v); }, Small()); break;
+      case 14: Prop("TopPos", [&] { return l.TopPos(); }, [&](int v) { l.SetTopPos(v); }, Percent()); break;
+      case 15: Prop("HorizMargin", [&] { return l.HorizMargin(); }, [&](auto v) { l.SetHorizMargin(v); }, Small()); break;
+      case 16: Prop("VertMargin", [&] { return l.VertMargin(); }, [&](auto v) { l.SetVertMargin(v); }, Small()); break;
+      case 17: Prop("ResizeChart", [&] { return l.ResizeChart(); }, [&](auto v) { l.SetResizeChart(v); }, In.Bool()); break;
+      case 18: Prop("ShadowColor", [&] { return l.ShadowColor(); }, [&](auto v) { l.SetShadowColor(v); }, Color()); break;
+      case 19: Prop("ShadowSize", [&] { return l.ShadowSize(); }, [&](auto v) { l.SetShadowSize(v); }, Small()); break;
+      case 20: Prop("Size", [&] { return l.Font().Size(); }, [&](auto v) { l.Font().SetSize(v); }, Small()); break;
+      case 21: {
+        TLineSeries& s = AnySeries();
+        Prop("ShowInLegend", [&] { return s.ShowInLegend(); }, [&](auto v) { s.SetShowInLegend(v); }, In.Bool());
+        break;
+      }
+      case 22: LegendEvents(); break;
+      case 23: LegendClick(); break;
+    }
+  }
+
+  void LegendEvents() {
+    TChart& c = S.Chart;
+    switch (In.Byte() % 4) {
+      case 0:
+        if (In.Bool()) {
+          c.OnGetLegendText = nullptr;
+        } else {
+          std::string text = In.Text(200);
+          const int only = Small();
+          c.OnGetLegendText = [text = std::move(text), only](TCustomChart*, TLegendStyle, int index, std::string& t) {
+            if (only < 0 || index == only) t = text;
+          };
+        }
+        break;
+      case 1:
+        if (In.Bool()) {
+          c.OnGetLegendPos = nullptr;
+        } else {
+          const int dx = Small(), dy = Small(), color = Small();
+          const bool setColor = In.Bool();
+          c.OnGetLegendPos = [=](TCustomChart*, int, int& x, int& y, int& xColor) {
+            x = static_cast<int>(std::clamp<long long>(static_cast<long long>(x) + dx, INT_MIN, INT_MAX));
+            y = static_cast<int>(std::clamp<long long>(static_cast<long long>(y) + dy, INT_MIN, INT_MAX));
+            if (setColor) xColor = color;
+          };
+        }
+        break;
+      case 2:
+        if (In.Bool()) {
+          c.OnGetLegendRect = nullptr;
+        } else {
+          const TRect r{Small(), Small(), Small(), Small()};
+          const bool replace = In.Bool();
+          c.OnGetLegendRect = [=](TCustomChart*, TRect& box) {
+            if (replace) box = r;
+            else box = InflateRect(box, r.Left % 64, r.Top % 64);
+          };
+        }
+        break;
+      case 3: {
+        // A legend click handler that may claim the press or let it go on.
+        const bool claim = In.Bool();
+        c.OnClickLegend = [claim](TCustomChart* sender, TMouseButton, TShiftState, int, int) {
+          sender->SetMouseHandled(claim);
+        };
+        break;
+      }
+    }
+  }
+
+  // A press at or just around the legend box of the last paint.
+  void LegendClick() {
+    TChart& c = S.Chart;
+    const TRect b = c.Legend().LegendBounds();
+    auto around = [&](int from, int to) {
+      const long long span = std::max(0LL, static_cast<long long>(to) - from) + 3;
+      return static_cast<int>(from - 1 + static_cast<long long>(In.U32() % static_cast<std::uint64_t>(span)));
+    };
+    const int x = around(b.Left, b.Right), y = around(b.Top, b.Bottom);
+    switch (In.Byte() % 3) {
+      case 0: {
+        const int slot = c.Legend().Clicked(x, y);
+        const long long slots = static_cast<long long>(c.Legend().RowCount()) * std::max(c.Legend().ColumnCount(), 1);
+        if (slot < -1 || slot >= slots) Fail("legend click outside its slots");
+        break;
+      }
+      case 1: c.PartAtPoint(x, y); break;
+      case 2: {
+        const auto button = static_cast<TMouseButton>(In.Byte() % 3);
+        c.MouseDown(button, 0, x, y);
+        c.MouseUp(button, 0, x, y);
+        break;
+      }
     }
   }
 

@@ -21,9 +21,10 @@ int Band(int v, i64 start, i64 size, int bands) {
 int TCustomChartLegend::Clicked(int x, int y) const {
   const TRect& b = FLegendBounds;
   if (FRowCount <= 0 || !b.Contains({x, y})) return -1;
-  if (FDrawnVertical) return Band(y, b.Top, b.Height() / FRowCount, FRowCount);
+  const i64 height = static_cast<i64>(b.Bottom) - b.Top, width = static_cast<i64>(b.Right) - b.Left;
+  if (FDrawnVertical) return Band(y, b.Top, height / FRowCount, FRowCount);
   if (FColumnCount <= 0) return -1;
-  const int col = Band(x, b.Left, b.Width() / FColumnCount, FColumnCount);
+  const int col = Band(x, b.Left, width / FColumnCount, FColumnCount);
   const int row = Band(y, b.Top, FFontHeight, FRowCount);
   if (col < 0 || row < 0) return -1;
   return col + row * FColumnCount;

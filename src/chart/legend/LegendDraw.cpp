@@ -20,7 +20,12 @@ void TCustomChartLegend::Draw() {
     FLegendBounds = {};
     return;
   }
-  if (FChart.OnGetLegendRect) FChart.OnGetLegendRect(&FChart, FLegendBounds);
+  if (FChart.OnGetLegendRect) {
+    FChart.OnGetLegendRect(&FChart, FLegendBounds);
+    // Whatever the handler gives, sizes and pixels past the box stay within int.
+    TRect& b = FLegendBounds;
+    b = {ClampToPixel(b.Left), ClampToPixel(b.Top), ClampToPixel(b.Right), ClampToPixel(b.Bottom)};
+  }
   DrawBox();
   DrawEntries(count);
   ShrinkChartRect();
@@ -69,7 +74,7 @@ void TCustomChartLegend::DrawEntries(int count) {
   const i64 columnPitch = static_cast<i64>(FItemWidth) + FColorBoxWidth + 4;
   for (int slot = 0; slot < n; ++slot) {
     const int index = FInverted ? last - slot : FFirstValue + slot;
-    i64 x = FTextX, y = box.Top + 1;
+    i64 x = FTextX, y = static_cast<i64>(box.Top) + 1;
     if (FDrawnVertical) {
       y += fh * slot;
     } else {
