@@ -4,7 +4,8 @@
 // with every point drawn. Peers in the same run: the same chart drawn point by point
 // (SetDirectDrawing(false)), Qt's own polyline of the same pixels, and one plain read of
 // the values (the memory floor). The allocation
-// counter shows that a paint allocates nothing per point.
+// counter shows that a paint allocates nothing per point. Also the legend's share of a
+// repaint of 100 series.
 #include <benchmark/benchmark.h>
 
 #include <QImage>
@@ -18,6 +19,7 @@
 #include <memory>
 #include <random>
 #include <span>
+#include <string>
 #include <vector>
 
 #include "app/QtChartHost.h"
@@ -191,6 +193,45 @@ void BM_LargeEngineOnlyPeer(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_LargeEngineOnlyPeer)->Arg(1000000)->Unit(benchmark::kMillisecond);
+
+// The legend's share of a repaint: 100 line series of 100 points on the demo's chart, the
+// legend shown on the right (it lists as many as fit) against the same chart without it.
+void BM_HundredSeriesLegend(benchmark::State& state) {
+  TQtImageHost host{905, 525};
+  chart::TChart chart;
+  demo::ApplyChart1Properties(chart);
+  const bool shown = state.range(0) != 0;
+  chart.Legend().SetVisible(shown);
+  chart.Legend().SetAlignment(chart::laRight);
+  chart.Legend().SetColorWidth(12);
+  chart.Legend().SetShadowSize(3);
+  chart.SetHost(&host);
+  std::vector<std::unique_ptr<chart::TLineSeries>> series;
+  std::vector<double> values(100);
+  for (int k = 0; k < 100; ++k) {
+    auto s = std::make_unique<chart::TLineSeries>();
+    s->SetName("Series" + std::to_string(k + 1));
+    s->SetParentChart(&chart);
+    for (int i = 0; i < 100; ++i) values[static_cast<std::size_t>(i)] = std::sin(i * 0.05 + k * 0.1) + k * 0.01;
+    s->AppendValues(values);
+    series.push_back(std::move(s));
+  }
+  chart.Paint();
+  const long long before = gAllocations;
+  for (auto _ : state) {
+    chart.InvalidateChart();
+    chart.Paint();
+  }
+  Report(state, before);
+  state.counters["entries"] = chart.Legend().RowCount();
+  state.SetLabel(shown ? "legend" : "no legend");
+}
+BENCHMARK(BM_HundredSeriesLegend)
+    ->Arg(0)
+    ->Arg(1)
+    ->Repetitions(7)
+    ->ReportAggregatesOnly(true)
+    ->Unit(benchmark::kMillisecond);
 
 // The floor for any drawing that looks at every point: reading the values once (the sum
 // keeps the reads).
