@@ -119,6 +119,7 @@ TEST_F(RegistryTest, ClassesAreCreatedByName) {
     EXPECT_EQ(CreateSeriesByName(name), nullptr) << name;
   EXPECT_EQ(CreateFunctionByName("TLineSeries"), nullptr);
   EXPECT_EQ(FindChartClass("TChartAxis")->Name, "TChartAxis");
+  EXPECT_NE(FindChartClass("TChartLegend"), nullptr);
 }
 
 TEST_F(RegistryTest, OnlyTheOutermostStartUpAndFinalisationWork) {

@@ -17,6 +17,7 @@ std::unique_ptr<TChartSeries> NewSeriesOf() {
 const TChartClass ChartAxisTitleClass{"TChartAxisTitle"};
 const TChartClass ChartAxisClass{"TChartAxis"};
 const TChartClass ChartDepthAxisClass{"TChartDepthAxis"};
+const TChartClass ChartLegendClass{"TChartLegend"};
 const TChartClass ChartGradientClass{"TChartGradient"};
 const TChartClass ChartWallClass{"TChartWall"};
 const TChartClass ChartTitleClass{"TChartTitle"};

@@ -9,6 +9,7 @@ namespace chart {
 extern const TChartClass ChartAxisTitleClass;
 extern const TChartClass ChartAxisClass;
 extern const TChartClass ChartDepthAxisClass;
+extern const TChartClass ChartLegendClass;
 extern const TChartClass ChartGradientClass;
 extern const TChartClass ChartWallClass;
 extern const TChartClass ChartTitleClass;

@@ -24,8 +24,9 @@ void RegisterEngineClasses() {
   RegisterChartClass(ChartDepthAxisClass);
 }
 
-// The chart's own parts. The legend class joins here, first.
+// The chart's own parts, the legend first.
 void RegisterChartPartClasses() {
+  RegisterChartClass(ChartLegendClass);
   RegisterChartClass(ChartGradientClass);
   RegisterChartClass(ChartWallClass);
   RegisterChartClass(ChartTitleClass);
