@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -35,6 +34,18 @@ struct Legend : ChartFixture {
     return *series.back();
   }
   TChartSeries& Named(const std::string& title) { return Add(std::make_unique<TJournalSeries>(nullptr), title); }
+  // One series of n points valued 0 .. n-1: lsAuto lists its points, texts "0", "1", ...
+  void Points(int n) {
+    TChartSeries& s = Named("");
+    for (int i = 0; i < n; ++i) s.AddPoint(i, i);
+  }
+  // 70 entries at the top, at most 2 rows: item width 20, colour box Round(2.4) = 2, so
+  // 28 columns fit the width 851.
+  void SeventyAtTheTop() {
+    Points(70);
+    legend.SetAlignment(laTop);
+    legend.SetMaxNumRows(2);
+  }
   void Repaint() {
     if (chart.Canvas().Buffer()) Buffer().ClearOps();
     chart.InvalidateChart();
@@ -109,15 +120,9 @@ TEST_F(Legend, DemoSettingsShowOneCentredRowAtTheBottom) {
   EXPECT_EQ(chart.ChartRect(), (TRect{27, 39, 878, 487 - 19}));
 }
 
-// 70 points of one series (lsAuto gives lsValues) at the top: texts "0" .. "69", item width
-// 20, colour box 2, so 28 columns fit 851; 3 rows are needed, MaxNumRows allows 2.
 TEST_F(Legend, HorizontalLegendShowsOnlyWhatTheRowsHold) {
-  TChartSeries& s = Named("");
-  for (int i = 0; i < 70; ++i) s.AddPoint(i, i);
-  legend.SetAlignment(laTop);
-  legend.SetMaxNumRows(2);
+  SeventyAtTheTop();
   chart.Paint();
-
   EXPECT_EQ(legend.EffectiveLegendStyle(), lsValues);
   EXPECT_EQ(legend.ColumnCount(), 28);
   EXPECT_EQ(legend.RowCount(), 2);
@@ -131,8 +136,7 @@ TEST_F(Legend, HorizontalLegendShowsOnlyWhatTheRowsHold) {
 }
 
 TEST_F(Legend, FirstValueAndInvertedChooseAndOrderTheEntries) {
-  TChartSeries& s = Named("");
-  for (int i = 0; i < 5; ++i) s.AddPoint(i, i);
+  Points(5);
   struct Case {
     int first;
     bool inverted;
@@ -149,35 +153,31 @@ TEST_F(Legend, FirstValueAndInvertedChooseAndOrderTheEntries) {
 }
 
 TEST_F(Legend, RejectedSettersKeepTheirValueWithTheirMessage) {
-  struct Case {
-    std::function<void(int)> set;
-    std::function<int()> get;
+  using Setter = void (TCustomChartLegend::*)(int);
+  using Getter = int (TCustomChartLegend::*)() const;
+  const char* top = "Top Legend Position must be between 0 and 100 %";
+  const char* width = "Legend Color Width must be between 0 and 100 %";
+  const struct {
+    Setter set;
+    Getter get;
     int bad;
     const char* message;
-  };
-  const Case cases[] = {
-      {[&](int v) { legend.SetTopPos(v); }, [&] { return legend.TopPos(); }, 101,
-       "Top Legend Position must be between 0 and 100 %"},
-      {[&](int v) { legend.SetTopPos(v); }, [&] { return legend.TopPos(); }, -1,
-       "Top Legend Position must be between 0 and 100 %"},
-      {[&](int v) { legend.SetFirstValue(v); }, [&] { return legend.FirstValue(); }, -1,
-       "First Legend Value must be > 0"},
-      {[&](int v) { legend.SetColorWidth(v); }, [&] { return legend.ColorWidth(); }, 101,
-       "Legend Color Width must be between 0 and 100 %"},
-      {[&](int v) { legend.SetColorWidth(v); }, [&] { return legend.ColorWidth(); }, -5,
-       "Legend Color Width must be between 0 and 100 %"},
-  };
-  for (const Case& c : cases) {
-    c.set(100);
-    const auto before = chart.InvalidateCount();
+  } cases[] = {{&TCustomChartLegend::SetTopPos, &TCustomChartLegend::TopPos, 101, top},
+               {&TCustomChartLegend::SetTopPos, &TCustomChartLegend::TopPos, -1, top},
+               {&TCustomChartLegend::SetColorWidth, &TCustomChartLegend::ColorWidth, 101, width},
+               {&TCustomChartLegend::SetColorWidth, &TCustomChartLegend::ColorWidth, -5, width},
+               {&TCustomChartLegend::SetFirstValue, &TCustomChartLegend::FirstValue, -1, "First Legend Value must be > 0"}};
+  for (const auto& c : cases) {
+    (legend.*c.set)(100);
+    const auto repaints = chart.InvalidateCount();
     try {
-      c.set(c.bad);
+      (legend.*c.set)(c.bad);
       ADD_FAILURE() << "accepted " << c.bad;
     } catch (const LegendException& e) {
       EXPECT_STREQ(e.what(), c.message);
     }
-    EXPECT_EQ(c.get(), 100);
-    EXPECT_EQ(chart.InvalidateCount(), before) << c.message;
+    EXPECT_EQ((legend.*c.get)(), 100) << c.message;
+    EXPECT_EQ(chart.InvalidateCount(), repaints) << c.message;
   }
   legend.SetFirstValue(0);
   EXPECT_EQ(legend.FirstValue(), 0) << "0 is accepted";
@@ -202,10 +202,7 @@ TEST_F(Legend, ClickTestFindsTheRowOrTheColumnAndRow) {
 
   // Horizontal: columns 742 div 28 = 26 wide from x 98, rows FH high from y 24.
   series.clear();
-  TChartSeries& s = Named("");
-  for (int i = 0; i < 70; ++i) s.AddPoint(i, i);
-  legend.SetAlignment(laTop);
-  legend.SetMaxNumRows(2);
+  SeventyAtTheTop();
   Repaint();
   for (const Case& c : {Case{97, 30, -1}, Case{98, 24, 0}, Case{98 + 3 * 26, 40, 31}, Case{123, 36, 0},
                         Case{124, 37, 29}, Case{200, 50, -1}})
