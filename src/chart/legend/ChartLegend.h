@@ -69,13 +69,8 @@ class TCustomChartLegend : public TChartFontObject {
 
   bool Vertical() const { return FAlignment == laLeft || FAlignment == laRight; }
 
-  // --- entries (LegendEntries.cpp) ------------------------------------------------------
-  // LegendStyle with lsAuto resolved for the chart as it is now.
+  // LegendStyle with lsAuto resolved for the chart as it is now (LegendEntries.cpp).
   TLegendStyle ResolvedStyle() const;
-  // Entries from FirstValue on, for the chart as it is now.
-  int EntryCount();
-  // The text of entry index (FirstValue included), after OnGetLegendText.
-  std::string EntryText(int index);
 
   // --- the last drawing (LegendLayout.cpp, LegendDraw.cpp) ------------------------------
   // Draws the legend and takes its room off the chart rectangle; nothing when no entry fits.
@@ -93,7 +88,8 @@ class TCustomChartLegend : public TChartFontObject {
   int Clicked(int x, int y) const;
 
  private:
-  // The series the entries come from, gathered once per drawing.
+  // The series the entries come from, gathered once per drawing, and the number of
+  // entries from FirstValue on.
   void CollectSeries();
   int CollectedEntryCount() const;
   // Fills FText with the text of entry index, the event applied.

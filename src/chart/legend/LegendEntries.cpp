@@ -34,11 +34,6 @@ int TCustomChartLegend::CollectedEntryCount() const {
   return std::max(all - FFirstValue, 0);
 }
 
-int TCustomChartLegend::EntryCount() {
-  CollectSeries();
-  return CollectedEntryCount();
-}
-
 void TCustomChartLegend::ComposeText(int index) {
   switch (FEffectiveStyle) {
     case lsValues:
@@ -59,13 +54,6 @@ void TCustomChartLegend::ComposeText(int index) {
     }
   }
   if (FChart.OnGetLegendText) FChart.OnGetLegendText(&FChart, FEffectiveStyle, index, FText);
-}
-
-std::string TCustomChartLegend::EntryText(int index) {
-  CollectSeries();
-  if (index < FFirstValue || index >= FFirstValue + CollectedEntryCount()) return {};
-  ComposeText(index);
-  return FText;
 }
 
 int TCustomChartLegend::WidestText(int first, int count) {
