@@ -146,7 +146,7 @@ BENCHMARK(BM_MinMaxElementPeer)->RangeMultiplier(8)->Range(kLo, kHi)->Complexity
 BENCHMARK(BM_CachedMinY);
 BENCHMARK(BM_AddPoints<Arrival::Rising>)->Arg(40000)->Arg(100000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_AddPoints<Arrival::Falling>)->Arg(40000)->Arg(100000)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_AddPoints<Arrival::Shuffled>)->Arg(40000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_AddPoints<Arrival::Shuffled>)->Arg(40000)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

@@ -6,6 +6,7 @@
 #include <cmath>
 #include <functional>
 #include <random>
+#include <string>
 #include <vector>
 
 #include "chart/panel/Chart.h"
@@ -19,6 +20,8 @@ struct OrderCase {
   TChartListOrder order;
   std::function<double(int)> x;  // X of the i-th point added
   int breakAt = -1;  // before this add, X of point 10 is overwritten out of order
+  bool observed = true;  // an after-add handler and a linked series read every new point
+  int readEvery = 0;     // without observers: read the series after every this many adds
 };
 
 void PrintTo(const OrderCase& c, std::ostream* os) { *os << c.name; }
@@ -36,9 +39,9 @@ TEST_P(OrderedInsertionOfPoints, MatchesTheScanFromTheEnd) {
   linked.SetActive(false);
   linked.SetParentChart(&chart);
   linked.XValues().SetOrder(c.order);
-  linked.SetDataSource(&s);
+  if (c.observed) linked.SetDataSource(&s);
   std::vector<int> afterAdd;
-  s.OnAfterAdd = [&](TChartSeries*, int index) { afterAdd.push_back(index); };
+  if (c.observed) s.OnAfterAdd = [&](TChartSeries*, int index) { afterAdd.push_back(index); };
 
   struct Ref {
     double x, y;
@@ -56,18 +59,24 @@ TEST_P(OrderedInsertionOfPoints, MatchesTheScanFromTheEnd) {
     while (c.order != loNone && k >= 0 && (c.order == loDescending ? ref[static_cast<std::size_t>(k)].x < x : ref[static_cast<std::size_t>(k)].x > x)) --k;
     ref.insert(ref.begin() + (k + 1), {x, static_cast<double>(i)});
     expectedIndices.push_back(k + 1);
-    ASSERT_EQ(s.AddPoint(x, i), k + 1) << "point " << i;
+    // Labels and colours travel with their points.
+    const std::string label = i % 3 ? std::string() : std::to_string(i);
+    ASSERT_EQ(s.AddPoint(x, i, label, i % 5 ? clDefault : static_cast<TColor>(i)), k + 1) << "point " << i;
+    if (c.readEvery && i % c.readEvery == 0) ASSERT_EQ(s.YValue(k + 1), i);
   }
-  EXPECT_EQ(afterAdd, expectedIndices);
+  if (c.observed) EXPECT_EQ(afterAdd, expectedIndices);
   EXPECT_EQ(chart.InvalidateCount() - repaintsBefore, static_cast<std::uint64_t>(kPoints));
   ASSERT_EQ(s.Count(), kPoints);
-  ASSERT_EQ(linked.Count(), kPoints);
+  if (c.observed) ASSERT_EQ(linked.Count(), kPoints);
   for (int i = 0; i < kPoints; ++i) {
     const Ref& r = ref[static_cast<std::size_t>(i)];
     // Y is the arrival number: equal X must keep it rising.
     ASSERT_EQ(s.YValue(i), r.y) << "index " << i;
     ASSERT_EQ(std::isnan(s.XValue(i)) ? 0 : s.XValue(i), std::isnan(r.x) ? 0 : r.x) << "index " << i;
-    if (c.breakAt < 0) {
+    const int arrival = static_cast<int>(r.y);
+    ASSERT_EQ(s.XLabel(i), arrival % 3 ? std::string() : std::to_string(arrival)) << "index " << i;
+    ASSERT_EQ(s.ValueColor(i), arrival % 5 ? s.SeriesColor() : static_cast<TColor>(arrival)) << "index " << i;
+    if (c.observed && c.breakAt < 0) {
       ASSERT_EQ(linked.YValue(i), r.y) << "linked, index " << i;
     }
   }
@@ -97,7 +106,13 @@ INSTANTIATE_TEST_SUITE_P(
         OrderCase{"ShuffledAfterAnOverwrite", loAscending, Shuffled, 1000},
         OrderCase{"RisingIntoDescending", loDescending, [](int i) { return i / 3; }},
         OrderCase{"ShuffledIntoDescending", loDescending, Shuffled},
-        OrderCase{"UnorderedAppends", loNone, Shuffled}),
+        OrderCase{"UnorderedAppends", loNone, Shuffled},
+        // Nobody reads the new points: they may wait and be merged in later.
+        OrderCase{"ShuffledUnread", loAscending, Shuffled, -1, false},
+        OrderCase{"ShuffledIntoDescendingUnread", loDescending, Shuffled, -1, false},
+        OrderCase{"ShuffledReadNowAndThen", loAscending, Shuffled, -1, false, 250},
+        OrderCase{"FallingPastANaNUnread", loAscending, [](int i) { return i == 1500 ? std::nan("") : -i; }, -1, false},
+        OrderCase{"ShuffledAfterAnOverwriteUnread", loAscending, Shuffled, 1000, false}),
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

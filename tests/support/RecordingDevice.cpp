@@ -1,6 +1,9 @@
 #include "RecordingDevice.h"
 
 #include <algorithm>
+#include <cstdint>
+
+#include "chart/core/Numeric.h"
 
 namespace chart::testing {
 
@@ -132,9 +135,10 @@ void TRecordingDevice::TextOut(int x, int y, std::string_view text) {
 }
 
 TSize TRecordingDevice::TextExtent(std::string_view text) {
-  if (FFixed) return {FFixedCharWidth * CodePoints(text), FFixedHeight};
+  // Saturates like a real device's extent: huge fonts and texts must not overflow here.
+  if (FFixed) return {ClampToInt(std::int64_t{FFixedCharWidth} * CodePoints(text)), FFixedHeight};
   const int size = Font().Size();
-  return {size * CodePoints(text), size + 5};
+  return {ClampToInt(std::int64_t{size} * CodePoints(text)), ClampToInt(std::int64_t{size} + 5)};
 }
 
 void TRecordingDevice::IntersectClipRect(const TRect& rect) {

@@ -1,12 +1,14 @@
 #include "chart/series/ChartSeries.h"
 
 #include <algorithm>
+#include <cmath>
 #include <limits>
 #include <utility>
 
 #include "chart/core/Exceptions.h"
 #include "chart/core/Palette.h"
 #include "chart/panel/CustomAxisPanel.h"
+#include "chart/series/PendingPoints.h"
 #include "chart/series/ZelFunction.h"
 
 namespace chart {
@@ -79,6 +81,7 @@ void TChartSeries::SetValueColor(int index, TColor color) {
 // Adding points
 
 void TChartSeries::ReserveForInsert(std::size_t extra) {
+  Settle();
   // Growing doubles, except that an empty series gets exactly what is asked for: one big
   // append into it allocates once and exactly enough.
   for (auto& list : FValueLists) list->ReserveAppend(extra);
@@ -87,6 +90,8 @@ void TChartSeries::ReserveForInsert(std::size_t extra) {
 }
 
 int TChartSeries::InsertPoint(std::string_view label, TColor color) {
+  if (ShouldWait(XValues().PendingValue())) return AddWaitingPoint(label, color);
+  Settle();
   // The label is made and every sequence given room at the point's place before the
   // first one changes: nothing after that can fail, so a point is added to every
   // sequence or to none.
@@ -104,6 +109,83 @@ int TChartSeries::InsertPoint(std::string_view label, TColor color) {
   FOwnColors += color != clDefault;
   FLabels.Insert(i, std::move(slot));
   return i;
+}
+
+// Below this many points an insertion into the middle is cheap enough to make at once.
+constexpr int MinPointsToWait = 64;
+
+bool TChartSeries::ShouldWait(double x) const {
+  const TChartValueList& xs = XValues();
+  if (xs.Order() == loNone || std::isnan(x)) return false;
+  if (FHasPending) return true;
+  // Only a list wholly in order (no NaN) has one place for x that bisection finds.
+  const int n = static_cast<int>(xs.FValues.size());
+  return n >= MinPointsToWait && xs.FOrderedFrom == 0 && xs.PlaceOf(x) < n;
+}
+
+int TChartSeries::AddWaitingPoint(std::string_view label, TColor color) {
+  TChartValueList& xs = XValues();
+  const double x = xs.PendingValue();
+  const std::size_t n = xs.FValues.size();
+  const std::size_t waiting = FPending ? FPending->Count() : 0;
+  // Everything that may allocate comes first: the lists get the room the merge will fill,
+  // so neither a failure here nor the merge later leaves the series half changed.
+  if (!FPending) FPending = std::make_unique<TPendingPoints>();
+  FPending->ReserveOne(FValueLists.size());
+  for (auto& list : FValueLists) list->FValues.reserve_append(waiting + 1);
+  if (FColors.size() < n) FColors.resize(n, clDefault);
+  FColors.reserve_append(waiting + 1);
+  FLabels.Extend(static_cast<int>(n));
+  FLabels.ReserveAppend(waiting + 1);
+  TPointLabels::Slot slot = TPointLabels::Make(label);
+  double values[8];
+  std::vector<double> many;
+  double* v = values;
+  if (FValueLists.size() > std::size(values)) {
+    many.resize(FValueLists.size());
+    v = many.data();
+  }
+  for (std::size_t i = 0; i < FValueLists.size(); ++i) v[i] = FValueLists[i]->PendingValue();
+  const double key = xs.Order() == loDescending ? -x : x;
+  const std::size_t before = FPending->Add(key, {v, FValueLists.size()}, color, std::move(slot));
+
+  FOwnColors += color != clDefault;
+  FHasPending = true;
+  for (auto& list : FValueLists) list->FOwnerPending = true;
+  return static_cast<int>(static_cast<std::size_t>(xs.PlaceOf(x)) + before);
+}
+
+void TChartSeries::SettlePendingPoints() const {
+  // Reading merges: logically the series does not change.
+  auto* self = const_cast<TChartSeries*>(this);
+  self->FHasPending = false;
+  for (auto& list : FValueLists) list->FOwnerPending = false;
+  TPendingPoints& pending = *self->FPending;
+  const std::vector<std::size_t>& ids = pending.SortedIds();
+  std::vector<std::size_t>& positions = pending.Positions();
+  positions.clear();
+  // The lists have not changed since the first point waited, so each waiting point's
+  // place among them is still found by bisection; equal X keep the stored points first.
+  const TChartValueList& xs = XValues();
+  const bool descending = xs.Order() == loDescending;
+  for (std::size_t k = 0; k < ids.size(); ++k) {
+    const double key = pending.Key(ids[k]);
+    positions.push_back(static_cast<std::size_t>(xs.PlaceOf(descending ? -key : key)) + k);
+  }
+  for (std::size_t l = 0; l < FValueLists.size(); ++l) {
+    TChartValueList& list = *FValueLists[l];
+    list.FValues.merge_in(positions, [&](std::size_t k) { return pending.Value(ids[k], l); });
+    list.FDirty = true;
+  }
+  self->FColors.merge_in(positions, [&](std::size_t k) { return pending.Color(ids[k]); });
+  self->FLabels.MergeIn(positions, [&](std::size_t k) { return pending.TakeLabel(ids[k]); });
+  pending.Clear();
+}
+
+void TChartSeries::DropPendingPoints() {
+  FHasPending = false;
+  for (auto& list : FValueLists) list->FOwnerPending = false;
+  if (FPending) FPending->Clear();
 }
 
 int TChartSeries::AddPoint(double x, double y, std::string_view label, TColor color) {
@@ -146,6 +228,7 @@ int TChartSeries::AppendValues(std::span<const double> values) {
 // Removing and moving points
 
 void TChartSeries::ClearLists() {
+  DropPendingPoints();
   for (auto& list : FValueLists) list->Clear();
   FColors.release();
   FOwnColors = 0;
@@ -263,6 +346,7 @@ void TChartSeries::Assign(const TChartSeries& o) {
 }
 
 std::size_t TChartSeries::AllocatedBytes() const {
+  Settle();
   std::size_t bytes = FColors.capacity() * sizeof(TColor) + FLabels.AllocatedBytes();
   for (const auto& list : FValueLists) bytes += list->Capacity() * sizeof(double);
   return bytes;

@@ -25,6 +25,7 @@ namespace chart {
 class TCanvas3D;
 class TCustomAxisPanel;
 class TCustomChartAxis;
+class TPendingPoints;
 class TZelFunction;
 
 enum THorizAxis : std::uint8_t { aTopAxis, aBottomAxis, aBothHorizAxis, aCustomHorizAxis };
@@ -79,17 +80,29 @@ class TChartSeries : public TChartComponent {
   virtual double YValue(int index) const { return YValues().Value(index); }
   virtual TColor ValueColor(int index) const;
   void SetValueColor(int index, TColor color);
-  virtual std::string XLabel(int index) const { return FLabels.Get(index); }
+  virtual std::string XLabel(int index) const {
+    Settle();
+    return FLabels.Get(index);
+  }
   bool IsNull(int index) const { return ValueColor(index) == clNone; }
   // Number of entries in the colour and label sequences (readers treat the rest as
   // points without a colour or label of their own).
-  int ColorCount() const { return static_cast<int>(FColors.size()); }
+  int ColorCount() const {
+    Settle();
+    return static_cast<int>(FColors.size());
+  }
   // The colours stored per point (clDefault: none of its own), ColorCount of them, for
   // drawing loops that resolve them as ValueColor does without a call per point.
-  const TColor* StoredColors() const { return FColors.data(); }
+  const TColor* StoredColors() const {
+    Settle();
+    return FColors.data();
+  }
   // True when some point has a colour of its own (not clDefault) stored.
   bool HasOwnColors() const { return FOwnColors > 0; }
-  int LabelCount() const { return FLabels.Count(); }
+  int LabelCount() const {
+    Settle();
+    return FLabels.Count();
+  }
 
   virtual double MinX() const { return XValues().Minimum(); }
   virtual double MaxX() const { return XValues().Maximum(); }
@@ -261,6 +274,15 @@ class TChartSeries : public TChartComponent {
   friend class TChartValueList;
 
   void CheckPointIndex(int index) const;
+  // Points that arrived out of X order wait in FPending; every read merges them first.
+  void Settle() const {
+    if (FHasPending) SettlePendingPoints();
+  }
+  void SettlePendingPoints() const;
+  // Whether a point at x waits instead of going into the middle of the lists now.
+  bool ShouldWait(double x) const;
+  int AddWaitingPoint(std::string_view label, TColor color);
+  void DropPendingPoints();
   // Room for `extra` more points in every sequence, before a run of additions.
   void ReserveForInsert(std::size_t extra);
   // Places the pending values of every list as one point; returns its index.
@@ -277,6 +299,8 @@ class TChartSeries : public TChartComponent {
 
   TChartValueLists FValueLists;
   TTwoEndedArray<TColor> FColors;
+  std::unique_ptr<TPendingPoints> FPending;
+  bool FHasPending = false;
   // How many of FColors are not clDefault: drawing loops skip the per-point look when none.
   int FOwnColors = 0;
   TPointLabels FLabels;

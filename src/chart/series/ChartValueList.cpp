@@ -12,16 +12,20 @@ namespace chart {
 TChartValueList::TChartValueList(TChartSeries* owner, std::string name)
     : FOwner(owner), FName(std::move(name)) {}
 
+void TChartValueList::SettleOwner() const { FOwner->SettlePendingPoints(); }
+
 void TChartValueList::CheckIndex(int index) const {
   if (index < 0 || index >= Count()) throw EListError(index);
 }
 
 double TChartValueList::Value(int index) const {
+  Settle();
   CheckIndex(index);
   return FValues[static_cast<std::size_t>(index)] * FMultiplier;
 }
 
 void TChartValueList::SetValue(int index, double value) {
+  Settle();
   CheckIndex(index);
   FOrderedFrom = TailAfterChange(index, value, true);
   FValues[static_cast<std::size_t>(index)] = value;
@@ -30,11 +34,16 @@ void TChartValueList::SetValue(int index, double value) {
 }
 
 int TChartValueList::InsertIndex(double value) const {
+  Settle();
+  return PlaceOf(value);
+}
+
+int TChartValueList::PlaceOf(double value) const {
   // The place is just after the last stored value that does not lie beyond the new one
   // (0 when all do): equal values keep their arrival order, and a NaN, which never lies
   // beyond, stops the search. Raw values are compared: the multiplier only scales what
   // readers see. Values arriving in order cost one comparison.
-  const int n = Count();
+  const int n = static_cast<int>(FValues.size());
   if (FOrder == loNone || n == 0) return n;
   const bool descending = FOrder == loDescending;
   auto beyond = [&](int i) {
@@ -65,12 +74,14 @@ int TChartValueList::InsertIndex(double value) const {
 }
 
 int TChartValueList::AddValue(double value) {
+  Settle();
   const int index = InsertIndex(value);
   InsertValue(index, value);
   return index;
 }
 
 void TChartValueList::InsertValue(int index, double value) {
+  Settle();
   if (index < 0 || index > Count()) throw EListError(index);
   FValues.reserve_insert(static_cast<std::size_t>(index));  // may throw: nothing changed yet
   FOrderedFrom = TailAfterChange(index, value, false);
@@ -79,6 +90,7 @@ void TChartValueList::InsertValue(int index, double value) {
 }
 
 void TChartValueList::Delete(int index) {
+  Settle();
   CheckIndex(index);
   // A tail in order stays in order without one of its values.
   if (index < FOrderedFrom) --FOrderedFrom;
@@ -87,6 +99,7 @@ void TChartValueList::Delete(int index) {
 }
 
 void TChartValueList::Clear() {
+  Settle();
   FValues.release();
   FOrderedFrom = 0;
   FDirty = true;
@@ -115,6 +128,7 @@ void TChartValueList::FindOrderedTail() {
 }
 
 void TChartValueList::SetOrder(TChartListOrder v) {
+  Settle();
   if (v == FOrder) return;
   FOrder = v;
   FindOrderedTail();
@@ -147,26 +161,31 @@ void TChartValueList::Recalculate() const {
 }
 
 double TChartValueList::Minimum() const {
+  Settle();
   if (FDirty) Recalculate();
   return FMinimum;
 }
 
 double TChartValueList::Maximum() const {
+  Settle();
   if (FDirty) Recalculate();
   return FMaximum;
 }
 
 double TChartValueList::Total() const {
+  Settle();
   if (FDirty) Recalculate();
   return FTotal;
 }
 
 double TChartValueList::TotalAbs() const {
+  Settle();
   if (FDirty) Recalculate();
   return FTotalAbs;
 }
 
 int TChartValueList::IndexOfValue(double v) const {
+  Settle();
   for (int i = 0; i < Count(); ++i)
     if (FValues[static_cast<std::size_t>(i)] * FMultiplier == v) return i;
   return -1;
@@ -177,6 +196,7 @@ void TChartValueList::FillWithIndices() {
 }
 
 void TChartValueList::Exchange(int a, int b) {
+  Settle();
   std::swap(FValues[static_cast<std::size_t>(a)], FValues[static_cast<std::size_t>(b)]);
   FOrderedFrom = std::max(FOrderedFrom, std::max(a, b) + 1);
   FDirty = true;  // the totals are summed in point order
@@ -226,6 +246,7 @@ void TChartValueList::QuickSort(int l, int r) {
 }
 
 void TChartValueList::Sort() {
+  Settle();
   if (FOrder == loNone || Count() < 2) return;
   QuickSort(0, Count() - 1);
   FindOrderedTail();
@@ -233,6 +254,7 @@ void TChartValueList::Sort() {
 }
 
 void TChartValueList::Rotate() {
+  Settle();
   if (FValues.empty()) return;
   FValues.reserve_append(1);  // the only step that can fail comes first
   const double first = FValues[0];

@@ -28,7 +28,10 @@ class TChartValueList {
 
   TChartSeries* Owner() const { return FOwner; }
 
-  int Count() const { return static_cast<int>(FValues.size()); }
+  int Count() const {
+    Settle();
+    return static_cast<int>(FValues.size());
+  }
   // Stored value times Multiplier; EListError outside 0 .. Count-1.
   double Value(int index) const;
   // Overwrites the stored value (no reordering); tells the owner's linked series.
@@ -48,7 +51,10 @@ class TChartValueList {
   double Maximum() const;
   double Total() const;
   double TotalAbs() const;
-  bool StatisticsDirty() const { return FDirty; }
+  bool StatisticsDirty() const {
+    Settle();
+    return FDirty;
+  }
 
   double LastValue() const { return Value(Count() - 1); }
   // First index whose Value equals v exactly; -1 when none.
@@ -79,17 +85,41 @@ class TChartValueList {
 
   // --- storage, for the owning series and for measurements -----------------------------
   // Raw stored value without a range check.
-  double RawValue(int index) const { return FValues[static_cast<std::size_t>(index)]; }
-  const double* Data() const { return FValues.data(); }
-  std::size_t Capacity() const { return FValues.capacity(); }
+  double RawValue(int index) const {
+    Settle();
+    return FValues[static_cast<std::size_t>(index)];
+  }
+  const double* Data() const {
+    Settle();
+    return FValues.data();
+  }
+  std::size_t Capacity() const {
+    Settle();
+    return FValues.capacity();
+  }
   // Room for `extra` appended values.
-  void ReserveAppend(std::size_t extra) { FValues.reserve_append(extra); }
+  void ReserveAppend(std::size_t extra) {
+    Settle();
+    FValues.reserve_append(extra);
+  }
   // Room for one value inserted at index, so that InsertValue(index, ...) cannot fail.
-  void ReserveInsert(int index) { FValues.reserve_insert(static_cast<std::size_t>(index)); }
+  void ReserveInsert(int index) {
+    Settle();
+    FValues.reserve_insert(static_cast<std::size_t>(index));
+  }
   // Exchanges two stored values (indices already checked).
   void Exchange(int a, int b);
 
  private:
+  friend class TChartSeries;
+
+  // The owner may hold points not yet merged into its lists: every read merges them first.
+  void Settle() const {
+    if (FOwnerPending) SettleOwner();
+  }
+  void SettleOwner() const;
+  // Where value goes by the Order rule, without merging waiting points first.
+  int PlaceOf(double value) const;
   void CheckIndex(int index) const;
   // a then b follows Order (ascending for loNone); false when either is NaN.
   bool InOrder(double a, double b) const { return FOrder == loDescending ? a >= b : a <= b; }
@@ -114,6 +144,7 @@ class TChartValueList {
   double FPendingValue = 0;
   TChartListOrder FOrder = loNone;
   bool FDateTime = false;
+  bool FOwnerPending = false;
   mutable bool FDirty = true;
   mutable double FMinimum = 0;
   mutable double FMaximum = 0;

@@ -6,6 +6,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 #include "chart/series/TwoEndedArray.h"
 
 namespace chart {
@@ -25,6 +26,9 @@ class TPointLabels {
   void Insert(int index, Slot slot);
   void Delete(int index);
   void Exchange(int a, int b);
+  // Puts take(k) at index positions[k] (see TTwoEndedArray::merge_in).
+  template <class Take>
+  void MergeIn(const std::vector<std::size_t>& positions, Take take) { FItems.merge_in(positions, take); }
   // Appends empty slots up to count.
   void Extend(int count);
   // Releases every label and the slots.

@@ -11,6 +11,7 @@
 #include <cstddef>
 #include <memory>
 #include <utility>
+#include <vector>
 
 namespace chart {
 
@@ -32,12 +33,13 @@ class TTwoEndedArray {
   T& back() { return (*this)[FSize - 1]; }
   const T& back() const { return (*this)[FSize - 1]; }
 
-  // Room for `extra` more elements at the end. Growing doubles the block, except that an
+  // Room for `extra` more elements at the end. Growing doubles the block (or the room at
+  // the end, when asked for more and more room ahead of the elements), except that an
   // empty array gets exactly what is asked for.
   void reserve_append(std::size_t extra) {
     const std::size_t room = FCapacity - FBegin - FSize;
     if (room >= extra) return;
-    Reallocate(FSize == 0 ? 0 : FBegin, std::max(FSize + extra, 2 * FSize) - FSize);
+    Reallocate(FSize == 0 ? 0 : FBegin, std::max({extra, FSize, 2 * room}));
   }
   // After this, insert(index, ...) does not allocate (and so cannot throw).
   void reserve_insert(std::size_t index) {
@@ -87,6 +89,20 @@ class TTwoEndedArray {
     const std::size_t old = FSize;
     resize(n);
     for (std::size_t i = old; i < n; ++i) (*this)[i] = fill;
+  }
+  // Puts item(k) at index positions[k] for every k (ascending final indices), the
+  // present elements keeping their order in the slots between: one pass from the back.
+  // Never allocates when room for all of them was reserved at the end.
+  template <class Item>
+  void merge_in(const std::vector<std::size_t>& positions, Item item) {
+    const std::size_t p = positions.size();
+    std::size_t w = FSize + p;
+    resize(FSize + p);
+    for (std::size_t k = p; k-- > 0;) {
+      for (; w - 1 > positions[k]; --w) (*this)[w - 1] = std::move((*this)[w - 1 - (k + 1)]);
+      (*this)[positions[k]] = item(k);
+      w = positions[k];
+    }
   }
   // Drops every element and frees the block.
   void release() {
