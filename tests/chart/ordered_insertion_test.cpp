@@ -62,12 +62,18 @@ TEST_P(OrderedInsertionOfPoints, MatchesTheScanFromTheEnd) {
     // Labels and colours travel with their points.
     const std::string label = i % 3 ? std::string() : std::to_string(i);
     ASSERT_EQ(s.AddPoint(x, i, label, i % 5 ? clDefault : static_cast<TColor>(i)), k + 1) << "point " << i;
-    if (c.readEvery && i % c.readEvery == 0) ASSERT_EQ(s.YValue(k + 1), i);
+    if (c.readEvery && i % c.readEvery == 0) {
+      ASSERT_EQ(s.YValue(k + 1), i);
+    }
   }
-  if (c.observed) EXPECT_EQ(afterAdd, expectedIndices);
+  if (c.observed) {
+    EXPECT_EQ(afterAdd, expectedIndices);
+  }
   EXPECT_EQ(chart.InvalidateCount() - repaintsBefore, static_cast<std::uint64_t>(kPoints));
   ASSERT_EQ(s.Count(), kPoints);
-  if (c.observed) ASSERT_EQ(linked.Count(), kPoints);
+  if (c.observed) {
+    ASSERT_EQ(linked.Count(), kPoints);
+  }
   for (int i = 0; i < kPoints; ++i) {
     const Ref& r = ref[static_cast<std::size_t>(i)];
     // Y is the arrival number: equal X must keep it rising.
