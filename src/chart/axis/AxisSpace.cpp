@@ -46,7 +46,8 @@ int TCustomChartAxis::ValueLabelsExtent() {
     if (FLabelsMultiLine) std::replace(text.begin(), text.end(), ' ', LineSeparator);
     return MultiLineTextWidth(text, [this](std::string_view line) { return FParent->MeasureTextWidth(line); }).Width;
   };
-  return std::max(widest(a), widest(b)) + FParent->MeasureTextWidth(" ");
+  // Huge fonts measure near the int limit: the sum saturates.
+  return ClampInt(static_cast<long long>(std::max(widest(a), widest(b))) + FParent->MeasureTextWidth(" "));
 }
 
 int TCustomChartAxis::LabelsExtent() {
