@@ -79,11 +79,32 @@ void RasterLine(const TPixelTarget& t, int x0, int y0, int x1, int y1, std::uint
   // Bresenham along the major axis; the error term decides the minor steps.
   const bool xMajor = dx >= dy;
   const long long major = xMajor ? dx : dy, minor = xMajor ? dy : dx;
-  long long err = 2 * minor - major;
-  long long x = x0, y = y0;
+  // Only the steps whose major coordinate lies inside the clip can set a pixel, so the
+  // work is bounded by the image, not by the line: skip to the first such step (the
+  // minor coordinate and the error term there have a closed form) and stop after the last.
+  const long long from = xMajor ? x0 : y0;
+  const int dir = xMajor ? sx : sy;
+  const long long lo = xMajor ? t.Clip.Left : t.Clip.Top, hi = xMajor ? t.Clip.Right : t.Clip.Bottom;
+  const long long first = std::max(0LL, dir > 0 ? lo - from : from - (hi - 1));
+  const long long last = std::min(steps, dir > 0 ? hi - from : from - lo + 1);
+  if (first >= last) return;
+  // Minor steps taken before step `first`, and the error term then (128-bit: the
+  // products reach 2^65 for lines across the whole int range).
+  const __int128 twoMinorFirst = static_cast<__int128>(2 * minor) * first;
+  const long long taken = static_cast<long long>((twoMinorFirst + major - 1) / (2 * static_cast<__int128>(major)));
+  long long err = static_cast<long long>(2 * minor - major + twoMinorFirst - static_cast<__int128>(2 * major) * taken);
+  long long x = x0 + sx * (xMajor ? first : taken), y = y0 + sy * (xMajor ? taken : first);
+  // The dash pattern, advanced by `first` pixels.
   std::size_t run = 0;
-  int left = style.Runs.empty() ? 0 : style.Runs[0];
-  for (long long i = 0; i < steps; ++i) {
+  int left = 0;
+  if (!style.Runs.empty()) {
+    long long period = 0;
+    for (std::uint8_t r : style.Runs) period += r;
+    long long into = period > 0 ? first % period : 0;
+    while (run + 1 < style.Runs.size() && into >= style.Runs[run]) into -= style.Runs[run++];
+    left = style.Runs[run] - static_cast<int>(into);
+  }
+  for (long long i = first; i < last; ++i) {
     const bool on = style.Runs.empty() || (run % 2) == 0;
     if ((on || style.OpaqueGaps) && x >= t.Clip.Left && x < t.Clip.Right && y >= t.Clip.Top && y < t.Clip.Bottom)
       Put(t, static_cast<int>(x), static_cast<int>(y), on ? color : style.GapColor, mode);

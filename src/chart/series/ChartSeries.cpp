@@ -117,10 +117,13 @@ constexpr int MinPointsToWait = 64;
 bool TChartSeries::ShouldWait(double x) const {
   const TChartValueList& xs = XValues();
   if (xs.Order() == loNone || std::isnan(x)) return false;
-  if (FHasPending) return true;
-  // Only a list wholly in order (no NaN) has one place for x that bisection finds.
   const int n = static_cast<int>(xs.FValues.size());
-  return n >= MinPointsToWait && xs.FOrderedFrom == 0 && xs.PlaceOf(x) < n;
+  if (!FHasPending && n < MinPointsToWait) return false;
+  // A place inside the ordered tail (no NaN there) is found by bisection and stays right
+  // whatever waits beside it. A place before the tail depends on the points that wait:
+  // they go in first, and then this one.
+  const int at = xs.PlaceOf(x);
+  return at > xs.FOrderedFrom && (FHasPending || at < n);
 }
 
 int TChartSeries::AddWaitingPoint(std::string_view label, TColor color) {
@@ -165,7 +168,8 @@ void TChartSeries::SettlePendingPoints() const {
   std::vector<std::size_t>& positions = pending.Positions();
   positions.clear();
   // The lists have not changed since the first point waited, so each waiting point's
-  // place among them is still found by bisection; equal X keep the stored points first.
+  // place in the ordered tail is still found by bisection; equal X keep the stored
+  // points first.
   const TChartValueList& xs = XValues();
   const bool descending = xs.Order() == loDescending;
   for (std::size_t k = 0; k < ids.size(); ++k) {
