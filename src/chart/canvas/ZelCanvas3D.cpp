@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 
 namespace chart {
 
@@ -135,7 +136,7 @@ void TZelCanvas3D::DrawRotatedText(int x, int y, std::string_view text, int angl
   if (angle > 360) angle -= 360;
   const TFont previous = Font();
   const int size = ZoomedFontSize();
-  Font().SetOrientation(angle * 10);
+  Font().SetOrientation(ClampToInt(std::int64_t{angle} * 10));  // tenths of a degree; any int angle
   Font().SetOutlineOnly(true);
   Font().SetSize(size);
   DrawText(x, y, text);

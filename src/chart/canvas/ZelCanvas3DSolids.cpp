@@ -5,13 +5,20 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <numbers>
+
+#include "chart/core/Numeric.h"
 
 namespace chart {
 
 namespace {
 
 constexpr double DegToRad = std::numbers::pi / 180.0;
+
+// Solids take any int the program passes: their corners are summed in 64 bits and kept
+// within the pixel range.
+int Px(std::int64_t v) { return ClampToPixel(v); }
 
 }  // namespace
 
@@ -103,12 +110,12 @@ void TZelCanvas3D::LineToPoint3D(int x, int y, int z) {
 
 void TZelCanvas3D::DrawEllipseAtDepth(int x1, int y1, int x2, int y2, int z) {
   const TPoint a = Project(x1, y1, z), b = Project(x2, y2, z);
-  DrawEllipse(a.X, a.Y, b.X + 1, b.Y + 1);
+  DrawEllipse(a.X, a.Y, Px(std::int64_t{b.X} + 1), Px(std::int64_t{b.Y} + 1));
 }
 
 void TZelCanvas3D::DrawSphere(int x, int y, int z, double radius) {
-  const int r = RoundInt(radius);
-  DrawEllipseAtDepth(x - r, y - r, x + r, y + r, z);
+  const std::int64_t r = RoundInt(radius);
+  DrawEllipseAtDepth(Px(x - r), Px(y - r), Px(x + r), Px(y + r), z);
 }
 
 void TZelCanvas3D::DrawPlane3D(TPoint a, TPoint b, int z0, int z1) {
@@ -190,11 +197,12 @@ void TZelCanvas3D::DrawCube(const TRect& r, int z0, int z1, bool /*darkSides*/) 
 void TZelCanvas3D::DrawCylinder(bool vertical, const TRect& r, int z0, int z1, bool darkSides) {
   // The front view of a cylinder is its rectangle; the rounded ends only show in depth.
   if (FIs3D || FIsOrthogonal) {
-    const int zMid = (z0 + z1) / 2;
+    const int zMid = static_cast<int>((std::int64_t{z0} + z1) / 2);
+    const std::int64_t half = (std::int64_t{z1} - z0) / 2;
     if (vertical)
-      DrawEllipseAtDepth(r.Left, r.Top - (z1 - z0) / 2, r.Right, r.Top + (z1 - z0) / 2, zMid);
+      DrawEllipseAtDepth(r.Left, Px(r.Top - half), r.Right, Px(r.Top + half), zMid);
     else
-      DrawEllipseAtDepth(r.Right - (z1 - z0) / 2, r.Top, r.Right + (z1 - z0) / 2, r.Bottom, zMid);
+      DrawEllipseAtDepth(Px(r.Right - half), r.Top, Px(r.Right + half), r.Bottom, zMid);
   }
   DrawCube(r, z0, z1, darkSides);
 }
@@ -204,14 +212,14 @@ void TZelCanvas3D::DrawCone(bool vertical, const TRect& r, int z0, int /*z1*/, b
   const TRect n = NormalizeRect(r);
   if (vertical) {
     // Base along the bottom edge, narrowing towards the top to `percent` of the width.
-    const int inset = static_cast<int>((static_cast<long long>(n.Width()) * (100 - percent)) / 200);
-    const TPoint3D pts[4] = {{n.Left, n.Bottom, z0}, {n.Left + inset, n.Top, z0},
-                             {n.Right - inset, n.Top, z0}, {n.Right, n.Bottom, z0}};
+    const std::int64_t inset = (std::int64_t{n.Right} - n.Left) * (100 - percent) / 200;
+    const TPoint3D pts[4] = {{n.Left, n.Bottom, z0}, {Px(n.Left + inset), n.Top, z0},
+                             {Px(n.Right - inset), n.Top, z0}, {n.Right, n.Bottom, z0}};
     ProjectedPolygon(pts);
   } else {
-    const int inset = static_cast<int>((static_cast<long long>(n.Height()) * (100 - percent)) / 200);
-    const TPoint3D pts[4] = {{n.Left, n.Top, z0}, {n.Right, n.Top + inset, z0},
-                             {n.Right, n.Bottom - inset, z0}, {n.Left, n.Bottom, z0}};
+    const std::int64_t inset = (std::int64_t{n.Bottom} - n.Top) * (100 - percent) / 200;
+    const TPoint3D pts[4] = {{n.Left, n.Top, z0}, {n.Right, Px(n.Top + inset), z0},
+                             {n.Right, Px(n.Bottom - inset), z0}, {n.Left, n.Bottom, z0}};
     ProjectedPolygon(pts);
   }
 }
@@ -227,7 +235,8 @@ void TZelCanvas3D::DrawPie3D(int xCenter, int yCenter, int xRadius, int yRadius,
     return TPoint{RoundInt(c.X + xRadius * std::cos(angle)), RoundInt(c.Y - yRadius * std::sin(angle))};
   };
   const TPoint s = rim(startAngle), e = rim(endAngle);
-  FDevice->Pie(c.X - xRadius, c.Y - yRadius, c.X + xRadius, c.Y + yRadius, s.X, s.Y, e.X, e.Y);
+  FDevice->Pie(Px(std::int64_t{c.X} - xRadius), Px(std::int64_t{c.Y} - yRadius), Px(std::int64_t{c.X} + xRadius),
+               Px(std::int64_t{c.Y} + yRadius), s.X, s.Y, e.X, e.Y);
 }
 
 }  // namespace chart
