@@ -118,9 +118,16 @@ int TCustomAxisPanel::MaxLabelTextWidth() {
   return widest;
 }
 
-// A mark axis labels only the points with a text, and the marks' default style shows that
-// text: the widest mark is the widest point text.
-int TCustomAxisPanel::MaxMarkTextWidth() { return MaxLabelTextWidth(); }
+int TCustomAxisPanel::MaxMarkTextWidth() {
+  int widest = 0;
+  for (TChartSeries* s : SeriesList()) {
+    if (!s->Active()) continue;
+    TSeriesMarks& marks = s->Marks();
+    const double total = marks.StyleUsesTotal() ? s->AbsTotal() : 0.0;
+    for (int i = 0; i < s->Count(); ++i) widest = std::max(widest, MultiLineTextWidth(marks.MarkText(i, total)).Width);
+  }
+  return widest;
+}
 
 std::string TCustomAxisPanel::FormatAxisLabel(const TCustomChartAxis& axis, double value, bool useEvent) {
   const TChartHost* host = Host();
@@ -170,12 +177,12 @@ bool TCustomAxisPanel::SeriesLabelRange(const TCustomChartAxis& axis, int& first
 
 bool TCustomAxisPanel::SeriesLabelAt(TCustomChartAxis& axis, int index, bool markText, double& value,
                                      std::string& text) {
-  (void)markText;  // a point with a text shows that text as its mark too
   for (TChartSeries* s : SeriesList()) {
     if (!s->Active() || !SeriesBoundToAxis(*s, axis) || index >= s->Count() || index >= s->LabelCount()) continue;
     std::string label = s->XLabel(index);
     if (label.empty()) continue;
     value = axis.IsHorizontal() ? s->XValue(index) : s->YValue(index);
+    if (markText) label = s->Marks().MarkText(index);
     if (OnGetAxisLabel) OnGetAxisLabel(&axis, s, index, label);
     text = std::move(label);
     return true;

@@ -13,7 +13,7 @@
 
 namespace chart {
 
-TChartSeries::TChartSeries() {
+TChartSeries::TChartSeries() : FMarks(std::make_unique<TSeriesMarks>(*this)) {
   FValueLists.reserve(2);
   FValueLists.push_back(std::make_unique<TChartValueList>(this, "X"));
   FValueLists.push_back(std::make_unique<TChartValueList>(this, "Y"));
@@ -336,6 +336,7 @@ void TChartSeries::Assign(const TChartSeries& o) {
   FPercentFormat = o.FPercentFormat;
   FRecalcOptions = o.FRecalcOptions;
   FCursor = o.FCursor;
+  FMarks->Assign(*o.FMarks);
   FHorizAxis = o.FHorizAxis;
   FVertAxis = o.FVertAxis;
   // A custom axis belongs to its chart: pointing at another chart's would dangle.

@@ -15,6 +15,7 @@
 #include "chart/core/ChartHost.h"
 #include "chart/core/Color.h"
 #include "chart/core/MouseTypes.h"
+#include "chart/marks/SeriesMarks.h"
 #include "chart/series/ChartComponent.h"
 #include "chart/series/ChartValueList.h"
 #include "chart/series/PointLabels.h"
@@ -51,6 +52,7 @@ class TChartSeries;
 using TSeriesOnBeforeAdd = std::function<bool(TChartSeries* sender)>;
 using TSeriesOnAfterAdd = std::function<void(TChartSeries* sender, int valueIndex)>;
 using TSeriesOnClear = std::function<void(TChartSeries* sender)>;
+using TSeriesOnGetMarkText = std::function<void(TChartSeries* sender, int valueIndex, std::string& markText)>;
 using TSeriesClick = std::function<void(TChartSeries* sender, int valueIndex, TMouseButton button,
                                        TShiftState shift, int x, int y)>;
 
@@ -219,9 +221,15 @@ class TChartSeries : public TChartComponent {
   // Before the chart draws anything of this paint.
   virtual void DoBeforeDrawChart() {}
   virtual void DrawVisiblePoints() {}
-  virtual bool MarksVisible() const { return false; }
-  virtual bool MarksClip() const { return false; }
-  virtual void DrawMarks() {}
+  TSeriesMarks& Marks() { return *FMarks; }
+  const TSeriesMarks& Marks() const { return *FMarks; }
+  virtual bool MarksVisible() const { return FMarks->Visible(); }
+  virtual bool MarksClip() const { return FMarks->Clip(); }
+  virtual void DrawMarks() { FMarks->DrawMarks(); }
+  // Places one mark (series types move the computed box) and draws it.
+  virtual void DrawMark(int valueIndex, const std::string& text, TSeriesMarkPosition& position) {
+    FMarks->DrawMark(valueIndex, text, position);
+  }
   // Pixel margins the series wants kept free at the ends of its axes.
   virtual void CalcHorizMargins(int& left, int& right) { left = right = 0; }
   virtual void CalcVerticalMargins(int& top, int& bottom) { top = bottom = 0; }
@@ -249,6 +257,8 @@ class TChartSeries : public TChartComponent {
   TSeriesOnBeforeAdd OnBeforeAdd;
   TSeriesOnAfterAdd OnAfterAdd;
   TSeriesOnClear OnClearValues;
+  // May replace the text of each mark.
+  TSeriesOnGetMarkText OnGetMarkText;
 
  protected:
   // Further coordinates of a series type (appended after X and Y).
@@ -261,9 +271,9 @@ class TChartSeries : public TChartComponent {
   virtual void AddValueFrom(const TChartSeries& source, int index);
   // Rebuilds from source: every point copied, or the function run.
   virtual void AddValues(TChartSeries& source);
-  // Per-point mark cache hooks for the marks of a series type.
-  virtual void MarksCleared() {}
-  virtual void MarkDeleted(int /*index*/) {}
+  // The remembered mark positions follow the points.
+  virtual void MarksCleared() { FMarks->Positions().Clear(); }
+  virtual void MarkDeleted(int index) { FMarks->Positions().Delete(index); }
 
   void SetVisibleRange(int first, int last) { FFirstVisible = first; FLastVisible = last; }
   void SetCalcVisiblePoints(bool v) { FCalcVisiblePoints = v; }
@@ -307,6 +317,7 @@ class TChartSeries : public TChartComponent {
   std::vector<TChartSeries*> FLinkedSeries;
   std::vector<TChartSeries*> FDataSources;
   std::unique_ptr<TZelFunction> FFunction;
+  std::unique_ptr<TSeriesMarks> FMarks;
 
   TCustomAxisPanel* FParentChart = nullptr;
   TCustomChartAxis* FCustomHorizAxis = nullptr;

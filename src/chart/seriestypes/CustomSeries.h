@@ -76,6 +76,8 @@ class TCustomSeries : public TChartSeries {
   virtual void DrawPointer(int x, int y, int index, TColor color);
   void CalcHorizMargins(int& left, int& right) override;
   void CalcVerticalMargins(int& top, int& bottom) override;
+  // Lifts the box and the arrow's end above the point by the marks' ArrowLength.
+  void DrawMark(int valueIndex, const std::string& text, TSeriesMarkPosition& position) override;
   // The series' symbol in a legend item rectangle, in the item's colour.
   void DrawLegendSymbol(TCanvas3D& canvas, const TRect& rect, TColor color) override;
 

@@ -3,10 +3,12 @@
 // and the markers drawn right after the segments that touch them.
 #include <algorithm>
 #include <array>
+#include <cstdint>
 #include <cstring>
 
 #include "chart/axis/PointPixelMapper.h"
 #include "chart/axis/CustomChartAxis.h"
+#include "chart/core/Numeric.h"
 #include "chart/core/Palette.h"
 #include "chart/panel/CustomAxisPanel.h"
 #include "chart/seriestypes/CustomSeries.h"
@@ -38,6 +40,13 @@ void TCustomSeries::DrawPointer(int x, int y, int index, TColor color) {
   if (p.Brush().Color() == clDefault) c.Brush().SetColor(color);
   const TSeriesPointerStyle style = OnGetPointerStyle ? OnGetPointerStyle(this, index) : p.Style();
   TSeriesPointer::DrawMarker(c, style, x, y, p.HorizSize(), p.VertSize());
+}
+
+void TCustomSeries::DrawMark(int valueIndex, const std::string& text, TSeriesMarkPosition& position) {
+  const std::int64_t lift = Marks().ArrowLength();
+  position.LeftTop.Y = ClampToPixel(position.LeftTop.Y - lift);
+  position.ArrowTo.Y = ClampToPixel(position.ArrowTo.Y - lift);
+  TChartSeries::DrawMark(valueIndex, text, position);
 }
 
 void TCustomSeries::DrawLink(bool withPointers, int index, int x, int y, TColor c, bool isLast) {
