@@ -28,6 +28,8 @@ void ApplyChart1Properties(TChart& chart) {
 void ApplySeriesProperties(TLineSeries& series, TColor color, bool showInLegend) {
   series.SetSeriesColor(color);
   series.SetShowInLegend(showInLegend);
+  series.Marks().SetVisible(false);
+  series.Marks().SetArrowLength(8);
   series.Pointer().SetVisible(false);
   series.Pointer().SetStyle(psRectangle);
   series.Pointer().SetInflateMargins(true);
