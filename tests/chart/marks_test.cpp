@@ -121,6 +121,7 @@ TEST_F(Marks, BoxFitsTheTextAndSitsArrowLengthAboveThePoint) {
       EXPECT_EQ(texts[k].Args, (std::vector<int>{x + c.lines[k].X, y + c.lines[k].Y})) << k;
       EXPECT_EQ(texts[k].TextAlign, TA_CENTER | TA_TOP);
       EXPECT_EQ(texts[k].Brush.Style(), bsClear);
+      EXPECT_EQ(texts[k].TextBackMode, TRANSPARENT);
     }
     EXPECT_EQ(chart.Canvas().TextAlignment(), TA_LEFT | TA_TOP) << "alignment restored";
   }

@@ -112,6 +112,7 @@ void TSeriesMarks::DrawMark(int index, const std::string& text, TSeriesMarkPosit
   }
 
   c.Brush().SetStyle(bsClear);
+  c.SetTextBackMode(TRANSPARENT);
   c.SetTextAlignment(TA_CENTER | TA_TOP);
   const int x = ClampToPixel(std::int64_t{box.Left} + position.Width / 2);
   ForEachLine(text, [&](std::string_view line) {
