@@ -205,6 +205,18 @@ void QtDeviceSurface::PrepareFont() {
   q.setHintingPreference(QFont::PreferFullHinting);
   FQFont = q;
   FMetrics.emplace(FQFont, FImage.isNull() ? nullptr : &FImage);
+  FMeasuredWidth = -1;
+  FPainterHasFont = false;
+}
+
+int QtDeviceSurface::MeasureText(std::string_view text) {
+  PrepareFont();
+  if (FMeasuredWidth < 0 || text != FMeasuredText) {
+    FMeasuredText.assign(text);
+    FMeasuredQText = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    FMeasuredWidth = FMetrics->horizontalAdvance(FMeasuredQText);
+  }
+  return FMeasuredWidth;
 }
 
 QFont QtDeviceSurface::CurrentQFont() {
@@ -213,17 +225,15 @@ QFont QtDeviceSurface::CurrentQFont() {
 }
 
 chart::TSize QtDeviceSurface::TextExtent(std::string_view text) {
-  PrepareFont();
-  const QString s = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-  return {FMetrics->horizontalAdvance(s), FMetrics->ascent() + FMetrics->descent()};
+  const int width = MeasureText(text);
+  return {width, FMetrics->ascent() + FMetrics->descent()};
 }
 
 void QtDeviceSurface::TextOut(int x, int y, std::string_view text) {
   if (!FPainter.isActive()) return;
   Flush();
-  PrepareFont();
-  const QString s = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-  const int width = FMetrics->horizontalAdvance(s);
+  const int width = MeasureText(text);
+  const QString& s = FMeasuredQText;
   const int ascent = FMetrics->ascent(), descent = FMetrics->descent();
   // Offsets of the text box's top-left corner from the reference point.
   int dx = 0;
@@ -238,17 +248,34 @@ void QtDeviceSurface::TextOut(int x, int y, std::string_view text) {
     case chart::TA_BASELINE: dy = -ascent; break;
     default: break;
   }
-  FPainter.save();
+  const QColor color = ToQColor(ResolveColor(Font().Color()));
+  const bool opaque = TextBackMode() == chart::OPAQUE;
+  if (const int tenths = Font().Orientation() % 3600) {
+    FPainter.save();
+    FPainter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    FPainter.setFont(FQFont);
+    FPainter.translate(x, y);
+    FPainter.rotate(-tenths / 10.0);
+    if (opaque) FPainter.fillRect(QRect(dx, dy, width, ascent + descent), ToQColor(ResolveColor(TextBackColor())));
+    FPainter.setBackgroundMode(Qt::TransparentMode);
+    FPainter.setPen(color);
+    FPainter.drawText(QPoint(dx, dy + ascent), s);
+    FPainter.restore();
+    return;
+  }
+  // Level text needs no transformation, so no painter state is saved: the text sets what
+  // it uses, and every other drawing sets its own.
   FPainter.setCompositionMode(QPainter::CompositionMode_SourceOver);
-  FPainter.setFont(FQFont);
-  FPainter.translate(x, y);
-  if (const int tenths = Font().Orientation() % 3600) FPainter.rotate(-tenths / 10.0);
-  if (TextBackMode() == chart::OPAQUE)
-    FPainter.fillRect(QRect(dx, dy, width, ascent + descent), ToQColor(ResolveColor(TextBackColor())));
+  if (!FPainterHasFont) {
+    FPainter.setFont(FQFont);
+    FPainterHasFont = true;
+  }
+  const double left = static_cast<double>(x) + dx, top = static_cast<double>(y) + dy;
+  if (opaque) FPainter.fillRect(QRectF(left, top, width, ascent + descent), ToQColor(ResolveColor(TextBackColor())));
   FPainter.setBackgroundMode(Qt::TransparentMode);
-  FPainter.setPen(ToQColor(ResolveColor(Font().Color())));
-  FPainter.drawText(QPoint(dx, dy + ascent), s);
-  FPainter.restore();
+  const QPen& pen = FPainter.pen();
+  if (pen.style() != Qt::SolidLine || pen.widthF() > 1 || pen.color() != color) FPainter.setPen(color);
+  FPainter.drawText(QPointF(left, top + ascent), s);
 }
 
 }  // namespace platform

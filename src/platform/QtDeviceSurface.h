@@ -16,6 +16,7 @@
 
 #include <algorithm>
 #include <optional>
+#include <string>
 
 namespace platform {
 
@@ -89,6 +90,8 @@ class QtDeviceSurface : public chart::TDeviceSurface {
   // False when nothing would be drawn (pmNop).
   bool PreparePainter();
   void PrepareFont();
+  // Width of a text in the current font (the last one measured is remembered).
+  int MeasureText(std::string_view text);
   QPen MakeQPen() const;
   QBrush MakeQBrush() const;
   bool ThinPen() const { return Pen().Width() <= 1; }
@@ -120,6 +123,13 @@ class QtDeviceSurface : public chart::TDeviceSurface {
   bool FFontDirty = true;
   QFont FQFont;
   std::optional<QFontMetrics> FMetrics;
+  // The last text measured in the current font and its width: a text is often measured
+  // right before it is drawn (a centred mark), and drawing it measures it again.
+  std::string FMeasuredText;
+  QString FMeasuredQText;
+  int FMeasuredWidth = -1;
+  // The painter holds FQFont (set by the last level text since the font changed).
+  bool FPainterHasFont = false;
 };
 
 // An off-screen bitmap: an RGB32 image with its own surface. A monochrome bitmap keeps its

@@ -208,13 +208,65 @@ class TDecoder {
       case 30: Copies(); break;
       case 31: CustomAxes(); break;
       case 32: Legend(); break;
-      // 33 is kept for the marks.
+      case 33: Marks(AnySeries()); break;
       case 34: CanvasDrawing(); break;
       case 35: ValueLists(AnySeries()); break;
       case 36: AxisTicks(AnyAxis()); break;
       case 37: AxisLabels(AnyAxis()); break;
       case 38: Mouse(In.Byte() % 4); break;
       case 39: SeriesProperty(AnySeries()); break;
+    }
+  }
+
+  // Marks of a series: every setting, texts the program replaces, positions it fixes.
+  void Marks(TLineSeries& s) {
+    TSeriesMarks& m = s.Marks();
+    switch (In.Byte() % 16) {
+      case 0: Prop("Visible", [&] { return m.Visible(); }, [&](auto v) { m.SetVisible(v); }, In.Bool()); break;
+      case 1: Prop("Clip", [&] { return m.Clip(); }, [&](auto v) { m.SetClip(v); }, In.Bool()); break;
+      case 2: Prop("Style", [&] { return m.Style(); }, [&](auto v) { m.SetStyle(v); }, static_cast<TSeriesMarksStyle>(In.Byte() % 9)); break;
+      case 3: Prop("Transparent", [&] { return m.Transparent(); }, [&](auto v) { m.SetTransparent(v); }, In.Bool()); break;
+      case 4: Prop("ArrowLength", [&] { return m.ArrowLength(); }, [&](auto v) { m.SetArrowLength(v); }, In.Int()); break;
+      case 5: Prop("BackColor", [&] { return m.BackColor(); }, [&](auto v) { m.SetBackColor(v); }, Color()); break;
+      case 6: Prop("Visible", [&] { return m.Arrow().Visible(); }, [&](auto v) { m.Arrow().SetVisible(v); }, In.Bool()); break;
+      case 7: Prop("Color", [&] { return m.Arrow().Color(); }, [&](auto v) { m.Arrow().SetColor(v); }, Color()); break;
+      case 8: Prop("Width", [&] { return m.Frame().Width(); }, [&](auto v) { m.Frame().SetWidth(v); }, In.Int()); break;
+      case 9: Prop("Visible", [&] { return m.Frame().Visible(); }, [&](auto v) { m.Frame().SetVisible(v); }, In.Bool()); break;
+      case 10: Prop("Size", [&] { return m.Font().Size(); }, [&](auto v) { m.Font().SetSize(v); }, In.Int()); break;
+      case 11:
+        if (In.Bool()) {
+          s.OnGetMarkText = nullptr;
+        } else {
+          // Texts of any length and line count, or none for some points.
+          s.OnGetMarkText = [text = In.Text(200), every = In.Byte() % 4 + 1](TChartSeries*, int index, std::string& mark) {
+            mark = index % every == 0 ? text : std::string();
+          };
+        }
+        break;
+      case 12: {
+        const int i = Index(s);
+        const int before = m.Positions().Count();
+        Guarded("PositionOf", [&] {
+          TSeriesMarkPosition& p = m.PositionOf(i);
+          p.Custom = In.Bool();
+          p.LeftTop = {Coordinate(S.Host.Client.Width()), Coordinate(S.Host.Client.Height())};
+          p.ArrowFrom = {Coordinate(S.Host.Client.Width()), Coordinate(S.Host.Client.Height())};
+          p.Width = In.Byte() < 200 ? In.Byte() : In.Int();
+          p.Height = In.Byte() < 200 ? In.Byte() : In.Int();
+        }, [&] { return m.Positions().Count() == before; });
+        break;
+      }
+      case 13: {
+        const int i = Index(s);
+        SeriesCall("MarkText", s, [&] { (void)m.MarkText(i); });
+        break;
+      }
+      case 14: TSeriesMarks::ArrowContrast = In.Bool(); break;
+      case 15: {
+        TLineSeries& from = AnySeries();
+        m.Assign(from.Marks());
+        break;
+      }
     }
   }
 
@@ -826,6 +878,8 @@ int RunChartInput(const std::uint8_t* data, std::size_t size) {
   // The demo's look to start from; the input changes it at will.
   s.Chart.SetView3D(false);
   s.Chart.SetBevelOuter(bvLowered);
+  // A switch for every chart: each input starts from its default.
+  TSeriesMarks::ArrowContrast = true;
   for (auto& series : s.Series) {
     series = std::make_unique<TLineSeries>();
     s.Chart.AddSeries(*series);
