@@ -39,7 +39,9 @@ void TSeriesMarks::DrawMarks() {
   const TCustomChartAxis* horiz = FSeries.GetHorizAxis();
   const TCustomChartAxis* vert = FSeries.GetVertAxis();
   const int first = FSeries.FirstValueIndex();
-  const int last = std::min(FSeries.LastValueIndex(), FSeries.Count() - 1);
+  // A value list changed on its own may be shorter than the series.
+  const int last = std::min({FSeries.LastValueIndex(), FSeries.XValues().Count() - 1, FSeries.YValues().Count() - 1,
+                             FSeries.MandatoryValueList().Count() - 1});
   if (!chart || !horiz || !vert || first < 0 || last < first) return;
 
   TZelCanvas3D& c = chart->Canvas();
@@ -117,8 +119,13 @@ void TSeriesMarks::DrawMark(int index, const std::string& text, TSeriesMarkPosit
   const int x = ClampToPixel(std::int64_t{box.Left} + position.Width / 2);
   ForEachLine(text, [&](std::string_view line) {
     const int y = ClampToPixel(top);
-    if (is3D) c.DrawText3D(x, y, line, FZPosition);
-    else c.DrawText(x, y, line);
+    // The font is already zoomed: in 3D only the place is projected.
+    if (is3D) {
+      const TPoint p = c.ProjectToPoint(x, y, FZPosition);
+      c.DrawText(p.X, p.Y, line);
+    } else {
+      c.DrawText(x, y, line);
+    }
     top += FLineHeight;
   });
   c.SetTextAlignment(TA_LEFT | TA_TOP);

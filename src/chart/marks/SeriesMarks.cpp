@@ -109,7 +109,8 @@ std::string TSeriesMarks::MarkText(int index, double absTotal) {
     case smsLabel: text = s.LabelOrValue(index); break;
     case smsLabelPercent: text = s.LabelOrValue(index) + " " + percent(); break;
     case smsLabelValue: text = s.LabelOrValue(index) + " " + value(); break;
-    // Until the chart has a legend of its own, its default text style stands in.
+    // The legend's text style: ltsLeftValue is its default, used until the chart has a
+    // legend to ask (then: the chart's Legend().TextStyle()).
     case smsLegend: text = s.LegendString(index, ltsLeftValue); break;
     case smsPercentTotal: text = percentTotal(); break;
     case smsLabelPercentTotal: text = s.LabelOrValue(index) + " " + percentTotal(); break;

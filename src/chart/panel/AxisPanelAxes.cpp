@@ -124,7 +124,8 @@ int TCustomAxisPanel::MaxMarkTextWidth() {
     if (!s->Active()) continue;
     TSeriesMarks& marks = s->Marks();
     const double total = marks.StyleUsesTotal() ? s->AbsTotal() : 0.0;
-    for (int i = 0; i < s->Count(); ++i) widest = std::max(widest, MultiLineTextWidth(marks.MarkText(i, total)).Width);
+    const int count = std::min({s->Count(), s->YValues().Count(), s->MandatoryValueList().Count()});
+    for (int i = 0; i < count; ++i) widest = std::max(widest, MultiLineTextWidth(marks.MarkText(i, total)).Width);
   }
   return widest;
 }
