@@ -62,6 +62,9 @@ TEST_F(Marks, TextFollowsTheStyle) {
     for (int i = 0; i < line.Count(); ++i)
       EXPECT_EQ(line.Marks().MarkText(i), c.expected[static_cast<std::size_t>(i)]) << "style " << int(c.style) << " point " << i;
   }
+  chart.Legend().SetTextStyle(ltsRightValue);
+  EXPECT_EQ(line.Marks().MarkText(0), "b 2") << "as the legend words it";
+  chart.Legend().SetTextStyle(ltsLeftValue);
   line.OnGetMarkText = [](TChartSeries*, int index, std::string& text) { text += "#" + std::to_string(index); };
   EXPECT_EQ(line.Marks().MarkText(0), "2 b#0");
   // A paint draws the same texts.

@@ -6,6 +6,7 @@
 #include "chart/core/Numeric.h"
 #include "chart/core/Store.h"
 #include "chart/panel/CustomAxisPanel.h"
+#include "chart/panel/CustomChart.h"
 #include "chart/series/ChartSeries.h"
 
 namespace chart {
@@ -109,9 +110,12 @@ std::string TSeriesMarks::MarkText(int index, double absTotal) {
     case smsLabel: text = s.LabelOrValue(index); break;
     case smsLabelPercent: text = s.LabelOrValue(index) + " " + percent(); break;
     case smsLabelValue: text = s.LabelOrValue(index) + " " + value(); break;
-    // The legend's text style: ltsLeftValue is its default, used until the chart has a
-    // legend to ask (then: the chart's Legend().TextStyle()).
-    case smsLegend: text = s.LegendString(index, ltsLeftValue); break;
+    case smsLegend: {
+      // As the chart's legend words it; a chart without one words it by the legend's default.
+      const auto* chart = dynamic_cast<const TCustomChart*>(s.ParentChart());
+      text = s.LegendString(index, chart ? chart->Legend().TextStyle() : ltsLeftValue);
+      break;
+    }
     case smsPercentTotal: text = percentTotal(); break;
     case smsLabelPercentTotal: text = s.LabelOrValue(index) + " " + percentTotal(); break;
     case smsXValue: {
