@@ -82,8 +82,9 @@ QPen QtDeviceSurface::MakeQPen() const {
       q.setDashPattern(pattern);
     }
   } else {
-    // Wide pens are solid, with round ends like the toolkit's geometric pens.
-    q.setWidth(pen.Width());
+    // Wide pens are solid, with round ends like the toolkit's geometric pens. Qt refuses
+    // widths from 2^15 on (and keeps a 1-pixel pen); wider covers any picture anyway.
+    q.setWidth(std::min(pen.Width(), 32767));
     q.setCapStyle(Qt::RoundCap);
     q.setJoinStyle(Qt::RoundJoin);
   }
