@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include <memory>
 #include <string>
 #include <vector>
@@ -153,30 +155,36 @@ TEST_F(Legend, FirstValueAndInvertedChooseAndOrderTheEntries) {
 }
 
 TEST_F(Legend, RejectedSettersKeepTheirValueWithTheirMessage) {
-  using Setter = void (TCustomChartLegend::*)(int);
-  using Getter = int (TCustomChartLegend::*)() const;
   const char* top = "Top Legend Position must be between 0 and 100 %";
   const char* width = "Legend Color Width must be between 0 and 100 %";
-  const struct {
-    Setter set;
-    Getter get;
+  TChartLegend* l = &legend;
+  const std::function<void(int)> setTop = [l](int v) { l->SetTopPos(v); };
+  const std::function<void(int)> setWidth = [l](int v) { l->SetColorWidth(v); };
+  const std::function<void(int)> setFirst = [l](int v) { l->SetFirstValue(v); };
+  const std::function<int()> getTop = [l] { return l->TopPos(); };
+  const std::function<int()> getWidth = [l] { return l->ColorWidth(); };
+  const std::function<int()> getFirst = [l] { return l->FirstValue(); };
+  struct Case {
+    const std::function<void(int)>& set;
+    const std::function<int()>& get;
     int bad;
     const char* message;
-  } cases[] = {{&TCustomChartLegend::SetTopPos, &TCustomChartLegend::TopPos, 101, top},
-               {&TCustomChartLegend::SetTopPos, &TCustomChartLegend::TopPos, -1, top},
-               {&TCustomChartLegend::SetColorWidth, &TCustomChartLegend::ColorWidth, 101, width},
-               {&TCustomChartLegend::SetColorWidth, &TCustomChartLegend::ColorWidth, -5, width},
-               {&TCustomChartLegend::SetFirstValue, &TCustomChartLegend::FirstValue, -1, "First Legend Value must be > 0"}};
+  };
+  const Case cases[] = {{setTop, getTop, 101, top},
+                        {setTop, getTop, -1, top},
+                        {setWidth, getWidth, 101, width},
+                        {setWidth, getWidth, -5, width},
+                        {setFirst, getFirst, -1, "First Legend Value must be > 0"}};
   for (const auto& c : cases) {
-    (legend.*c.set)(100);
+    c.set(100);
     const auto repaints = chart.InvalidateCount();
     try {
-      (legend.*c.set)(c.bad);
+      c.set(c.bad);
       ADD_FAILURE() << "accepted " << c.bad;
     } catch (const LegendException& e) {
       EXPECT_STREQ(e.what(), c.message);
     }
-    EXPECT_EQ((legend.*c.get)(), 100) << c.message;
+    EXPECT_EQ(c.get(), 100) << c.message;
     EXPECT_EQ(chart.InvalidateCount(), repaints) << c.message;
   }
   legend.SetFirstValue(0);
