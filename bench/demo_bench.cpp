@@ -242,7 +242,8 @@ void BM_ReadValuesPeer(benchmark::State& state) {
     for (auto& s : b.series) {
       const double* x = s.XValues().Data();
       const double* y = s.YValues().Data();
-      for (int i = 0; i < s.Count(); ++i) sum += x[i] + y[i];
+      const int n = s.Count();
+      for (int i = 0; i < n; ++i) sum += x[i] + y[i];
     }
     benchmark::DoNotOptimize(sum);
   }
