@@ -21,17 +21,7 @@
 #include "chart/panel/Chart.h"
 #include "chart/seriestypes/LineSeries.h"
 
-namespace {
-std::atomic<long long> gAllocations{0};
-}  // namespace
-
-void* operator new(std::size_t n) {
-  ++gAllocations;
-  if (void* p = std::malloc(n ? n : 1)) return p;
-  throw std::bad_alloc();
-}
-void operator delete(void* p) noexcept { std::free(p); }
-void operator delete(void* p, std::size_t) noexcept { std::free(p); }
+#include "AllocationCounter.h"
 
 namespace {
 
