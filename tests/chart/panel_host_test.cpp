@@ -8,7 +8,9 @@
 
 #include "chart/axis/ChartAxisTitle.h"
 #include "chart/axis/CustomChartAxis.h"
+#include "chart/marks/SeriesMarks.h"
 #include "chart/series/ChartSeries.h"
+#include "chart/seriestypes/LineSeries.h"
 #include "chart_test_fixture.h"
 
 namespace chart {
@@ -74,9 +76,12 @@ TEST(PanelHost, DefaultFontsFollowAJapaneseHostAndSetFontsStay) {
   host.UiFontName = "Interface Gothic";
   host.UiFontHeight = -16;  // 12 points at 96 pixels per inch
   TChart chart;
+  TLineSeries before, after;
+  before.SetParentChart(&chart);
   chart.Foot().Font().SetName("Mono");
   chart.LeftAxis()->LabelsFont().SetSize(14);
   chart.SetHost(&host);
+  after.SetParentChart(&chart);
 
   struct Expect {
     const char* what;
@@ -90,6 +95,8 @@ TEST(PanelHost, DefaultFontsFollowAJapaneseHostAndSetFontsStay) {
       {"bottom labels", chart.BottomAxis()->LabelsFont(), "Interface Gothic", 12},
       {"left labels (size set)", chart.LeftAxis()->LabelsFont(), "Interface Gothic", 14},
       {"right axis title", chart.RightAxis()->Title().Font(), "Interface Gothic", 12},
+      {"marks of a series there before", before.Marks().Font(), "Interface Gothic", 12},
+      {"marks of a series added later", after.Marks().Font(), "Interface Gothic", 12},
   };
   for (const Expect& e : expects) {
     SCOPED_TRACE(e.what);

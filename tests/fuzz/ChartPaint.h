@@ -2,6 +2,8 @@
 // drawing checked against their point-by-point drawing, and on the Qt image device.
 #pragma once
 
+#include <cstddef>
+
 #include <array>
 #include <memory>
 
@@ -11,7 +13,12 @@
 
 namespace fuzz {
 
+// A recorded paint keeps this many device calls and counts the rest: a huge chart with
+// wide bevels makes millions of legitimate calls.
+inline constexpr std::size_t MaxKeptOps = 200000;
+
 struct TChartSession {
+  TChartSession() { Host.Window().SetOpLimit(MaxKeptOps); }
   chart::testing::TFakeChartHost Host;
   chart::TChart Chart;
   // Declared after the chart: destroyed first, as a form frees its series.

@@ -76,7 +76,9 @@ std::vector<TRecordedOp> TRecordingDevice::OpsOf(TOp op) const {
 }
 
 TRecordedOp& TRecordingDevice::Record(TOp op, std::vector<int> args) {
-  TRecordedOp& r = FOps.emplace_back();
+  const bool kept = FOps.size() < FOpLimit;
+  if (!kept) ++FDroppedOps;
+  TRecordedOp& r = kept ? FOps.emplace_back() : (FDropped = TRecordedOp{});
   r.Op = op;
   r.Args = std::move(args);
   r.Pen = Pen();
@@ -158,7 +160,9 @@ void TRecordingDevice::RemoveClip() {
 
 std::unique_ptr<TDeviceBitmap> TRecordingDevice::CreateBitmap(int width, int height, bool monochrome) {
   ++FBitmapsCreated;
-  return std::make_unique<TRecordingBitmap>(width, height, monochrome, FBitmapsAlive);
+  auto bitmap = std::make_unique<TRecordingBitmap>(width, height, monochrome, FBitmapsAlive);
+  static_cast<TRecordingDevice&>(bitmap->Surface()).SetOpLimit(FOpLimit);
+  return bitmap;
 }
 
 void TRecordingDevice::DrawBitmap(int x, int y, TDeviceBitmap& bitmap) {

@@ -59,7 +59,14 @@ class TRecordingDevice : public TDeviceSurface {
 
   const std::vector<TRecordedOp>& Ops() const { return FOps; }
   std::vector<TRecordedOp> OpsOf(TOp op) const;
-  void ClearOps() { FOps.clear(); }
+  void ClearOps() {
+    FOps.clear();
+    FDroppedOps = 0;
+  }
+  // Keeps at most `limit` calls (later ones are only counted); bitmaps made from this
+  // device take the same limit. For paints of huge charts in the fuzzer.
+  void SetOpLimit(std::size_t limit) { FOpLimit = limit; }
+  std::size_t DroppedOps() const { return FDroppedOps; }
   // The clip in force now: none, or the intersection of the rectangles given since RemoveClip.
   const std::optional<TRect>& Clip() const { return FClip; }
 
@@ -101,6 +108,9 @@ class TRecordingDevice : public TDeviceSurface {
   TRecordedOp& Record(TOp op, std::vector<int> args);
 
   std::vector<TRecordedOp> FOps;
+  std::size_t FOpLimit = static_cast<std::size_t>(-1);
+  std::size_t FDroppedOps = 0;
+  TRecordedOp FDropped;
   std::optional<TRect> FClip;
   bool FFixed = false;
   int FFixedCharWidth = 0;

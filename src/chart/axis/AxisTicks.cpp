@@ -2,6 +2,7 @@
 // left behind.
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 
 #include "chart/axis/CustomChartAxis.h"
 #include "chart/canvas/Canvas3D.h"
@@ -209,7 +210,8 @@ void TCustomChartAxis::DrawLinesTicksAndGrids(TCanvas3D& c) {
   }
   if (FTicksInner.Visible()) {
     c.ApplyChartPen(FTicksInner);
-    for (const int t : FTickPositions) DrawTick(c, t, -1, -FTickInnerLength, wall);
+    const int inner = ClampToInt(-static_cast<std::int64_t>(FTickInnerLength));  // INT_MIN has no negation
+    for (const int t : FTickPositions) DrawTick(c, t, -1, inner, wall);
   }
   if (FMinorTicks.Visible() && !FTickPositions.empty()) {
     c.ApplyChartPen(FMinorTicks);

@@ -20,6 +20,7 @@ void TCustomAxisPanel::AddSeries(TChartSeries& series) {
   series.FParentChart = this;
   series.ResolveAxes();
   FSeriesList.Append(&series);
+  SeriesAdded(series);
   InvalidateChart();
 }
 

@@ -66,6 +66,8 @@ class TCustomAxisPanel : public TCustomZelPanelExtended, public TAxisParent {
   virtual void CustomAxisRemoving(TCustomChartAxis& axis) { (void)axis; }
   // A custom axis has just joined the list (its fonts follow the chart's platform).
   virtual void CustomAxisCreated(TCustomChartAxis& axis) { (void)axis; }
+  // A series has joined the chart.
+  virtual void SeriesAdded(TChartSeries& series) { (void)series; }
   // Installs the standard axes (not owned here) and rebinds the attached series.
   void SetStandardAxes(TCustomChartAxis* bottom, TCustomChartAxis* top, TCustomChartAxis* left,
                        TCustomChartAxis* right);

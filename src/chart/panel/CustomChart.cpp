@@ -5,6 +5,7 @@
 
 #include "chart/axis/ChartAxisTitle.h"
 #include "chart/canvas/ChartFont.h"
+#include "chart/marks/SeriesMarks.h"
 
 namespace chart {
 
@@ -45,6 +46,7 @@ void TCustomChart::HostAttached(TChartHost& host) {
     follow(axis->LabelsFont());
     follow(axis->Title().Font());
   }
+  for (TChartSeries* series : SeriesList()) follow(series->Marks().Font());
   FDefaultFontName = name;
   FDefaultFontSize = size;
 }
@@ -58,6 +60,8 @@ void TCustomChart::CustomAxisCreated(TCustomChartAxis& axis) {
   FollowPlatformFont(axis.LabelsFont());
   FollowPlatformFont(axis.Title().Font());
 }
+
+void TCustomChart::SeriesAdded(TChartSeries& series) { FollowPlatformFont(series.Marks().Font()); }
 
 void TCustomChart::SetBackColor(TColor v) {
   FBackWall->SetColor(v);

@@ -136,6 +136,7 @@ class TCustomChart : public TCustomAxisPanel {
   void ReleaseSeriesCursor(const TChartSeries& series) override;
   void CustomAxisRemoving(TCustomChartAxis& axis) override;
   void CustomAxisCreated(TCustomChartAxis& axis) override;
+  void SeriesAdded(TChartSeries& series) override;
 
  private:
   // Created in this order; the legend comes between the left and the bottom wall.

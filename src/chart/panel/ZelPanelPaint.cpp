@@ -112,7 +112,14 @@ void TCustomZelPanel::DrawBevels(const TRect& rect) {
   c.Brush().SetStyle(bsClear);
   TRect r = rect;
   auto frames = [&](TColor top, TColor bottom, int width) {
-    c.DrawBevelFrame(r, top, bottom, VisibleFrames(r, rect, width));
+    // A rectangle grown by a negative width starts far outside the drawing: its frames
+    // there draw nothing and are skipped.
+    const std::int64_t outside =
+        std::min({static_cast<std::int64_t>(rect.Left) - r.Left, static_cast<std::int64_t>(rect.Top) - r.Top,
+                  static_cast<std::int64_t>(r.Right) - rect.Right, static_cast<std::int64_t>(r.Bottom) - rect.Bottom});
+    const int skipped = static_cast<int>(std::clamp<std::int64_t>(outside, 0, std::max(width, 0)));
+    const TRect first = Shrink(r, skipped);
+    c.DrawBevelFrame(first, top, bottom, VisibleFrames(first, rect, width - skipped));
     r = Shrink(r, width);
   };
   auto bevel = [&](TBevelCut cut) {

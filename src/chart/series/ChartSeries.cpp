@@ -89,9 +89,15 @@ void TChartSeries::ReserveForInsert(std::size_t extra) {
   FLabels.ReserveAppend(extra);
 }
 
+// Below this many points an insertion into the middle is cheap enough to make at once.
+constexpr int MinPointsToWait = 64;
+
 int TChartSeries::InsertPoint(std::string_view label, TColor color) {
   if (ShouldWait(XValues().PendingValue())) return AddWaitingPoint(label, color);
   Settle();
+  // After a merge of a single point (something reads after every add), points go in at
+  // once for a while: one merge per point would move more than one insertion does.
+  if (!FWaitingPaysOff && ++FInsertsSinceMerge >= MinPointsToWait) FWaitingPaysOff = true;
   // The label is made and every sequence given room at the point's place before the
   // first one changes: nothing after that can fail, so a point is added to every
   // sequence or to none.
@@ -111,14 +117,12 @@ int TChartSeries::InsertPoint(std::string_view label, TColor color) {
   return i;
 }
 
-// Below this many points an insertion into the middle is cheap enough to make at once.
-constexpr int MinPointsToWait = 64;
 
 bool TChartSeries::ShouldWait(double x) const {
   const TChartValueList& xs = XValues();
   if (xs.Order() == loNone || std::isnan(x)) return false;
   const int n = static_cast<int>(xs.FValues.size());
-  if (!FHasPending && n < MinPointsToWait) return false;
+  if (!FHasPending && (n < MinPointsToWait || !FWaitingPaysOff)) return false;
   // A place inside the ordered tail (no NaN there) is found by bisection and stays right
   // whatever waits beside it. A place before the tail depends on the points that wait:
   // they go in first, and then this one.
@@ -183,6 +187,8 @@ void TChartSeries::SettlePendingPoints() const {
   }
   self->FColors.merge_in(positions, [&](std::size_t k) { return pending.Color(ids[k]); });
   self->FLabels.MergeIn(positions, [&](std::size_t k) { return pending.TakeLabel(ids[k]); });
+  self->FWaitingPaysOff = ids.size() > 1;
+  self->FInsertsSinceMerge = 0;
   pending.Clear();
 }
 

@@ -187,7 +187,7 @@ class TChartSeries : public TChartComponent {
   // A value in ValueFormat, a percentage in PercentFormat, with the chart's separators.
   std::string FormatValue(double value) const;
   std::string FormatPercent(double percent) const;
-  // Sum of the absolute values of the mandatory list (one pass: callers keep it per paint).
+  // Sum of the absolute values of the mandatory list (kept by the list until it changes).
   double AbsTotal() const;
   // |V| x 100 / absTotal of the point's mandatory value; 100 when absTotal is 0.
   double PercentOf(int index, double absTotal) const;
@@ -311,6 +311,8 @@ class TChartSeries : public TChartComponent {
   TTwoEndedArray<TColor> FColors;
   std::unique_ptr<TPendingPoints> FPending;
   bool FHasPending = false;
+  bool FWaitingPaysOff = true;
+  int FInsertsSinceMerge = 0;
   // How many of FColors are not clDefault: drawing loops skip the per-point look when none.
   int FOwnColors = 0;
   TPointLabels FLabels;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <utility>
 
 #include "chart/core/Exceptions.h"
@@ -28,6 +29,7 @@ void TChartValueList::SetValue(int index, double value) {
   Settle();
   CheckIndex(index);
   FOrderedFrom = TailAfterChange(index, value, true);
+  FHeadExtremeKnown = false;
   FValues[static_cast<std::size_t>(index)] = value;
   FDirty = true;
   if (FOwner) FOwner->NotifyLinkedSeries(snModify, index);
@@ -36,6 +38,21 @@ void TChartValueList::SetValue(int index, double value) {
 int TChartValueList::InsertIndex(double value) const {
   Settle();
   return PlaceOf(value);
+}
+
+double TChartValueList::Extreme(double a, double b) const {
+  // The value that lies beyond the least: a NaN never lies beyond anything.
+  if (std::isnan(a) || std::isnan(b)) return std::numeric_limits<double>::quiet_NaN();
+  return FOrder == loDescending ? std::max(a, b) : std::min(a, b);
+}
+
+double TChartValueList::HeadExtreme() const {
+  if (!FHeadExtremeKnown) {
+    FHeadExtreme = FValues[0];
+    for (int i = 1; i < FOrderedFrom; ++i) FHeadExtreme = Extreme(FHeadExtreme, FValues[static_cast<std::size_t>(i)]);
+    FHeadExtremeKnown = true;
+  }
+  return FHeadExtreme;
 }
 
 int TChartValueList::PlaceOf(double value) const {
@@ -67,7 +84,12 @@ int TChartValueList::PlaceOf(double value) const {
     else lo = mid;
   }
   if (hi > tail) return static_cast<int>(hi);
-  // The whole tail lies beyond: walk on through the values before it.
+  // The whole tail lies beyond: walk on through the values before it, unless they all lie
+  // beyond as well (values falling in front of an unordered head would walk it every time).
+  if (tail > 0) {
+    const double least = HeadExtreme();
+    if (descending ? least < value : least > value) return 0;
+  }
   int i = tail - 1;
   while (i >= 0 && beyond(i)) --i;
   return i + 1;
@@ -84,7 +106,10 @@ void TChartValueList::InsertValue(int index, double value) {
   Settle();
   if (index < 0 || index > Count()) throw EListError(index);
   FValues.reserve_insert(static_cast<std::size_t>(index));  // may throw: nothing changed yet
+  const int oldTail = FOrderedFrom;
   FOrderedFrom = TailAfterChange(index, value, false);
+  if (index == 0 && oldTail > 0 && FHeadExtremeKnown) FHeadExtreme = Extreme(FHeadExtreme, value);
+  else if (index < oldTail || FOrderedFrom != oldTail) FHeadExtremeKnown = false;
   FValues.insert(static_cast<std::size_t>(index), value);
   FDirty = true;
 }
@@ -93,7 +118,10 @@ void TChartValueList::Delete(int index) {
   Settle();
   CheckIndex(index);
   // A tail in order stays in order without one of its values.
-  if (index < FOrderedFrom) --FOrderedFrom;
+  if (index < FOrderedFrom) {
+    --FOrderedFrom;
+    FHeadExtremeKnown = false;
+  }
   FValues.erase(static_cast<std::size_t>(index));
   FDirty = true;
 }
@@ -102,6 +130,7 @@ void TChartValueList::Clear() {
   Settle();
   FValues.release();
   FOrderedFrom = 0;
+  FHeadExtremeKnown = false;
   FDirty = true;
 }
 
@@ -125,6 +154,7 @@ void TChartValueList::FindOrderedTail() {
   };
   while (i > 0 && fits(i - 1)) --i;
   FOrderedFrom = i;
+  FHeadExtremeKnown = false;
 }
 
 void TChartValueList::SetOrder(TChartListOrder v) {
@@ -199,6 +229,7 @@ void TChartValueList::Exchange(int a, int b) {
   Settle();
   std::swap(FValues[static_cast<std::size_t>(a)], FValues[static_cast<std::size_t>(b)]);
   FOrderedFrom = std::max(FOrderedFrom, std::max(a, b) + 1);
+  FHeadExtremeKnown = false;
   FDirty = true;  // the totals are summed in point order
 }
 

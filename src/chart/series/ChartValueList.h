@@ -120,6 +120,10 @@ class TChartValueList {
   void SettleOwner() const;
   // Where value goes by the Order rule, without merging waiting points first.
   int PlaceOf(double value) const;
+  // Of the values before the ordered tail, the one that lies beyond the least (a NaN if
+  // there is one), kept until they change; and the rule that picks it from two.
+  double HeadExtreme() const;
+  double Extreme(double a, double b) const;
   void CheckIndex(int index) const;
   // a then b follows Order (ascending for loNone); false when either is NaN.
   bool InOrder(double a, double b) const { return FOrder == loDescending ? a >= b : a <= b; }
@@ -145,6 +149,8 @@ class TChartValueList {
   TChartListOrder FOrder = loNone;
   bool FDateTime = false;
   bool FOwnerPending = false;
+  mutable bool FHeadExtremeKnown = false;
+  mutable double FHeadExtreme = 0;
   mutable bool FDirty = true;
   mutable double FMinimum = 0;
   mutable double FMaximum = 0;

@@ -30,12 +30,9 @@ std::string TChartSeries::FormatPercent(double percent) const {
   return Format(*this, FPercentFormat, percent);
 }
 
-double TChartSeries::AbsTotal() const {
-  const TChartValueList& list = MandatoryValueList();
-  double total = 0;
-  for (int i = 0; i < list.Count(); ++i) total += std::fabs(list.Value(i));
-  return total;
-}
+// The list keeps this sum with its other statistics (NaN takes no part), so mark and
+// legend texts of every point cost one pass together, not one each.
+double TChartSeries::AbsTotal() const { return MandatoryValueList().TotalAbs(); }
 
 double TChartSeries::PercentOf(int index, double absTotal) const {
   if (absTotal == 0) return 100;
