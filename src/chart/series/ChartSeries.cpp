@@ -117,7 +117,6 @@ int TChartSeries::InsertPoint(std::string_view label, TColor color) {
   return i;
 }
 
-
 bool TChartSeries::ShouldWait(double x) const {
   const TChartValueList& xs = XValues();
   if (xs.Order() == loNone || std::isnan(x)) return false;
