@@ -144,16 +144,8 @@ int TChartSeries::AddWaitingPoint(std::string_view label, TColor color) {
   FLabels.Extend(static_cast<int>(n));
   FLabels.ReserveAppend(waiting + 1);
   TPointLabels::Slot slot = TPointLabels::Make(label);
-  double values[8];
-  std::vector<double> many;
-  double* v = values;
-  if (FValueLists.size() > std::size(values)) {
-    many.resize(FValueLists.size());
-    v = many.data();
-  }
-  for (std::size_t i = 0; i < FValueLists.size(); ++i) v[i] = FValueLists[i]->PendingValue();
   const double key = xs.Order() == loDescending ? -x : x;
-  const std::size_t before = FPending->Add(key, {v, FValueLists.size()}, color, std::move(slot));
+  const std::size_t before = FPending->Add(key, FValueLists, color, std::move(slot));
 
   FOwnColors += color != clDefault;
   FHasPending = true;

@@ -18,13 +18,13 @@ void TPendingPoints::ReserveOne(std::size_t lists) {
   room(FPositions, 1);
 }
 
-std::size_t TPendingPoints::Add(double key, std::span<const double> values, TColor color,
+std::size_t TPendingPoints::Add(double key, const TChartValueLists& lists, TColor color,
                                 TPointLabels::Slot label) {
-  if (Empty()) FLists = values.size();
+  if (Empty()) FLists = lists.size();
   const std::size_t id = Count();
   FTree.insert({key, id});  // the one step that may fail; nothing is stored before it
   FKeys.push_back(key);
-  FValues.insert(FValues.end(), values.begin(), values.end());
+  for (const auto& list : lists) FValues.push_back(list->PendingValue());
   FColors.push_back(color);
   FLabels.push_back(std::move(label));
   return FTree.order_of_key({key, id});

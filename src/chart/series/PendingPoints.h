@@ -9,7 +9,6 @@
 
 #include <cstddef>
 #include <functional>
-#include <span>
 #include <utility>
 #include <vector>
 
@@ -17,6 +16,7 @@
 #include <ext/pb_ds/tree_policy.hpp>
 
 #include "chart/core/Color.h"
+#include "chart/series/ChartValueList.h"
 #include "chart/series/PointLabels.h"
 
 namespace chart {
@@ -31,7 +31,8 @@ class TPendingPoints {
   void ReserveOne(std::size_t lists);
   // Keeps the point (key: X, negated for a descending list; ties keep arrival order)
   // and returns how many waiting points come before it.
-  std::size_t Add(double key, std::span<const double> values, TColor color, TPointLabels::Slot label);
+  // The point's values are the pending values of `lists`.
+  std::size_t Add(double key, const TChartValueLists& lists, TColor color, TPointLabels::Slot label);
 
   // The waiting points in key order, for the merge: `sorted` ids, then each one's data.
   const std::vector<std::size_t>& SortedIds();
