@@ -11,6 +11,8 @@
 #include <vector>
 
 #include "chart/core/Exceptions.h"
+#include "chart/registry/ChartModules.h"
+#include "chart/registry/SeriesTypes.h"
 #include "fuzz/ChartPaint.h"
 #include "fuzz/FuzzReader.h"
 
@@ -26,6 +28,7 @@ constexpr int MaxPointsPerCall = 100000;
 constexpr int MaxRecordedPaints = 4;
 constexpr int MaxQtPaints = 2;
 constexpr int MaxOps = 400;
+constexpr std::size_t MaxTypedSeries = 4;
 
 bool Same(double a, double b) { return std::memcmp(&a, &b, sizeof a) == 0 || (std::isnan(a) && std::isnan(b)); }
 template <class T>
@@ -210,7 +213,7 @@ class TDecoder {
       case 32: Legend(); break;
       case 33: Marks(AnySeries()); break;
       case 34: CanvasDrawing(); break;
-      case 35: ValueLists(AnySeries()); break;
+      case 35: TypedSeries(); break;
       case 36: AxisTicks(AnyAxis()); break;
       case 37: AxisLabels(AnyAxis()); break;
       case 38: Mouse(In.Byte() % 4); break;
@@ -219,7 +222,7 @@ class TDecoder {
   }
 
   // Marks of a series: every setting, texts the program replaces, positions it fixes.
-  void Marks(TLineSeries& s) {
+  void Marks(TChartSeries& s) {
     TSeriesMarks& m = s.Marks();
     switch (In.Byte() % 16) {
       case 0: Prop("Visible", [&] { return m.Visible(); }, [&](auto v) { m.SetVisible(v); }, In.Bool()); break;
@@ -589,8 +592,9 @@ class TDecoder {
     }
   }
 
-  void AddPoint() {
-    TLineSeries& s = AnySeries();
+  void AddPoint() { AddPoint(AnySeries()); }
+
+  void AddPoint(TChartSeries& s) {
     const double x = In.Double(), y = In.Double();
     const std::string label = Label();
     s.AddPoint(x, y, label, Color());
@@ -598,8 +602,9 @@ class TDecoder {
   }
 
   // Many points at once: in order, against the order, scattered or equal, with extremes.
-  void AppendMany() {
-    TLineSeries& s = AnySeries();
+  void AppendMany() { AppendMany(AnySeries()); }
+
+  void AppendMany(TChartSeries& s) {
     const int n = static_cast<int>(std::min<long long>(In.Size(MaxPointsPerCall), MaxPointsPerInput - Points));
     if (n <= 0) return;
     Points += n;
@@ -627,6 +632,78 @@ class TDecoder {
     } else {
       const bool descending = shape & 0x40;
       for (int i = 0; i < n; ++i) s.AddPoint(descending ? -static_cast<double>(i) : value(i), value(n - i));
+    }
+  }
+
+  // Series of every registered type besides the three line series: made, filled, set,
+  // clicked, taken off the chart and freed, in any order.
+  TChartSeries* AnyTyped() {
+    if (S.Typed.empty()) return nullptr;
+    return S.Typed[In.Byte() % S.Typed.size()].get();
+  }
+
+  void TypedSeries() {
+    const int op = In.Byte() % 8;
+    if (op == 0) {
+      if (S.Typed.size() >= MaxTypedSeries || SeriesTypeCount() == 0) return;
+      const TZelSeriesType& type = SeriesTypeAt(In.Byte() % SeriesTypeCount());
+      if (!type.SeriesClass || !type.SeriesClass->NewSeries) return;
+      S.Typed.push_back(type.SeriesClass->NewSeries());
+      if (In.Bool()) S.Chart.AddSeries(*S.Typed.back());
+      return;
+    }
+    TChartSeries* typed = AnyTyped();
+    if (!typed) return;
+    TChartSeries& s = *typed;
+    switch (op) {
+      case 1:
+        if (In.Bool()) {
+          AddPoint(s);
+        } else {
+          const double v = In.Double();
+          const std::string label = Label();
+          s.Add(v, label, Color());
+          ++Points;
+        }
+        break;
+      case 2: AppendMany(s); break;
+      case 3: {
+        const int i = Index(s), j = Index(s);
+        switch (In.Byte() % 4) {
+          case 0: SeriesCall("Delete", s, [&] { s.Delete(i); }); break;
+          case 1: SeriesCall("SwapPoints", s, [&] { s.SwapPoints(i, j); }); break;
+          case 2: SeriesCall("SetValueColor", s, [&] { s.SetValueColor(i, Color()); }); break;
+          default: s.Clear(); break;
+        }
+        break;
+      }
+      case 4: TypeProperty(s); break;
+      case 5: Marks(s); break;
+      case 6: s.Clicked(Coordinate(S.Host.Client.Width()), Coordinate(S.Host.Client.Height())); break;
+      default:
+        switch (In.Byte() % 3) {
+          case 0:
+            if (s.ParentChart()) S.Chart.RemoveSeries(s);
+            else S.Chart.AddSeries(s);
+            break;
+          case 1: {
+            // Freed while it may still be on the chart, as a form frees a series.
+            const auto it = std::find_if(S.Typed.begin(), S.Typed.end(), [&](const auto& p) { return p.get() == &s; });
+            S.Typed.erase(it);
+            break;
+          }
+          default: Prop("Active", [&] { return s.Active(); }, [&](auto v) { s.SetActive(v); }, In.Bool()); break;
+        }
+    }
+  }
+
+  // The settings a series type adds to those of every series.
+  void TypeProperty(TChartSeries& s) {
+    switch (In.Byte() % 4) {
+      case 0: Prop("SeriesColor", [&] { return s.SeriesColor(); }, [&](auto v) { s.SetSeriesColor(v); }, Color()); break;
+      case 1: Prop("ColorEachPoint", [&] { return s.ColorEachPoint(); }, [&](auto v) { s.SetColorEachPoint(v); }, In.Bool()); break;
+      case 2: Prop("HorizAxis", [&] { return s.HorizAxis(); }, [&](auto v) { s.SetHorizAxis(v); }, static_cast<THorizAxis>(In.Byte() % 4)); break;
+      default: Prop("VertAxis", [&] { return s.VertAxis(); }, [&](auto v) { s.SetVertAxis(v); }, static_cast<TVertAxis>(In.Byte() % 4)); break;
     }
   }
 
@@ -870,6 +947,9 @@ class TDecoder {
 }  // namespace
 
 int RunChartInput(const std::uint8_t* data, std::size_t size) {
+  // The series types a program can make by name, registered once for every input.
+  static const bool registered = (ChartModulesInit(), true);
+  (void)registered;
   TReader in(data, size);
   TChartSession s;
   s.Chart.SetHost(&s.Host);

@@ -6,6 +6,7 @@
 
 #include <array>
 #include <memory>
+#include <vector>
 
 #include "chart/panel/Chart.h"
 #include "chart/seriestypes/LineSeries.h"
@@ -23,6 +24,8 @@ struct TChartSession {
   chart::TChart Chart;
   // Declared after the chart: destroyed first, as a form frees its series.
   std::array<std::unique_ptr<chart::TLineSeries>, 3> Series;
+  // Series of the other registered types the input makes.
+  std::vector<std::unique_ptr<chart::TChartSeries>> Typed;
 };
 
 // Paints on the recording window, then again with every line series drawing point by point,
