@@ -36,6 +36,8 @@ class ChartWidget : public QWidget, public QtChartHostBase {
   void RepaintNow() override;
   void SetCursor(chart::TCursor cursor) override;
   chart::TDeviceSurface& WindowSurface() override { return *FSurface; }
+  // Shows the window surface again without painting the chart.
+  void WindowSurfaceDrawn() override { update(); }
 
  protected:
   void paintEvent(QPaintEvent* event) override;

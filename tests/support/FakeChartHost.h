@@ -28,6 +28,7 @@ class TFakeChartHost : public TChartHost {
   void RepaintNow() override { ++ImmediateRepaints; if (OnRepaintNow) OnRepaintNow(); }
   void SetCursor(TCursor cursor) override { Cursor = cursor; }
   TDeviceSurface& WindowSurface() override { return FWindow; }
+  void WindowSurfaceDrawn() override { ++SurfaceDrawings; }
   TRecordingDevice& Window() { return FWindow; }
 
   TRect Client{0, 0, 905, 525};
@@ -44,6 +45,7 @@ class TFakeChartHost : public TChartHost {
 
   int Invalidations = 0;
   int ImmediateRepaints = 0;
+  int SurfaceDrawings = 0;
   TCursor Cursor = crDefault;
   std::function<void()> OnRepaintNow;
 

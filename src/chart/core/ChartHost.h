@@ -65,6 +65,10 @@ class TChartHost : public TPlatformServices {
   // The window's drawing surface: what the window shows. Drawing on it between paints
   // (the zoom rectangle) is visible at once.
   virtual TDeviceSurface& WindowSurface() = 0;
+  // Something was drawn on the window surface outside a paint and outside the host's own
+  // event handling (a series drawing a new point at once): a host that shows a copy of
+  // the surface brings the window up to date. Nothing to do for one that shows it as is.
+  virtual void WindowSurfaceDrawn() {}
 };
 
 }  // namespace chart

@@ -1,5 +1,6 @@
 #include "chart/registry/ChartClasses.h"
 
+#include "chart/seriestypes/FastLineSeries.h"
 #include "chart/seriestypes/LineSeries.h"
 
 namespace chart {
@@ -23,5 +24,6 @@ const TChartClass ChartWallClass{"TChartWall"};
 const TChartClass ChartTitleClass{"TChartTitle"};
 
 const TChartClass LineSeriesClass{"TLineSeries", &NewSeriesOf<TLineSeries>};
+const TChartClass FastLineSeriesClass{"TFastLineSeries", &NewSeriesOf<TFastLineSeries>};
 
 }  // namespace chart

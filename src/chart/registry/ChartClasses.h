@@ -15,5 +15,6 @@ extern const TChartClass ChartWallClass;
 extern const TChartClass ChartTitleClass;
 
 extern const TChartClass LineSeriesClass;
+extern const TChartClass FastLineSeriesClass;
 
 }  // namespace chart

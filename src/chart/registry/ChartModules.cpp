@@ -37,6 +37,7 @@ void RegisterChartPartClasses() {
 void RegisterStandardSeries() {
   const std::string_view page = ChartText(TChartText::GalleryStandard);
   RegisterSeriesType(LineSeriesClass, ChartText(TChartText::Line), page, 2);
+  RegisterSeriesType(FastLineSeriesClass, ChartText(TChartText::FastLine), page, 2);
 }
 
 }  // namespace

@@ -206,6 +206,9 @@ class TChartSeries : public TChartComponent {
   // series types add their own. Custom axes come along only between series of one chart.
   virtual void Assign(const TChartSeries& source);
 
+  // First and last point worth drawing for the current axis ranges (-1, -1 when none):
+  // series types that draw against the axes compute their range with this.
+  void CalcVisibleRange();
   // Visible index range, computed before drawing.
   int FirstValueIndex() const { return FFirstVisible; }
   int LastValueIndex() const { return FLastVisible; }

@@ -1,5 +1,5 @@
-// Construction, properties, pixels, visible range, margins, hit test and legend symbol of
-// line-like series. The drawing of the points is in CustomSeriesDraw.cpp.
+// Construction, properties, pixels, margins, hit test and legend symbol of line-like
+// series. The drawing of the points is in CustomSeriesDraw.cpp.
 #include "chart/seriestypes/CustomSeries.h"
 
 #include <algorithm>
@@ -62,40 +62,6 @@ int TCustomSeries::EdgeYPixel(int a, int b, double v) const {
   if (dx == 0) return YPixel(a);
   const double y = (YValue(b) - YValue(a)) * (v - XValue(a)) / dx + YValue(a);
   return GetVertAxis()->ValueToYPixel(y);
-}
-
-void TCustomSeries::CalcVisibleRange() {
-  SetVisibleRange(-1, -1);
-  const int count = Count();
-  if (count == 0) return;
-  const int n = count - 1;
-  // The list along the horizontal axis, and the axis it runs along.
-  const bool vertical = YMandatory();
-  const TChartValueList& list = vertical ? XValues() : YValues();
-  const TCustomChartAxis* axis = vertical ? GetHorizAxis() : GetVertAxis();
-  if (!CalcVisiblePoints() || list.Order() == loNone || !axis || !ParentChart() || list.Count() < count) {
-    SetVisibleRange(0, n);
-    return;
-  }
-  const TRect r = ParentChart()->ChartRect();
-  const bool inverted = axis->Inverted();
-  const double low = axis->PixelToValue(vertical ? (inverted ? r.Right : r.Left) : (inverted ? r.Top : r.Bottom));
-  const double high = axis->PixelToValue(vertical ? (inverted ? r.Left : r.Right) : (inverted ? r.Bottom : r.Top));
-  const double* values = list.Data();
-  const double m = list.Multiplier();
-  int first = 0;
-  while (first <= n && !(values[first] * m >= low)) ++first;
-  if (first > n) return;  // everything lies before the range
-  int last;
-  if (values[n] * m <= high) {
-    last = n;
-  } else {
-    last = first;
-    while (last < n && !(values[last] * m >= high)) ++last;
-    // The first point past the edge stays, so that the segment into it reaches the edge.
-    if (!DrawBetweenPoints() && values[last] * m > high) --last;
-  }
-  SetVisibleRange(first, last);
 }
 
 void TCustomSeries::CalcHorizMargins(int& left, int& right) {

@@ -68,8 +68,6 @@ class TCustomSeries : public TChartSeries {
   virtual int OriginPixel(int index) const;
 
   // --- drawing -------------------------------------------------------------------------
-  // First and last point worth drawing for the current axis ranges (-1, -1 when none).
-  void CalcVisibleRange();
   void CalcFirstLastVisibleIndex() override { CalcVisibleRange(); }
   void DrawVisiblePoints() override;
   virtual void DrawPointAt(int index);
