@@ -2,8 +2,8 @@
 // change (three 1024-point line series, axes, grid, title), the paint of an unchanged chart
 // (one buffer copy), and the full paint of three line series of up to 1,000,000 points each
 // with every point drawn. Peers in the same run: the same chart drawn point by point
-// (SetDirectDrawing(false)), Qt's own polyline of the same pixels, and one plain read of
-// the values (the memory floor). The allocation
+// (SetDirectDrawing(false)), the same chart drawn by fast line series, Qt's own polyline of
+// the same pixels, and one plain read of the values (the memory floor). The allocation
 // counter shows that a paint allocates nothing per point. Also the legend's share of a
 // repaint of 100 series.
 #include <benchmark/benchmark.h>
@@ -20,12 +20,14 @@
 #include <random>
 #include <span>
 #include <string>
+#include <type_traits>
 #include <vector>
 
 #include "app/QtChartHost.h"
 #include "app/core/DemoChart.h"
 #include "app/core/DrawAction.h"
 #include "chart/axis/CustomChartAxis.h"
+#include "chart/seriestypes/FastLineSeries.h"
 #include "fft/uFFTasm.h"
 
 #include "AllocationCounter.h"
@@ -75,12 +77,13 @@ BENCHMARK(BM_DemoUnchangedRepaint)->Unit(benchmark::kMillisecond);
 
 // Three curves like the demo's, with noise so that a pixel column holds many points
 // spread over many rows, as dense measured data does.
-struct BigChart {
+template <class Series>
+struct BigChartOf {
   TQtImageHost host{905, 525};
   chart::TChart chart;
-  chart::TLineSeries series[3];
+  Series series[3];
   // host: draws there instead of on the Qt image.
-  explicit BigChart(int n, chart::TChartHost* other = nullptr) {
+  explicit BigChartOf(int n, chart::TChartHost* other = nullptr) {
     demo::ApplyChart1Properties(chart);
     chart.SetHost(other ? other : &host);
     const chart::TColor colors[3] = {chart::clFuchsia, chart::clGreen, chart::clNavy};
@@ -88,7 +91,12 @@ struct BigChart {
     std::normal_distribution<double> noise(0, 0.01);
     std::vector<double> values(static_cast<std::size_t>(n));
     for (int k = 0; k < 3; ++k) {
-      demo::ApplySeriesProperties(series[k], colors[k], k == 0);
+      if constexpr (std::is_same_v<Series, chart::TLineSeries>) {
+        demo::ApplySeriesProperties(series[k], colors[k], k == 0);
+      } else {
+        series[k].SetSeriesColor(colors[k]);
+        series[k].SetShowInLegend(k == 0);
+      }
       series[k].SetParentChart(&chart);
       for (int i = 0; i < n; ++i) {
         const double hann = 0.5 - 0.5 * std::cos(2 * M_PI * i / (n - 1));
@@ -99,6 +107,7 @@ struct BigChart {
     chart.Paint();
   }
 };
+using BigChart = BigChartOf<chart::TLineSeries>;
 
 void BM_LargeFullRepaint(benchmark::State& state) {
   BigChart b(static_cast<int>(state.range(0)));
@@ -120,6 +129,19 @@ BENCHMARK(BM_LargeFullRepaint)
     ->Args({1000000, 1})
     ->Args({1000000, 0})
     ->Unit(benchmark::kMillisecond);
+
+// The same chart drawn by fast line series: one pen, no point colours or null points.
+void BM_LargeFastLineRepaint(benchmark::State& state) {
+  BigChartOf<chart::TFastLineSeries> b(static_cast<int>(state.range(0)));
+  const long long before = gAllocations;
+  for (auto _ : state) {
+    b.chart.InvalidateChart();
+    b.chart.Paint();
+  }
+  Report(state, before);
+  state.counters["points/s"] = benchmark::Counter(3.0 * state.range(0), benchmark::Counter::kIsIterationInvariantRate);
+}
+BENCHMARK(BM_LargeFastLineRepaint)->Arg(125000)->Arg(1000000)->Unit(benchmark::kMillisecond);
 
 // A device that draws nothing: the same chart's paint without the Qt device's pixel work,
 // to tell the engine's share from the device's.

@@ -13,6 +13,7 @@
 #include "chart/core/Exceptions.h"
 #include "chart/registry/ChartModules.h"
 #include "chart/registry/SeriesTypes.h"
+#include "chart/seriestypes/FastLineSeries.h"
 #include "fuzz/ChartPaint.h"
 #include "fuzz/FuzzReader.h"
 
@@ -699,11 +700,34 @@ class TDecoder {
 
   // The settings a series type adds to those of every series.
   void TypeProperty(TChartSeries& s) {
+    // Only a fast line reads the extra byte, so inputs for other types decode as before.
+    if (auto* fast = dynamic_cast<TFastLineSeries*>(&s); fast && In.Bool()) {
+      FastLineProperty(*fast);
+      return;
+    }
     switch (In.Byte() % 4) {
       case 0: Prop("SeriesColor", [&] { return s.SeriesColor(); }, [&](auto v) { s.SetSeriesColor(v); }, Color()); break;
       case 1: Prop("ColorEachPoint", [&] { return s.ColorEachPoint(); }, [&](auto v) { s.SetColorEachPoint(v); }, In.Bool()); break;
       case 2: Prop("HorizAxis", [&] { return s.HorizAxis(); }, [&](auto v) { s.SetHorizAxis(v); }, static_cast<THorizAxis>(In.Byte() % 4)); break;
       default: Prop("VertAxis", [&] { return s.VertAxis(); }, [&](auto v) { s.SetVertAxis(v); }, static_cast<TVertAxis>(In.Byte() % 4)); break;
+    }
+  }
+
+  void FastLineProperty(TFastLineSeries& s) {
+    TChartPen& pen = s.LinePen();
+    switch (In.Byte() % 6) {
+      case 0: Prop("AutoRepaint", [&] { return s.AutoRepaint(); }, [&](auto v) { s.SetAutoRepaint(v); }, In.Bool()); break;
+      case 1: Prop("LinePen.Width", [&] { return pen.Width(); }, [&](auto v) { pen.SetWidth(v); }, In.Int()); break;
+      case 2: Prop("LinePen.Style", [&] { return pen.Style(); }, [&](auto v) { pen.SetStyle(v); }, static_cast<TPenStyle>(In.Byte() % 7)); break;
+      case 3: Prop("LinePen.Visible", [&] { return pen.Visible(); }, [&](auto v) { pen.SetVisible(v); }, In.Bool()); break;
+      case 4: Prop("LinePen.Color", [&] { return pen.Color(); }, [&](auto v) { pen.SetColor(v); }, Color()); break;
+      default: {
+        // Settings go either way between the fast line and any series the input made.
+        TChartSeries* other = AnyTyped();
+        if (other && In.Bool()) s.Assign(*other);
+        else if (other) other->Assign(s);
+        break;
+      }
     }
   }
 

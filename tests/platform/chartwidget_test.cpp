@@ -9,6 +9,7 @@
 #include "chart/axis/CustomChartAxis.h"
 #include "chart/panel/Chart.h"
 #include "chart/registry/ChartModules.h"
+#include "chart/seriestypes/FastLineSeries.h"
 #include "chart/seriestypes/LineSeries.h"
 #include "platform/ChartWidget.h"
 
@@ -168,6 +169,43 @@ TEST_F(ChartWidgetTest, EngineHandCursorIsAHandOnlyBetweenStartUpAndFinalisation
     chart.SetCursor(crZelHand);
     EXPECT_EQ(widget->cursor().shape(), expected[stage]) << stage;
   }
+}
+
+// Counts the paint events a widget receives.
+struct PaintCounter : QObject {
+  int Paints = 0;
+  bool eventFilter(QObject*, QEvent* e) override {
+    Paints += e->type() == QEvent::Paint;
+    return false;
+  }
+};
+
+TEST_F(ChartWidgetTest, APointDrawnAtOnceReachesTheScreenWithoutAChartPaint) {
+  TFastLineSeries fast;
+  fast.SetParentChart(&chart);
+  for (int i = 0; i <= 40; ++i) fast.AddPoint(i, 4);
+  fast.SetAutoRepaint(false);
+  Settle();
+  const int chartPaints = widget->ChartPaints();
+  const TColor c = fast.SeriesColor();
+  // Pixels of the line's colour between the last point and the new one, as shown.
+  auto inked = [&] {
+    const QImage shown = widget->grab().toImage();
+    int n = 0;
+    for (int y = chart.LeftAxis()->ValueToYPixel(4); y <= chart.LeftAxis()->ValueToYPixel(0); ++y)
+      for (int x = fast.XPixel(40) + 1; x <= chart.BottomAxis()->ValueToXPixel(41); ++x)
+        n += (shown.pixel(x, y) | 0xFF000000u) == qRgb(GetRValue(c), GetGValue(c), GetBValue(c));
+    return n;
+  };
+  const int before = inked();
+  PaintCounter counter;
+  widget->installEventFilter(&counter);
+  fast.AddPoint(41, 0);
+  Settle();
+  widget->removeEventFilter(&counter);
+  EXPECT_GT(counter.Paints, 0);
+  EXPECT_EQ(widget->ChartPaints(), chartPaints);
+  EXPECT_GT(inked(), before + 5);
 }
 
 TEST_F(ChartWidgetTest, ChartOutlivingItsWidgetHasNoHost) {
