@@ -1,6 +1,8 @@
 #include "chart/registry/ChartClasses.h"
 
+#include "chart/seriestypes/BarSeries.h"
 #include "chart/seriestypes/FastLineSeries.h"
+#include "chart/seriestypes/HorizBarSeries.h"
 #include "chart/seriestypes/LineSeries.h"
 
 namespace chart {
@@ -24,6 +26,8 @@ const TChartClass ChartWallClass{"TChartWall"};
 const TChartClass ChartTitleClass{"TChartTitle"};
 
 const TChartClass LineSeriesClass{"TLineSeries", &NewSeriesOf<TLineSeries>};
+const TChartClass BarSeriesClass{"TBarSeries", &NewSeriesOf<TBarSeries>};
+const TChartClass HorizBarSeriesClass{"THorizBarSeries", &NewSeriesOf<THorizBarSeries>};
 const TChartClass FastLineSeriesClass{"TFastLineSeries", &NewSeriesOf<TFastLineSeries>};
 
 }  // namespace chart

@@ -15,6 +15,8 @@ extern const TChartClass ChartWallClass;
 extern const TChartClass ChartTitleClass;
 
 extern const TChartClass LineSeriesClass;
+extern const TChartClass BarSeriesClass;
+extern const TChartClass HorizBarSeriesClass;
 extern const TChartClass FastLineSeriesClass;
 
 }  // namespace chart

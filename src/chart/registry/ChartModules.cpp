@@ -37,6 +37,8 @@ void RegisterChartPartClasses() {
 void RegisterStandardSeries() {
   const std::string_view page = ChartText(TChartText::GalleryStandard);
   RegisterSeriesType(LineSeriesClass, ChartText(TChartText::Line), page, 2);
+  RegisterSeriesType(BarSeriesClass, ChartText(TChartText::Bar), page, 2);
+  RegisterSeriesType(HorizBarSeriesClass, ChartText(TChartText::HorizBar), page, 2);
   RegisterSeriesType(FastLineSeriesClass, ChartText(TChartText::FastLine), page, 2);
 }
 
