@@ -13,7 +13,9 @@
 #include "chart/core/Exceptions.h"
 #include "chart/registry/ChartModules.h"
 #include "chart/registry/SeriesTypes.h"
+#include "chart/seriestypes/BarSeries.h"
 #include "chart/seriestypes/FastLineSeries.h"
+#include "chart/seriestypes/HorizBarSeries.h"
 #include "fuzz/ChartPaint.h"
 #include "fuzz/FuzzReader.h"
 
@@ -700,9 +702,13 @@ class TDecoder {
 
   // The settings a series type adds to those of every series.
   void TypeProperty(TChartSeries& s) {
-    // Only a fast line reads the extra byte, so inputs for other types decode as before.
+    // Only fast line and bar series read the extra byte, so inputs for other types decode as before.
     if (auto* fast = dynamic_cast<TFastLineSeries*>(&s); fast && In.Bool()) {
       FastLineProperty(*fast);
+      return;
+    }
+    if (auto* bar = dynamic_cast<TCustomBarSeries*>(&s); bar && In.Bool()) {
+      BarProperty(*bar);
       return;
     }
     switch (In.Byte() % 4) {
@@ -726,6 +732,53 @@ class TDecoder {
         TChartSeries* other = AnyTyped();
         if (other && In.Bool()) s.Assign(*other);
         else if (other) other->Assign(s);
+        break;
+      }
+    }
+  }
+
+  // A signed percentage: mostly -101 .. 101, where the accepted ranges end, sometimes any int.
+  int SignedPercent() { return In.Bool() ? static_cast<int>(In.Byte() % 203) - 101 : In.Int(); }
+
+  void BarProperty(TCustomBarSeries& b) {
+    switch (In.Byte() % 17) {
+      case 0: Prop("AutoBarSize", [&] { return b.AutoBarSize(); }, [&](auto v) { b.SetAutoBarSize(v); }, In.Bool()); break;
+      case 1: Prop("AutoMarkPosition", [&] { return b.AutoMarkPosition(); }, [&](auto v) { b.SetAutoMarkPosition(v); }, In.Bool()); break;
+      case 2: Prop("BarBrush.Color", [&] { return b.BarBrush().Color(); }, [&](auto v) { b.BarBrush().SetColor(v); }, Color()); break;
+      case 3: Prop("BarBrush.Style", [&] { return b.BarBrush().Style(); }, [&](auto v) { b.BarBrush().SetStyle(v); }, static_cast<TBrushStyle>(In.Byte() % 8)); break;
+      case 4: Prop("BarPen.Width", [&] { return b.BarPen().Width(); }, [&](auto v) { b.BarPen().SetWidth(v); }, In.Int()); break;
+      case 5: Prop("BarPen.Visible", [&] { return b.BarPen().Visible(); }, [&](auto v) { b.BarPen().SetVisible(v); }, In.Bool()); break;
+      case 6: Prop("BarStyle", [&] { return b.BarStyle(); }, [&](auto v) { b.SetBarStyle(v); }, static_cast<TBarStyle>(In.Byte() % 7)); break;
+      case 7: Prop("BarWidthPercent", [&] { return b.BarWidthPercent(); }, [&](int v) { b.SetBarWidthPercent(v); }, SignedPercent()); break;
+      case 8: Prop("OffsetPercent", [&] { return b.OffsetPercent(); }, [&](int v) { b.SetOffsetPercent(v); }, SignedPercent()); break;
+      case 9: Prop("Dark3D", [&] { return b.Dark3D(); }, [&](auto v) { b.SetDark3D(v); }, In.Bool()); break;
+      case 10: Prop("MultiBar", [&] { return b.MultiBar(); }, [&](auto v) { b.SetMultiBar(v); }, static_cast<TMultiBar>(In.Byte() % 4)); break;
+      case 11: Prop("SideMargins", [&] { return b.SideMargins(); }, [&](auto v) { b.SetSideMargins(v); }, In.Bool()); break;
+      case 12: Prop("UseYOrigin", [&] { return b.UseYOrigin(); }, [&](auto v) { b.SetUseYOrigin(v); }, In.Bool()); break;
+      case 13: Prop("YOrigin", [&] { return b.YOrigin(); }, [&](double v) { b.SetYOrigin(v); }, In.Double()); break;
+      case 14: {
+        const int size = In.Bool() ? In.Size(400) : In.Int();
+        if (auto* v = dynamic_cast<TBarSeries*>(&b)) v->SetCustomBarWidth(size);
+        else if (auto* h = dynamic_cast<THorizBarSeries*>(&b)) h->SetCustomBarHeight(size);
+        break;
+      }
+      case 15: {
+        // A style per bar, from the input, or the event taken away again.
+        if (In.Bool()) {
+          b.OnGetBarStyle = nullptr;
+        } else {
+          const unsigned pick = In.Byte();
+          b.OnGetBarStyle = [pick](TCustomBarSeries*, int index, TBarStyle& style) {
+            style = static_cast<TBarStyle>((pick + static_cast<unsigned>(index)) % 7);
+          };
+        }
+        break;
+      }
+      default: {
+        // The copy goes either way between any two series the input made.
+        TChartSeries* other = AnyTyped();
+        if (other && In.Bool()) b.Assign(*other);
+        else if (other) other->Assign(b);
         break;
       }
     }
