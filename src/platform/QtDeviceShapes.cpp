@@ -113,9 +113,20 @@ bool QtDeviceSurface::PreparePainter() {
 void QtDeviceSurface::Rectangle(int left, int top, int right, int bottom) {
   TRect r = Normalized(left, top, right, bottom);
   if (r.IsEmpty()) return;
-  if (!PreparePainter()) return;
   const chart::TPen& pen = Pen();
   const bool outline = pen.Style() != chart::psClear;
+  const chart::TBrush& brush = Brush();
+  // A plain fill inside a thin outline (bars, legend symbols, mark boxes) goes straight
+  // into the pixels, as thin lines do: no painter state to set for every rectangle.
+  if (pen.Width() <= 1 && pen.Mode() != chart::pmNop && FPainter.isActive() && !brush.HasBitmap() &&
+      (brush.Style() == chart::bsSolid || brush.Style() == chart::bsClear)) {
+    Flush();
+    if (brush.Style() == chart::bsSolid)
+      RasterBox(FTarget, outline ? chart::InflateRect(r, -1, -1) : r, ToQRgb(ResolveColor(brush.Color())), pen.Mode());
+    if (outline) FrameRect(r);
+    return;
+  }
+  if (!PreparePainter()) return;
   if (pen.Width() > 1) {
     // An inside-frame pen keeps the whole outline within the rectangle.
     if (pen.Style() == chart::psInsideFrame) r = chart::InflateRect(r, -(pen.Width() / 2), -(pen.Width() / 2));
@@ -127,7 +138,10 @@ void QtDeviceSurface::Rectangle(int left, int top, int right, int bottom) {
     if (!inside.IsEmpty())
       FPainter.fillRect(QRect(inside.Left, inside.Top, inside.Width(), inside.Height()), FPainter.brush());
   }
-  if (!outline) return;
+  if (outline) FrameRect(r);
+}
+
+void QtDeviceSurface::FrameRect(const TRect& r) {
   if (r.Width() <= 1 || r.Height() <= 1) {
     // The outline covers the whole box; every pixel is set once.
     const TPoint line[2] = {{r.Left, r.Top}, r.Width() <= 1 ? TPoint{r.Left, r.Bottom} : TPoint{r.Right, r.Top}};

@@ -96,6 +96,8 @@ class QtDeviceSurface : public chart::TDeviceSurface {
   QBrush MakeQBrush() const;
   bool ThinPen() const { return Pen().Width() <= 1; }
   void ThinOutline(std::span<const chart::TPoint> points);
+  // The one-pixel frame of a rectangle on its outermost pixels.
+  void FrameRect(const chart::TRect& r);
 
   QImage& FImage;
   QPainter FPainter;

@@ -57,6 +57,20 @@ void RasterRow(const TPixelTarget& t, int x0, int x1, int y, std::uint32_t color
   }
 }
 
+void RasterBox(const TPixelTarget& t, const chart::TRect& box, std::uint32_t color, chart::TPenMode mode) {
+  const int x0 = std::max(box.Left, t.Clip.Left), x1 = std::min(box.Right, t.Clip.Right);
+  const int y0 = std::max(box.Top, t.Clip.Top), y1 = std::min(box.Bottom, t.Clip.Bottom);
+  if (x0 >= x1 || y0 >= y1) return;
+  for (int y = y0; y < y1; ++y) {
+    std::uint32_t* p = t.Bits + static_cast<std::ptrdiff_t>(y) * t.Stride;
+    if (mode == chart::pmCopy) {
+      std::fill(p + x0, p + x1, color);
+    } else {
+      for (int x = x0; x < x1; ++x) p[x] = ApplyPenMode(mode, color, p[x]);
+    }
+  }
+}
+
 void RasterLine(const TPixelTarget& t, int x0, int y0, int x1, int y1, std::uint32_t color, chart::TPenMode mode,
                 const TLineStyle& style) {
   const long long dx = std::llabs(static_cast<long long>(x1) - x0);

@@ -66,4 +66,7 @@ void RasterColumn(const TPixelTarget& target, int x, int y0, int y1, std::uint32
 // Sets the pixels (x0, y) .. (x1, y), both ends included, x0 <= x1.
 void RasterRow(const TPixelTarget& target, int x0, int x1, int y, std::uint32_t color, chart::TPenMode mode);
 
+// Sets every pixel of the rectangle (right and bottom exclusive).
+void RasterBox(const TPixelTarget& target, const chart::TRect& box, std::uint32_t color, chart::TPenMode mode);
+
 }  // namespace platform
