@@ -57,7 +57,11 @@ void TCustomBarSeries::DrawBarRectangle(TCanvas3D& c, const TRect& r) {
     // A bar with no area still shows, as a line in its colour.
     PenInBrushColour(c);
     c.DrawSegment(r.Left, r.Top, r.Right, r.Bottom);
-  } else if (w < penWidth || h < penWidth) {
+    // The rectangle itself has no pixels: dense charts, where most bars are lines, make
+    // one device call per bar.
+    return;
+  }
+  if (w < penWidth || h < penWidth) {
     // An outline wider than the bar would hide its colour: the outline becomes the bar.
     PenInBrushColour(c);
     c.Brush().SetStyle(bsClear);
