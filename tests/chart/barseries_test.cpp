@@ -219,6 +219,19 @@ TEST_F(BarFixture, AClickHitsTheShapeOfTheBar) {
   EXPECT_EQ(bar.Clicked(middle.X, middle.Y), -1) << "a null point is not drawn";
 }
 
+TEST_F(BarFixture, ABarWhosePointLiesJustBeyondTheEdgeStillShowsItsPart) {
+  TBarSeries bar;
+  bar.SetParentChart(&chart);
+  Fill(bar, 10);
+  chart.BottomAxis()->SetRange(3.05, 6);
+  const auto bars = Rects(PaintGroups().at(0));
+  ASSERT_LT(X(3), chart.ChartRect().Left);
+  ASSERT_GT(X(3) + bar.BarSize() / 2, chart.ChartRect().Left);
+  EXPECT_EQ(bar.FirstValueIndex(), 3);
+  ASSERT_FALSE(bars.empty());
+  EXPECT_EQ(bars.front().Left, X(3) - bar.BarSize() / 2);
+}
+
 TEST_F(BarFixture, RejectedSettingsRaiseAndKeepTheOldValue) {
   TBarSeries bar;
   struct Case {

@@ -207,8 +207,9 @@ class TChartSeries : public TChartComponent {
   virtual void Assign(const TChartSeries& source);
 
   // First and last point worth drawing for the current axis ranges (-1, -1 when none):
-  // series types that draw against the axes compute their range with this.
-  void CalcVisibleRange();
+  // series types that draw against the axes compute their range with this. Points up to
+  // `reach` pixels beyond the chart rectangle count too (a bar reaches beside its point).
+  void CalcVisibleRange(int reach = 0);
   // Visible index range, computed before drawing.
   int FirstValueIndex() const { return FFirstVisible; }
   int LastValueIndex() const { return FLastVisible; }

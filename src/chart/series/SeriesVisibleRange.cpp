@@ -1,13 +1,16 @@
 // Which points a series draws for the current axis ranges: the stretch of the list along
 // the horizontal axis between the chart rectangle's edges, plus the first point past the
 // far edge for series that draw up to it.
+#include <cstdint>
+
 #include "chart/axis/CustomChartAxis.h"
+#include "chart/core/Numeric.h"
 #include "chart/panel/CustomAxisPanel.h"
 #include "chart/series/ChartSeries.h"
 
 namespace chart {
 
-void TChartSeries::CalcVisibleRange() {
+void TChartSeries::CalcVisibleRange(int reach) {
   SetVisibleRange(-1, -1);
   const int count = Count();
   if (count == 0) return;
@@ -20,7 +23,11 @@ void TChartSeries::CalcVisibleRange() {
     SetVisibleRange(0, n);
     return;
   }
-  const TRect r = ParentChart()->ChartRect();
+  const TRect c = ParentChart()->ChartRect();
+  // The edges, moved out by the reach.
+  const std::int64_t out = reach;
+  const TRect r{ClampToPixel(c.Left - out), ClampToPixel(c.Top - out), ClampToPixel(c.Right + out),
+                ClampToPixel(c.Bottom + out)};
   const bool inverted = axis->Inverted();
   const double low = axis->PixelToValue(vertical ? (inverted ? r.Right : r.Left) : (inverted ? r.Top : r.Bottom));
   const double high = axis->PixelToValue(vertical ? (inverted ? r.Left : r.Right) : (inverted ? r.Bottom : r.Top));

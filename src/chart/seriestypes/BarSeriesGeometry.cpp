@@ -258,41 +258,8 @@ void TCustomBarSeries::CalcVerticalMargins(int& top, int& bottom) {
 // --- visible points --------------------------------------------------------------------------
 
 void TCustomBarSeries::CalcFirstLastVisibleIndex() {
-  SetVisibleRange(-1, -1);
-  const int count = Count();
-  if (count == 0) return;
-  const int n = count - 1;
-  const TChartValueList& list = FHorizontal ? YValues() : XValues();
-  const TCustomChartAxis* axis = PositionAxis();
-  if (!CalcVisiblePoints() || list.Order() == loNone || !axis || !ParentChart() || list.Count() < count) {
-    SetVisibleRange(0, n);
-    return;
-  }
-  // A bar whose point lies just beyond the edge may still reach into the chart: the range
-  // grows by as far as a bar reaches from its point.
-  const std::int64_t reach = std::abs(std::int64_t{StartOf(0)}) + std::abs(std::int64_t{FBarSize});
-  const TRect r = ParentChart()->ChartRect();
-  const bool inverted = axis->Inverted();
-  const std::int64_t lowEdge = FHorizontal ? (inverted ? r.Top - reach : r.Bottom + reach)
-                                           : (inverted ? r.Right + reach : r.Left - reach);
-  const std::int64_t highEdge = FHorizontal ? (inverted ? r.Bottom + reach : r.Top - reach)
-                                            : (inverted ? r.Left - reach : r.Right + reach);
-  const double low = axis->PixelToValue(ClampToPixel(lowEdge));
-  const double high = axis->PixelToValue(ClampToPixel(highEdge));
-  const double* values = list.Data();
-  const double m = list.Multiplier();
-  int first = 0;
-  while (first <= n && !(values[first] * m >= low)) ++first;
-  if (first > n) return;
-  int last;
-  if (values[n] * m <= high) {
-    last = n;
-  } else {
-    last = first;
-    while (last < n && !(values[last] * m >= high)) ++last;
-    if (values[last] * m > high) --last;
-  }
-  SetVisibleRange(first, last);
+  // A bar whose point lies just beyond the edge may still reach into the chart.
+  CalcVisibleRange(ClampToPixel(std::abs(std::int64_t{StartOf(0)}) + std::abs(std::int64_t{FBarSize})));
 }
 
 }  // namespace chart
