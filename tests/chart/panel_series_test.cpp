@@ -182,7 +182,7 @@ TEST(PanelSeries, RepaintRequestsReachTheWindowOncePerPaint) {
   chart.AddSeries(s);
   EXPECT_TRUE(chart.RepaintRequested());
   const auto r = chart.InvalidateCount();
-  s.AppendValues(std::vector<double>(100, 1.0));
+  for (int i = 0; i < 100; ++i) s.Add(1);
   EXPECT_EQ(chart.InvalidateCount() - r, 100u);
   EXPECT_TRUE(chart.RepaintRequested());
   chart.SetRepaintEnabled(false);

@@ -1,6 +1,6 @@
-// A long random run of series operations checked against a plain reference model: the
-// value lists, colours and labels must stay in step, and the cached statistics must equal
-// a fresh recomputation after every step.
+// A long random run of series operations (single points and blocks, ranges deleted) checked
+// against a plain reference model: the value lists, colours and labels must stay in step,
+// and the cached statistics must equal a fresh recomputation after every step.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -153,6 +153,35 @@ TEST_P(SeriesModel, RandomOperationsMatchTheReference) {
     } else if (op < 92) {
       m.clear();
       s.Clear();
+    } else if (op < 95 && n > 0) {  // a range, mostly at the front as a scrolling stream drops it
+      const int start = uniform(0, 1) ? 0 : uniform(0, n - 1);
+      const int quantity = uniform(0, n - start);
+      m.erase(m.begin() + start, m.begin() + start + quantity);
+      s.DeleteRange(start, quantity);
+    } else if (op < 98) {  // a block of points: in order from near the last X, some going back
+      std::vector<double> xs, ys;
+      double x = n > 0 ? m.back().x - uniform(0, 1) : 0;
+      for (int k = uniform(0, 30); k > 0; --k) {
+        x += uniform(0, 9) == 0 ? -uniform(1, 5) : uniform(0, 2);
+        xs.push_back(x);
+        ys.push_back(randomY());
+      }
+      for (std::size_t k = 0; k < xs.size(); ++k) {
+        int i = static_cast<int>(m.size()) - 1;
+        while (i >= 0 && m[static_cast<std::size_t>(i)].x > xs[k]) --i;
+        m.insert(m.begin() + (i + 1), {xs[k], ys[k], "", clDefault});
+      }
+      ASSERT_EQ(s.AppendPoints(xs, ys), static_cast<int>(xs.size()));
+    } else if (op < 99) {  // values with X from the count
+      std::vector<double> ys(static_cast<std::size_t>(uniform(0, 30)));
+      for (double& y : ys) {
+        y = randomY();
+        const double x = static_cast<double>(m.size());
+        int i = static_cast<int>(m.size()) - 1;
+        while (i >= 0 && m[static_cast<std::size_t>(i)].x > x) --i;
+        m.insert(m.begin() + (i + 1), {x, y, "", clDefault});
+      }
+      ASSERT_EQ(s.AppendValues(ys), static_cast<int>(ys.size()));
     }
 
     // After every step: the same points, colours, labels and statistics.

@@ -264,6 +264,10 @@ TEST(Series, ErrorsLeaveTheSeriesUnchanged) {
   expectError([&] { s.SwapPoints(-3, 0); }, -3);
   expectError([&] { s.SetValueColor(2, clRed); }, 2);
   expectError([&] { (void)s.YValue(2); }, 2);
+  expectError([&] { s.DeleteRange(1, 2); }, 2);
+  expectError([&] { s.DeleteRange(-1, 1); }, -1);
+  expectError([&] { s.DeleteRange(0, -1); }, -1);
+  expectError([&] { s.AppendPoints(std::vector<double>{5, 6}, std::vector<double>{1}); }, 1);
 }
 
 TEST(Series, SwapPointsExchangesEverySequence) {
@@ -314,8 +318,13 @@ TEST(Series, NaNAndInfinityPointsAreStoredAndReadBack) {
 
 TEST_F(SeriesOnChart, EveryDataChangeOfAnActiveSeriesRequestsARepaint) {
   auto r = Repaints();
+  s.AppendValues(std::vector<double>{1, 2, 3});  // one pass, one request
+  EXPECT_EQ(Repaints() - r, 1u);
+  r = Repaints();
+  s.OnAfterAdd = [](TChartSeries*, int) {};  // a listener makes it a point at a time
   s.AppendValues(std::vector<double>{1, 2, 3});
   EXPECT_EQ(Repaints() - r, 3u);
+  s.OnAfterAdd = nullptr;
   r = Repaints();
   s.Delete(0);
   EXPECT_EQ(Repaints() - r, 1u);
@@ -396,17 +405,36 @@ TEST(Series, ClearWhileTheChartIsBeingDestroyedRequestsNoRepaint) {
   EXPECT_EQ(s.Count(), 0);
 }
 
-TEST(Series, MemoryPerPointWithoutLabelsOrColoursIsAtMost32Bytes) {
+TEST(Series, PointsWithoutColoursOrLabelsStoreOnlyTheirValues) {
   TChartSeries s;
   std::vector<double> v(100000, 1.0);
   s.AppendValues(v);
-  EXPECT_LE(s.AllocatedBytes(), 32u * 100000u);
-  TChartSeries labelled;
-  labelled.Add(1, "");
-  labelled.Add(2, "");
-  EXPECT_EQ(labelled.XLabel(0), "");
-  // Empty labels hold no string storage: only the per-point slot.
-  EXPECT_LE(labelled.AllocatedBytes(), 2u * 32u);
+  EXPECT_EQ(s.AllocatedBytes(), 16u * 100000u);
+  for (int i = 0; i < 1000; ++i) s.AddPoint(-i, 2, "");  // in at the front, one at a time
+  EXPECT_EQ(s.StoredColorCount(), 0);
+  EXPECT_EQ(s.ColorCount(), s.Count());
+  EXPECT_EQ(s.LabelCount(), s.Count());
+  // A colour of its own makes the colours take memory up to that point only.
+  s.SetValueColor(10, clRed);
+  EXPECT_EQ(s.StoredColorCount(), 11);
+  EXPECT_EQ(s.ValueColor(11), s.SeriesColor());
+}
+
+// A scrolling stream: blocks appended at the end, as many dropped at the front. The room
+// the front frees is used again, so the memory stays a small multiple of the points.
+TEST(Series, AScrollingStreamKeepsItsMemoryBounded) {
+  TChartSeries s;
+  std::vector<double> xs(100), ys(100, 0.5);
+  for (int frame = 0; frame < 500; ++frame) {
+    for (int i = 0; i < 100; ++i) xs[static_cast<std::size_t>(i)] = frame * 100 + i;
+    s.AppendPoints(xs, ys);
+    if (frame >= 10) s.DeleteRange(0, 100);
+    ASSERT_LE(s.AllocatedBytes(), 3u * 16u * 1000u) << "frame " << frame;
+  }
+  EXPECT_EQ(s.Count(), 1000);
+  EXPECT_EQ(s.XValue(0), 49000);
+  EXPECT_EQ(s.MinX(), 49000);
+  EXPECT_EQ(s.MaxX(), 49999);
 }
 
 }  // namespace

@@ -59,7 +59,8 @@ TSeriesState StateOf(const TChartSeries& s) {
   const auto& y = s.YValues();
   st.X.assign(x.Data(), x.Data() + x.Count());
   st.Y.assign(y.Data(), y.Data() + y.Count());
-  st.Colors.assign(s.StoredColors(), s.StoredColors() + s.ColorCount());
+  st.Colors.assign(s.StoredColors(), s.StoredColors() + s.StoredColorCount());
+  st.Colors.resize(static_cast<std::size_t>(s.ColorCount()), clDefault);
   st.Labels = s.LabelCount();
   return st;
 }
@@ -634,7 +635,14 @@ class TDecoder {
     if (shape & 0x80) {
       std::vector<double> ys(static_cast<std::size_t>(n));
       for (int i = 0; i < n; ++i) ys[static_cast<std::size_t>(i)] = value(i);
-      s.AppendValues(ys);
+      if (shape & 0x40) {
+        // Points with their own X: in one pass as long as X goes on rising.
+        std::vector<double> xs(static_cast<std::size_t>(n));
+        for (int i = 0; i < n; ++i) xs[static_cast<std::size_t>(i)] = value(n - i);
+        s.AppendPoints(xs, ys);
+      } else {
+        s.AppendValues(ys);
+      }
     } else {
       const bool descending = shape & 0x40;
       for (int i = 0; i < n; ++i) s.AddPoint(descending ? -static_cast<double>(i) : value(i), value(n - i));
@@ -681,10 +689,12 @@ class TDecoder {
       case 2: AppendMany(s); break;
       case 3: {
         const int i = Index(s), j = Index(s);
-        switch (In.Byte() % 4) {
+        switch (In.Byte() % 6) {
           case 0: SeriesCall("Delete", s, [&] { s.Delete(i); }); break;
           case 1: SeriesCall("SwapPoints", s, [&] { s.SwapPoints(i, j); }); break;
           case 2: SeriesCall("SetValueColor", s, [&] { s.SetValueColor(i, Color()); }); break;
+          case 3: SeriesCall("DeleteRange", s, [&] { s.DeleteRange(i, j); }); break;
+          case 4: SeriesCall("DeleteRange", s, [&] { s.DeleteRange(0, std::min(j, s.Count())); }); break;
           default: s.Clear(); break;
         }
         break;

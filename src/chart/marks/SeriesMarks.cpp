@@ -1,6 +1,8 @@
 // Settings, remembered positions and texts of a series' marks. Drawing is in MarksDraw.cpp.
 #include "chart/marks/SeriesMarks.h"
 
+#include <algorithm>
+
 #include "chart/canvas/ChartFont.h"
 #include "chart/core/Exceptions.h"
 #include "chart/core/Numeric.h"
@@ -41,8 +43,9 @@ TSeriesMarkPosition& TSeriesMarksPositions::Ensure(int index) {
   return *entry;
 }
 
-void TSeriesMarksPositions::Delete(int index) {
-  if (index >= 0 && index < Count()) FItems.erase(FItems.begin() + index);
+void TSeriesMarksPositions::Delete(int start, int quantity) {
+  if (start < 0 || start >= Count() || quantity <= 0) return;
+  FItems.erase(FItems.begin() + start, FItems.begin() + std::min(start + quantity, Count()));
 }
 
 // ---------------------------------------------------------------------------------------

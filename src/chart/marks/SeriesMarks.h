@@ -55,8 +55,8 @@ class TSeriesMarksPositions {
   // The entry at index (index >= 0), made with Custom False when missing.
   TSeriesMarkPosition& Ensure(int index);
   void Clear() { FItems.clear(); }
-  // Drops the entry of a deleted point, so the later ones stay with their points.
-  void Delete(int index);
+  // Drops the entries of deleted points, so the later ones stay with their points.
+  void Delete(int start, int quantity);
 
  private:
   std::vector<std::optional<TSeriesMarkPosition>> FItems;

@@ -63,17 +63,20 @@ void TChartSeries::CheckPointIndex(int index) const {
 
 TColor TChartSeries::ValueColor(int index) const {
   if (index < 0 || index >= ColorCount()) return FSeriesColor;
-  const TColor c = FColors[static_cast<std::size_t>(index)];
+  const TColor c = StoredColor(index);
   if (c != clDefault) return c;
   return FColorEachPoint ? PaletteColor(index) : FSeriesColor;
 }
 
 void TChartSeries::SetValueColor(int index, TColor color) {
   CheckPointIndex(index);
-  if (index >= ColorCount()) FColors.resize(static_cast<std::size_t>(index) + 1, clDefault);
-  TColor& stored = FColors[static_cast<std::size_t>(index)];
-  FOwnColors += static_cast<int>(color != clDefault) - static_cast<int>(stored != clDefault);
-  stored = color;
+  if (color != clDefault || index < StoredColorCount()) {
+    if (index >= StoredColorCount()) FColors.resize(static_cast<std::size_t>(index) + 1, clDefault);
+    TColor& stored = FColors[static_cast<std::size_t>(index)];
+    FOwnColors += static_cast<int>(color != clDefault) - static_cast<int>(stored != clDefault);
+    stored = color;
+  }
+  FColorCount = std::max(FColorCount, index + 1);
   RequestRepaint();
 }
 
@@ -85,8 +88,6 @@ void TChartSeries::ReserveForInsert(std::size_t extra) {
   // Growing doubles, except that an empty series gets exactly what is asked for: one big
   // append into it allocates once and exactly enough.
   for (auto& list : FValueLists) list->ReserveAppend(extra);
-  FColors.reserve_append(extra);
-  FLabels.ReserveAppend(extra);
 }
 
 // Below this many points an insertion into the middle is cheap enough to make at once.
@@ -101,19 +102,26 @@ int TChartSeries::InsertPoint(std::string_view label, TColor color) {
   // The label is made and every sequence given room at the point's place before the
   // first one changes: nothing after that can fail, so a point is added to every
   // sequence or to none.
+  // The colour and label sequences end after the last point that has one of its own
+  // (readers take the points beyond as having none): a series without colours or labels
+  // stores only its values.
   TPointLabels::Slot slot = TPointLabels::Make(label);
   const int n = Count();
-  if (ColorCount() < n) FColors.resize(static_cast<std::size_t>(n), clDefault);
-  FLabels.Extend(n);
   const int i = XValues().InsertIndex(XValues().PendingValue());
+  const bool colorSlot = color != clDefault || i < StoredColorCount();
+  const bool labelSlot = slot || i < FLabels.Count();
+  if (colorSlot && StoredColorCount() < i) FColors.resize(static_cast<std::size_t>(i), clDefault);
+  if (labelSlot) FLabels.Extend(i);
   for (auto& list : FValueLists) list->ReserveInsert(i);
-  FColors.reserve_insert(static_cast<std::size_t>(i));
-  FLabels.ReserveInsert(i);
+  if (colorSlot) FColors.reserve_insert(static_cast<std::size_t>(i));
+  if (labelSlot) FLabels.ReserveInsert(i);
 
   for (auto& list : FValueLists) list->InsertValue(i, list->PendingValue());
-  FColors.insert(static_cast<std::size_t>(i), color);
+  if (colorSlot) FColors.insert(static_cast<std::size_t>(i), color);
   FOwnColors += color != clDefault;
-  FLabels.Insert(i, std::move(slot));
+  if (labelSlot) FLabels.Insert(i, std::move(slot));
+  FColorCount = std::max(FColorCount, n) + 1;
+  FLabelCount = std::max(FLabelCount, n) + 1;
   return i;
 }
 
@@ -136,18 +144,26 @@ int TChartSeries::AddWaitingPoint(std::string_view label, TColor color) {
   const std::size_t waiting = FPending ? FPending->Count() : 0;
   // Everything that may allocate comes first: the lists get the room the merge will fill,
   // so neither a failure here nor the merge later leaves the series half changed.
+  // A colour or label sequence in use is made as long as the lists, so that the merge
+  // can place the waiting points' entries; one not in use stays empty.
   if (!FPending) FPending = std::make_unique<TPendingPoints>();
   FPending->ReserveOne(FValueLists.size());
   for (auto& list : FValueLists) list->FValues.reserve_append(waiting + 1);
-  if (FColors.size() < n) FColors.resize(n, clDefault);
-  FColors.reserve_append(waiting + 1);
-  FLabels.Extend(static_cast<int>(n));
-  FLabels.ReserveAppend(waiting + 1);
+  if (color != clDefault || !FColors.empty()) {
+    if (FColors.size() < n) FColors.resize(n, clDefault);
+    FColors.reserve_append(waiting + 1);
+  }
+  if (!label.empty() || FLabels.Count() > 0) {
+    FLabels.Extend(static_cast<int>(n));
+    FLabels.ReserveAppend(waiting + 1);
+  }
   TPointLabels::Slot slot = TPointLabels::Make(label);
   const double key = xs.Order() == loDescending ? -x : x;
   const std::size_t before = FPending->Add(key, FValueLists, color, std::move(slot));
 
   FOwnColors += color != clDefault;
+  FColorCount = std::max(FColorCount, static_cast<int>(n + waiting)) + 1;
+  FLabelCount = std::max(FLabelCount, static_cast<int>(n + waiting)) + 1;
   FHasPending = true;
   for (auto& list : FValueLists) list->FOwnerPending = true;
   return static_cast<int>(static_cast<std::size_t>(xs.PlaceOf(x)) + before);
@@ -174,10 +190,11 @@ void TChartSeries::SettlePendingPoints() const {
   for (std::size_t l = 0; l < FValueLists.size(); ++l) {
     TChartValueList& list = *FValueLists[l];
     list.FValues.merge_in(positions, [&](std::size_t k) { return pending.Value(ids[k], l); });
-    list.FDirty = true;
+    if (!positions.empty()) list.ValuesChangedFrom(static_cast<int>(positions.front()));
   }
-  self->FColors.merge_in(positions, [&](std::size_t k) { return pending.Color(ids[k]); });
-  self->FLabels.MergeIn(positions, [&](std::size_t k) { return pending.TakeLabel(ids[k]); });
+  // A sequence still empty had no entry of its own among the waiting points either.
+  if (!FColors.empty()) self->FColors.merge_in(positions, [&](std::size_t k) { return pending.Color(ids[k]); });
+  if (FLabels.Count() > 0) self->FLabels.MergeIn(positions, [&](std::size_t k) { return pending.TakeLabel(ids[k]); });
   self->FWaitingPaysOff = ids.size() > 1;
   self->FInsertsSinceMerge = 0;
   pending.Clear();
@@ -210,21 +227,6 @@ int TChartSeries::Add(double value, std::string_view label, TColor color) {
   return YMandatory() ? AddPoint(n, value, label, color) : AddPoint(value, n, label, color);
 }
 
-int TChartSeries::AppendValues(const double* values, int lastIndex) {
-  if (values && lastIndex >= 0) {
-    ReserveForInsert(static_cast<std::size_t>(lastIndex) + 1);
-    for (int i = 0; i <= lastIndex; ++i) Add(values[i]);
-  }
-  RefreshLinkedSeries();
-  return values && lastIndex >= 0 ? lastIndex + 1 : 0;
-}
-
-int TChartSeries::AppendValues(std::span<const double> values) {
-  if (values.size() > static_cast<std::size_t>(std::numeric_limits<int>::max()))
-    throw EListError(static_cast<long long>(values.size()) - 1);
-  return AppendValues(values.data(), static_cast<int>(values.size()) - 1);
-}
-
 // ---------------------------------------------------------------------------------------
 // Removing and moving points
 
@@ -234,6 +236,7 @@ void TChartSeries::ClearLists() {
   FColors.release();
   FOwnColors = 0;
   FLabels.Clear();
+  FColorCount = FLabelCount = 0;
   MarksCleared();
 }
 
@@ -246,13 +249,7 @@ void TChartSeries::Clear() {
 
 void TChartSeries::Delete(int index) {
   CheckPointIndex(index);
-  for (auto& list : FValueLists) list->Delete(index);
-  if (index < ColorCount()) {
-    FOwnColors -= FColors[static_cast<std::size_t>(index)] != clDefault;
-    FColors.erase(static_cast<std::size_t>(index));
-  }
-  if (index < FLabels.Count()) FLabels.Delete(index);
-  MarkDeleted(index);
+  RemovePoints(index, 1);
   NotifyLinkedSeries(snDelete, index);
   if (FActive) RequestRepaint();
 }
@@ -261,13 +258,17 @@ void TChartSeries::SwapPoints(int a, int b) {
   CheckPointIndex(a);
   CheckPointIndex(b);
   if (a == b) return;
-  const int hi = std::max(a, b) + 1;
-  // Short colour or label sequences are filled up first (may allocate), then exchanged.
-  if (ColorCount() < hi) FColors.resize(static_cast<std::size_t>(hi), clDefault);
-  FLabels.Extend(hi);
+  const int lo = std::min(a, b), hi = std::max(a, b) + 1;
+  // A colour or label sequence that reaches either point is filled up first (may
+  // allocate), then exchanged; one that ends before both has nothing to exchange.
+  const bool colors = lo < StoredColorCount(), labels = lo < FLabels.Count();
+  if (colors && StoredColorCount() < hi) FColors.resize(static_cast<std::size_t>(hi), clDefault);
+  if (labels) FLabels.Extend(hi);
   for (auto& list : FValueLists) list->Exchange(a, b);
-  std::swap(FColors[static_cast<std::size_t>(a)], FColors[static_cast<std::size_t>(b)]);
-  FLabels.Exchange(a, b);
+  if (colors) std::swap(FColors[static_cast<std::size_t>(a)], FColors[static_cast<std::size_t>(b)]);
+  if (labels) FLabels.Exchange(a, b);
+  FColorCount = std::max(FColorCount, hi);
+  FLabelCount = std::max(FLabelCount, hi);
 }
 
 // ---------------------------------------------------------------------------------------

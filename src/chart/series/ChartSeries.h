@@ -87,23 +87,29 @@ class TChartSeries : public TChartComponent {
     return FLabels.Get(index);
   }
   bool IsNull(int index) const { return ValueColor(index) == clNone; }
-  // Number of entries in the colour and label sequences (readers treat the rest as
-  // points without a colour or label of their own).
+  // Number of entries in the colour and label sequences (a point beyond them takes the
+  // series colour and has no label). A point added through the series has both entries.
   int ColorCount() const {
     Settle();
-    return static_cast<int>(FColors.size());
+    return FColorCount;
   }
-  // The colours stored per point (clDefault: none of its own), ColorCount of them, for
-  // drawing loops that resolve them as ValueColor does without a call per point.
+  // The colours stored per point (clDefault: none of its own), StoredColorCount of them,
+  // for drawing loops that resolve them as ValueColor does without a call per point. Only
+  // entries up to the last colour of its own take memory: the entries after them, up to
+  // ColorCount, are clDefault.
   const TColor* StoredColors() const {
     Settle();
     return FColors.data();
+  }
+  int StoredColorCount() const {
+    Settle();
+    return static_cast<int>(FColors.size());
   }
   // True when some point has a colour of its own (not clDefault) stored.
   bool HasOwnColors() const { return FOwnColors > 0; }
   int LabelCount() const {
     Settle();
-    return FLabels.Count();
+    return FLabelCount;
   }
 
   virtual double MinX() const { return XValues().Minimum(); }
@@ -119,11 +125,22 @@ class TChartSeries : public TChartComponent {
   virtual int AddNullPoint(double x, double y, std::string_view label = {}) {
     return AddPoint(x, y, label, clNone);
   }
-  // Adds values[0] .. values[lastIndex] one by one; returns lastIndex + 1.
+  // Adds values[0] .. values[lastIndex] as Add does, one by one, then sends the refresh
+  // notice; returns lastIndex + 1. While nothing listens to single points (OnBeforeAdd,
+  // OnAfterAdd, linked series) and the X values go in at the end, the values are
+  // appended in one pass: what the series holds is the same either way.
   int AppendValues(const double* values, int lastIndex);
   int AppendValues(std::span<const double> values);
+  // Adds the points (xs[k], ys[k]) as AddPoint does, one by one (no label, no colour of
+  // their own; in one pass under the same conditions). Spans of different lengths raise
+  // EListError and add nothing. Returns the number of points offered.
+  int AppendPoints(std::span<const double> xs, std::span<const double> ys);
   virtual void Clear();
   virtual void Delete(int index);
+  // Deletes points start .. start + quantity - 1 as Delete does one by one, in time
+  // proportional to the points deleted when they lie at either end. A range not inside
+  // 0 .. Count - 1 raises EListError and deletes nothing; quantity 0 does nothing.
+  void DeleteRange(int start, int quantity);
   virtual void SwapPoints(int a, int b);
 
   // Asks the chart, when there is one, for a deferred repaint.
@@ -277,7 +294,10 @@ class TChartSeries : public TChartComponent {
   virtual void AddValues(TChartSeries& source);
   // The remembered mark positions follow the points.
   virtual void MarksCleared() { FMarks->Positions().Clear(); }
-  virtual void MarkDeleted(int index) { FMarks->Positions().Delete(index); }
+  virtual void MarksDeleted(int start, int quantity) { FMarks->Positions().Delete(start, quantity); }
+  // Whether AppendValues may skip Add when nothing listens to single points: a series
+  // type whose Add does more says no.
+  virtual bool AppendsInOnePass() const { return true; }
 
   void SetVisibleRange(int first, int last) { FFirstVisible = first; FLastVisible = last; }
   void SetCalcVisiblePoints(bool v) { FCalcVisiblePoints = v; }
@@ -288,6 +308,9 @@ class TChartSeries : public TChartComponent {
   friend class TChartValueList;
 
   void CheckPointIndex(int index) const;
+  TColor StoredColor(int index) const {
+    return index < static_cast<int>(FColors.size()) ? FColors[static_cast<std::size_t>(index)] : clDefault;
+  }
   // Points that arrived out of X order wait in FPending; every read merges them first.
   void Settle() const {
     if (FHasPending) SettlePendingPoints();
@@ -299,6 +322,14 @@ class TChartSeries : public TChartComponent {
   void DropPendingPoints();
   // Room for `extra` more points in every sequence, before a run of additions.
   void ReserveForInsert(std::size_t extra);
+  // Appends x(k), y(k) for k = 0 .. count - 1 in one pass when nothing listens to single
+  // points and each X goes in at the end by the order rule; returns how many went in
+  // (the rest is for the caller to add one by one).
+  template <class X, class Y>
+  int AppendInOnePass(int count, X x, Y y);
+  // Takes points start .. start + quantity - 1 (checked) out of every sequence.
+  void RemovePoints(int start, int quantity);
+  bool ListensToSinglePoints() const { return OnBeforeAdd || OnAfterAdd || !FLinkedSeries.empty(); }
   // Places the pending values of every list as one point; returns its index.
   int InsertPoint(std::string_view label, TColor color);
   void ResolveAxes();
@@ -320,6 +351,10 @@ class TChartSeries : public TChartComponent {
   // How many of FColors are not clDefault: drawing loops skip the per-point look when none.
   int FOwnColors = 0;
   TPointLabels FLabels;
+  // The sequences' lengths; FColors and FLabels hold their first entries, up to the last
+  // colour or label of its own (the others are clDefault and empty).
+  int FColorCount = 0;
+  int FLabelCount = 0;
   std::vector<TChartSeries*> FLinkedSeries;
   std::vector<TChartSeries*> FDataSources;
   std::unique_ptr<TZelFunction> FFunction;

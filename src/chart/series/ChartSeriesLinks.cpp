@@ -181,7 +181,7 @@ void TChartSeries::AddValueFrom(const TChartSeries& source, int index) {
     const bool has = k < source.FValueLists.size() && index < source.FValueLists[k]->Count();
     FValueLists[k]->SetPendingValue(has ? source.FValueLists[k]->Value(index) : 0);
   }
-  const TColor color = index < source.ColorCount() ? source.FColors[static_cast<std::size_t>(index)] : clDefault;
+  const TColor color = source.StoredColor(index);
   const int i = InsertPoint(source.FLabels.Get(index), color);
   NotifyNewValue(i);
 }

@@ -31,7 +31,7 @@ void TChartValueList::SetValue(int index, double value) {
   FOrderedFrom = TailAfterChange(index, value, true);
   FHeadExtremeKnown = false;
   FValues[static_cast<std::size_t>(index)] = value;
-  FDirty = true;
+  ValuesChangedFrom(index);
   if (FOwner) FOwner->NotifyLinkedSeries(snModify, index);
 }
 
@@ -111,19 +111,40 @@ void TChartValueList::InsertValue(int index, double value) {
   if (index == 0 && oldTail > 0 && FHeadExtremeKnown) FHeadExtreme = Extreme(FHeadExtreme, value);
   else if (index < oldTail || FOrderedFrom != oldTail) FHeadExtremeKnown = false;
   FValues.insert(static_cast<std::size_t>(index), value);
-  FDirty = true;
+  ValuesChangedFrom(index);
 }
 
 void TChartValueList::Delete(int index) {
   Settle();
   CheckIndex(index);
-  // A tail in order stays in order without one of its values.
-  if (index < FOrderedFrom) {
-    --FOrderedFrom;
+  DeleteRange(index, 1);
+}
+
+void TChartValueList::DeleteRange(int start, int quantity) {
+  Settle();
+  if (quantity <= 0) return;
+  // A tail in order stays in order without some of its values.
+  const int fromHead = std::max(0, std::min(start + quantity, FOrderedFrom) - start);
+  if (fromHead > 0) {
+    FOrderedFrom -= fromHead;
     FHeadExtremeKnown = false;
   }
-  FValues.erase(static_cast<std::size_t>(index));
-  FDirty = true;
+  ValuesLeaving(start, quantity);
+  FValues.erase_range(static_cast<std::size_t>(start), static_cast<std::size_t>(quantity));
+}
+
+void TChartValueList::TailAfterAppend(int oldCount) {
+  const int n = Count();
+  auto fits = [&](int k) {  // value k may stand before value k + 1 of the tail
+    const double v = FValues[static_cast<std::size_t>(k)];
+    return !std::isnan(v) && (k + 1 == n || InOrder(v, FValues[static_cast<std::size_t>(k) + 1]));
+  };
+  int i = n;
+  while (i > oldCount && fits(i - 1)) --i;
+  // The whole new run is in order: the old tail goes on when its last value fits too.
+  if (i == oldCount && FOrderedFrom < oldCount && fits(oldCount - 1)) return;
+  FOrderedFrom = i;
+  FHeadExtremeKnown = false;
 }
 
 void TChartValueList::Clear() {
@@ -131,7 +152,7 @@ void TChartValueList::Clear() {
   FValues.release();
   FOrderedFrom = 0;
   FHeadExtremeKnown = false;
-  FDirty = true;
+  ValuesChangedFrom(0);
 }
 
 int TChartValueList::TailAfterChange(int index, double value, bool replaces) const {
@@ -164,56 +185,6 @@ void TChartValueList::SetOrder(TChartListOrder v) {
   FindOrderedTail();
 }
 
-void TChartValueList::Recalculate() const {
-  // NaN is no number: it would make the minimum and maximum depend on where it stands,
-  // so it takes no part. Infinities do take part.
-  bool any = false;
-  double mn = 0, mx = 0, total = 0, totalAbs = 0;
-  for (std::size_t i = 0; i < FValues.size(); ++i) {
-    const double v = FValues[i] * FMultiplier;
-    if (std::isnan(v)) continue;
-    if (!any) {
-      mn = mx = total = v;
-      totalAbs = std::fabs(v);
-      any = true;
-      continue;
-    }
-    if (v < mn) mn = v;
-    else if (v > mx) mx = v;
-    total += v;
-    totalAbs += std::fabs(v);
-  }
-  FMinimum = mn;
-  FMaximum = mx;
-  FTotal = total;
-  FTotalAbs = totalAbs;
-  FDirty = false;
-}
-
-double TChartValueList::Minimum() const {
-  Settle();
-  if (FDirty) Recalculate();
-  return FMinimum;
-}
-
-double TChartValueList::Maximum() const {
-  Settle();
-  if (FDirty) Recalculate();
-  return FMaximum;
-}
-
-double TChartValueList::Total() const {
-  Settle();
-  if (FDirty) Recalculate();
-  return FTotal;
-}
-
-double TChartValueList::TotalAbs() const {
-  Settle();
-  if (FDirty) Recalculate();
-  return FTotalAbs;
-}
-
 int TChartValueList::IndexOfValue(double v) const {
   Settle();
   for (int i = 0; i < Count(); ++i)
@@ -230,7 +201,7 @@ void TChartValueList::Exchange(int a, int b) {
   std::swap(FValues[static_cast<std::size_t>(a)], FValues[static_cast<std::size_t>(b)]);
   FOrderedFrom = std::max(FOrderedFrom, std::max(a, b) + 1);
   FHeadExtremeKnown = false;
-  FDirty = true;  // the totals are summed in point order
+  ValuesChangedFrom(std::min(a, b));  // the totals are summed in point order
 }
 
 int TChartValueList::Compare(int a, int b) const {
@@ -292,7 +263,7 @@ void TChartValueList::Rotate() {
   FValues.erase(0);
   FValues.push_back(first);
   FindOrderedTail();
-  FDirty = true;  // same values, but the totals are summed in the new order
+  ValuesChangedFrom(0);  // same values, but the totals are summed in the new order
 }
 
 void TChartValueList::Assign(const TChartValueList& source) {
@@ -301,7 +272,7 @@ void TChartValueList::Assign(const TChartValueList& source) {
   FDateTime = source.FDateTime;
   FMultiplier = source.FMultiplier;
   FValueSource = source.FValueSource;
-  FDirty = true;
+  ValuesChangedFrom(0);
 }
 
 void TChartValueList::SetDateTime(bool v) {
@@ -313,7 +284,7 @@ void TChartValueList::SetDateTime(bool v) {
 void TChartValueList::SetMultiplier(double v) {
   if (v == FMultiplier || (std::isnan(v) && std::isnan(FMultiplier))) return;
   FMultiplier = v;
-  FDirty = true;
+  ValuesChangedFrom(0);
   if (FOwner) {
     FOwner->RefreshLinkedSeries();
     FOwner->RequestRepaint();

@@ -43,6 +43,8 @@ class TChartValueList {
   // Inserts at index 0 .. Count; EListError otherwise.
   void InsertValue(int index, double value);
   void Delete(int index);
+  // Deletes values start .. start + quantity - 1 (checked by the caller).
+  void DeleteRange(int start, int quantity);
   // Removes every value and releases the storage.
   void Clear();
 
@@ -132,7 +134,22 @@ class TChartValueList {
   // The first index of the tail after value is placed at index, or replaces the value
   // there (`replaces`), given that the tail was in order before.
   int TailAfterChange(int index, double value, bool replaces) const;
-  void Recalculate() const;
+  void UpdateExtremes() const;
+  void UpdateTotals() const;
+  // The values from index on changed, moved or went: cached statistics that cover them
+  // start again from the first value.
+  void ValuesChangedFrom(int index) {
+    FDirty = true;
+    if (index < FExtremesOf) FExtremesOf = 0;
+    if (index < FTotalsOf) FTotalsOf = 0;
+  }
+  // Values start .. start + quantity - 1 are about to go.
+  void ValuesLeaving(int start, int quantity);
+  // Appends `count` values, value(k) for k = 0 .. count - 1, after room was reserved.
+  template <class Make>
+  void AppendReserved(int count, Make value);
+  // The ordered tail after values were appended to a list that held oldCount.
+  void TailAfterAppend(int oldCount);
   void QuickSort(int l, int r);
   int Compare(int a, int b) const;
   void SwapPoints(int a, int b);
@@ -152,11 +169,28 @@ class TChartValueList {
   mutable bool FHeadExtremeKnown = false;
   mutable double FHeadExtreme = 0;
   mutable bool FDirty = true;
+  // The cached minimum and maximum are those of the first FExtremesOf values, the totals
+  // those of the first FTotalsOf: values appended later are added in on the next read
+  // (in point order, so the totals come out as a full pass gives them).
+  mutable int FExtremesOf = 0;
+  mutable int FTotalsOf = 0;
+  mutable bool FAnyExtreme = false;
+  mutable bool FAnyTotal = false;
   mutable double FMinimum = 0;
   mutable double FMaximum = 0;
   mutable double FTotal = 0;
   mutable double FTotalAbs = 0;
 };
+
+template <class Make>
+void TChartValueList::AppendReserved(int count, Make value) {
+  const int oldCount = static_cast<int>(FValues.size());
+  FValues.resize(FValues.size() + static_cast<std::size_t>(count));
+  double* out = FValues.data() + oldCount;
+  for (int k = 0; k < count; ++k) out[k] = value(k);
+  TailAfterAppend(oldCount);
+  FDirty = true;
+}
 
 // Every value list of a series: X first, then Y, then those a series type adds.
 using TChartValueLists = std::vector<std::unique_ptr<TChartValueList>>;

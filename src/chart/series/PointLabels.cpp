@@ -28,8 +28,6 @@ void TPointLabels::Set(int index, std::string_view text) {
 
 void TPointLabels::Insert(int index, Slot slot) { FItems.insert(static_cast<std::size_t>(index), std::move(slot)); }
 
-void TPointLabels::Delete(int index) { FItems.erase(static_cast<std::size_t>(index)); }
-
 void TPointLabels::Exchange(int a, int b) {
   std::swap(FItems[static_cast<std::size_t>(a)], FItems[static_cast<std::size_t>(b)]);
 }

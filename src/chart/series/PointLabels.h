@@ -24,7 +24,11 @@ class TPointLabels {
   static Slot Make(std::string_view text);
   // index in 0 .. Count, checked by the caller; with room reserved this does not throw.
   void Insert(int index, Slot slot);
-  void Delete(int index);
+  void Delete(int index) { Delete(index, 1); }
+  // Labels start .. start + quantity - 1 (all present) go.
+  void Delete(int start, int quantity) {
+    FItems.erase_range(static_cast<std::size_t>(start), static_cast<std::size_t>(quantity));
+  }
   void Exchange(int a, int b);
   // Puts take(k) at index positions[k] (see TTwoEndedArray::merge_in).
   template <class Take>

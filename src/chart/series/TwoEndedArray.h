@@ -36,10 +36,20 @@ class TTwoEndedArray {
   // Room for `extra` more elements at the end. Growing doubles the block (or the room at
   // the end, when asked for more and more room ahead of the elements), except that an
   // empty array gets exactly what is asked for.
+  // Room left at the front by deletions there (a scrolling stream drops its oldest points)
+  // is used before the block grows: once it holds as many slots as there are elements,
+  // they move down to the start, which costs one move per element deleted.
   void reserve_append(std::size_t extra) {
     const std::size_t room = FCapacity - FBegin - FSize;
     if (room >= extra) return;
-    Reallocate(FSize == 0 ? 0 : FBegin, std::max({extra, FSize, 2 * room}));
+    if (FBegin >= FSize && FBegin + room >= extra) {
+      T* b = data();
+      std::move(b, b + FSize, FSlots.get());
+      Release(FSlots.get() + FSize, b + FSize);
+      FBegin = 0;
+      return;
+    }
+    Reallocate(FSize == 0 ? 0 : std::min(FBegin, FSize), std::max({extra, FSize, 2 * room}));
   }
   // After this, insert(index, ...) does not allocate (and so cannot throw).
   void reserve_insert(std::size_t index) {
@@ -67,17 +77,22 @@ class TTwoEndedArray {
   }
   void push_back(T value) { insert(FSize, std::move(value)); }
   // index in 0 .. size()-1. Never allocates.
-  void erase(std::size_t index) {
+  void erase(std::size_t index) { erase_range(index, 1); }
+  // Elements index .. index + count - 1 (all present) go; the shorter side moves over
+  // the gap. Never allocates.
+  void erase_range(std::size_t index, std::size_t count) {
+    if (count == 0) return;
     T* b = data();
-    if (index < FSize - 1 - index) {
-      std::move_backward(b, b + index, b + index + 1);
-      b[0] = T{};
-      ++FBegin;
+    const std::size_t after = FSize - index - count;
+    if (index < after) {
+      std::move_backward(b, b + index, b + index + count);
+      Release(b, b + count);
+      FBegin += count;
     } else {
-      std::move(b + index + 1, b + FSize, b + index);
-      b[FSize - 1] = T{};
+      std::move(b + index + count, b + FSize, b + index);
+      Release(b + index + after, b + FSize);
     }
-    --FSize;
+    FSize -= count;
   }
   // Grows with T{} (or `fill`) at the end, or drops elements from the end.
   void resize(std::size_t n) {
@@ -123,6 +138,10 @@ class TTwoEndedArray {
     const std::size_t frontRoom = FBegin, backRoom = FCapacity - FBegin - FSize;
     if (front) Reallocate(add, std::min(backRoom, add));
     else Reallocate(std::min(frontRoom, add), add);
+  }
+
+  static void Release(T* from, T* to) {
+    for (; from != to; ++from) *from = T{};
   }
 
   void Reallocate(std::size_t frontRoom, std::size_t backRoom) {

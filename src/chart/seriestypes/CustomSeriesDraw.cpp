@@ -149,14 +149,14 @@ void TCustomSeries::DrawVisiblePointsDirectly() {
   const double* xs = XValues().Data();
   const double* ys = YValues().Data();
   const double mx = XValues().Multiplier(), my = YValues().Multiplier();
-  const int colorCount = ColorCount();
+  const int colorCount = ColorCount(), storedCount = StoredColorCount();
   const TColor* colors = StoredColors();
   const bool eachPoint = ColorEachPoint();
   const TColor seriesColor = SeriesColor();
   // ValueColor of the base, which no type with ValuesFromLists overrides.
   auto colorOf = [&](int i) {
     if (i >= colorCount) return seriesColor;
-    const TColor c = colors[i];
+    const TColor c = i < storedCount ? colors[i] : clDefault;
     if (c != clDefault) return c;
     return eachPoint ? PaletteColor(i) : seriesColor;
   };
@@ -171,10 +171,10 @@ void TCustomSeries::DrawVisiblePointsDirectly() {
   }();
   const bool ownColors = HasOwnColors();
   auto hasSeriesColorOnly = [&](int base, int n) {
-    const int end = std::min(base + n, colorCount);
-    if (end <= base) return true;
+    if (std::min(base + n, colorCount) <= base) return true;
     if (eachPoint) return false;
-    return !ownColors || std::memcmp(colors + base, NoOwnColors.data(), sizeof(TColor) * static_cast<std::size_t>(end - base)) == 0;
+    const int end = std::min(base + n, storedCount);
+    return !ownColors || end <= base || std::memcmp(colors + base, NoOwnColors.data(), sizeof(TColor) * static_cast<std::size_t>(end - base)) == 0;
   };
 
   // Working state in locals that no lambda captures, so they stay in registers across the
