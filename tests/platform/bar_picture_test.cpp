@@ -95,5 +95,22 @@ TEST(BarPicture, SideBySideStackedAndHorizontalBarsShowTheirColours) {
   }
 }
 
+TEST(BarPicture, EveryStyleFlatAndInDepth) {
+  for (const bool depth : {false, true}) {
+    BarPicture pic(depth ? "Styles in 3D" : "Styles");
+    pic.chart.SetView3D(depth);
+    TBarSeries bars;
+    bars.SetParentChart(&pic.chart);
+    bars.SetColorEachPoint(true);
+    bars.Marks().SetVisible(false);
+    for (int i = 0; i < 7; ++i) bars.Add(i % 3 == 2 ? -4 - i : 5 + i);
+    bars.OnGetBarStyle = [](TCustomBarSeries*, int index, TBarStyle& style) { style = static_cast<TBarStyle>(index); };
+    const QImage& image = pic.Paint(depth ? "bars_styles_3d.png" : "bars_styles.png");
+    // Every shape covers the middle of its bar in the bar's colour (the gradient is white at
+    // the foot and the bar's colour at the end).
+    for (int i = 0; i < 6; ++i) ExpectFill(image, bars.BarPixelsOf(i), false, bars.ValueColor(i), "style " + std::to_string(i));
+  }
+}
+
 }  // namespace
 }  // namespace platform

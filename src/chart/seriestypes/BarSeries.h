@@ -140,6 +140,7 @@ class TCustomBarSeries : public TChartSeries {
   int PositionPixel(int index) const;
   int StartOf(int position) const;
   TBarPixels PixelsAt(int index, int position) const;
+  TBarPixels PixelsUnbounded(int index, int position) const;
   TCustomChartAxis* ValueAxis() const { return FHorizontal ? GetHorizAxis() : GetVertAxis(); }
   TCustomChartAxis* PositionAxis() const { return FHorizontal ? GetVertAxis() : GetHorizAxis(); }
   // Room kept for the marks beyond the bars' ends.

@@ -147,7 +147,20 @@ int TCustomBarSeries::StartOf(int position) const {
   return ClampToPixel(at);
 }
 
+namespace {
+// Bars are kept within this many pixels of the origin: far beyond any picture, so no pixel
+// that shows changes, and near enough that widths, middles and the toolkit's fixed-point
+// coordinates never overflow.
+constexpr int BarPixelLimit = 1 << 24;
+int Bounded(std::int64_t pixel) { return static_cast<int>(std::clamp<std::int64_t>(pixel, -BarPixelLimit, BarPixelLimit)); }
+}  // namespace
+
 TBarPixels TCustomBarSeries::PixelsAt(int index, int position) const {
+  TBarPixels p = PixelsUnbounded(index, position);
+  return {Bounded(p.Start), Bounded(p.End), Bounded(p.Value), Bounded(p.Origin)};
+}
+
+TBarPixels TCustomBarSeries::PixelsUnbounded(int index, int position) const {
   TBarPixels p;
   p.Start = StartOf(position);
   p.End = ClampToPixel(std::int64_t{p.Start} + FBarSize);
