@@ -260,7 +260,7 @@ TEST_F(BarFixture, RejectedSettingsRaiseAndKeepTheOldValue) {
   }
 }
 
-TEST_F(BarFixture, MultiBarAndSideMarginsReachOnlyTheSameClass) {
+TEST_F(BarFixture, SharedSettingsReachOnlyTheSameClassAndCopiesKeepTheListsMeaning) {
   TBarSeries a, b;
   THorizBarSeries h;
   for (TChartSeries* s : {static_cast<TChartSeries*>(&a), static_cast<TChartSeries*>(&b), static_cast<TChartSeries*>(&h)})
@@ -271,6 +271,10 @@ TEST_F(BarFixture, MultiBarAndSideMarginsReachOnlyTheSameClass) {
   EXPECT_FALSE(a.SideMargins());
   EXPECT_EQ(h.MultiBar(), mbSide);
   EXPECT_TRUE(h.SideMargins());
+  // A copy across the orientations keeps the bar lengths in the order they come.
+  h.Assign(a);
+  EXPECT_EQ(h.XValues().Order(), loNone);
+  EXPECT_EQ(h.YValues().Order(), loAscending);
 }
 
 }  // namespace

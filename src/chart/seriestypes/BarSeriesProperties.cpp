@@ -75,6 +75,12 @@ void TCustomBarSeries::Assign(const TChartSeries& source) {
   TChartSeries::Assign(source);
   const auto* o = dynamic_cast<const TCustomBarSeries*>(&source);
   if (!o) return;
+  if (o->FHorizontal != FHorizontal) {
+    // Between the two orientations the bar lengths lie in the other list: each list takes
+    // the settings of the one that means the same (the lengths keep their own order).
+    MandatoryValueList().Assign(o->MandatoryValueList());
+    (FHorizontal ? YValues() : XValues()).Assign(o->FHorizontal ? o->YValues() : o->XValues());
+  }
   FBarBrush.Assign(o->FBarBrush);
   FBarPen.Assign(o->FBarPen);
   FYOrigin = o->FYOrigin;
