@@ -167,6 +167,21 @@ TEST_F(FastLine, ClicksHitPointsAndSegments) {
   for (const auto& [p, expected] : probes) EXPECT_EQ(line.Clicked(p.X, p.Y), expected) << p.X << "," << p.Y;
 }
 
+TEST_F(FastLine, MarksSitArrowLengthAboveTheirPoints) {
+  for (int i = 0; i < 3; ++i) line.AddPoint(i, i % 2);
+  line.Marks().SetVisible(true);
+  for (const int length : {8, 0, 25}) {
+    line.Marks().SetArrowLength(length);
+    PaintSegments();
+    for (int i = 0; i < 3; ++i) {
+      const TSeriesMarkPosition& p = *line.Marks().Positions().Position(i);
+      EXPECT_EQ(p.ArrowFrom, At(i));
+      EXPECT_EQ(p.ArrowTo, (TPoint{At(i).X, At(i).Y - length}));
+      EXPECT_EQ(p.LeftTop.Y + p.Height - 1, At(i).Y - length) << "the box's lowest row";
+    }
+  }
+}
+
 TEST(FastLineRegistry, IsTheStandardPagesFastLine) {
   ChartModulesInit();
   EXPECT_NE(dynamic_cast<TFastLineSeries*>(CreateSeriesByName("TFastLineSeries").get()), nullptr);

@@ -21,6 +21,11 @@ void TSeriesMarkPosition::Assign(const TSeriesMarkPosition& source) {
   Custom = custom;
 }
 
+void TSeriesMarkPosition::LiftBy(int pixels) {
+  LeftTop.Y = ClampToPixel(std::int64_t{LeftTop.Y} - pixels);
+  ArrowTo.Y = ClampToPixel(std::int64_t{ArrowTo.Y} - pixels);
+}
+
 TRect TSeriesMarkPosition::Bounds() const {
   return {LeftTop.X, LeftTop.Y, ClampToInt(std::int64_t{LeftTop.X} + Width),
           ClampToInt(std::int64_t{LeftTop.Y} + Height)};

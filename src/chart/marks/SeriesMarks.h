@@ -41,6 +41,9 @@ struct TSeriesMarkPosition {
 
   // Takes every field but Custom.
   void Assign(const TSeriesMarkPosition& source);
+  // Moves the box and the arrow's end up by `pixels` (line-type series lift their marks by
+  // ArrowLength), saturating at the drawable range.
+  void LiftBy(int pixels);
   TRect Bounds() const;
 };
 

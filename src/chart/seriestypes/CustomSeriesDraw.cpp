@@ -43,9 +43,7 @@ void TCustomSeries::DrawPointer(int x, int y, int index, TColor color) {
 }
 
 void TCustomSeries::DrawMark(int valueIndex, const std::string& text, TSeriesMarkPosition& position) {
-  const std::int64_t lift = Marks().ArrowLength();
-  position.LeftTop.Y = ClampToPixel(position.LeftTop.Y - lift);
-  position.ArrowTo.Y = ClampToPixel(position.ArrowTo.Y - lift);
+  position.LiftBy(Marks().ArrowLength());
   TChartSeries::DrawMark(valueIndex, text, position);
 }
 

@@ -7,7 +7,6 @@
 
 #include "chart/axis/CustomChartAxis.h"
 #include "chart/canvas/HitTest.h"
-#include "chart/core/Numeric.h"
 #include "chart/core/Store.h"
 #include "chart/panel/CustomAxisPanel.h"
 
@@ -45,9 +44,7 @@ int TFastLineSeries::YPixel(int index) const { return GetVertAxis()->ValueToYPix
 int TFastLineSeries::MiddleZ() const { return ParentChart() ? ParentChart()->Width3D() / 2 : 0; }
 
 void TFastLineSeries::DrawMark(int valueIndex, const std::string& text, TSeriesMarkPosition& position) {
-  const std::int64_t lift = Marks().ArrowLength();
-  position.LeftTop.Y = ClampToPixel(position.LeftTop.Y - lift);
-  position.ArrowTo.Y = ClampToPixel(position.ArrowTo.Y - lift);
+  position.LiftBy(Marks().ArrowLength());
   TChartSeries::DrawMark(valueIndex, text, position);
 }
 
