@@ -68,6 +68,7 @@ TEST_F(FastLine, DrawsEveryPointExactlyAsOneChain) {
     for (int i = 0; i < n; ++i) line.AddPoint(i, (i * 37 % 101) * 0.01);
   };
   const Case cases[] = {
+      {"a single point at index 0 is a pen move only", [&] { line.AddPoint(0, 5); }, 0},
       {"a null point is joined like any other",
        [&] {
          line.AddPoint(0, 1);
@@ -112,12 +113,6 @@ TEST_F(FastLine, DrawsEveryPointExactlyAsOneChain) {
     ASSERT_EQ(line.FirstValueIndex(), c.first);
     EXPECT_EQ(drawn, Expected());
   }
-}
-
-TEST_F(FastLine, ASingleVisiblePointAtIndexZeroDrawsNothing) {
-  line.AddPoint(0, 5);
-  EXPECT_EQ(PaintSegments(), SegmentList{});
-  EXPECT_EQ(line.LastValueIndex(), 0);
 }
 
 TEST_F(FastLine, WithoutAutoRepaintANewPointIsDrawnAtOnce) {
