@@ -116,28 +116,34 @@ TEST_F(FastLine, DrawsEveryPointExactlyAsOneChain) {
 }
 
 TEST_F(FastLine, WithoutAutoRepaintANewPointIsDrawnAtOnce) {
-  for (const bool autoRepaint : {true, false}) {
-    SCOPED_TRACE(autoRepaint);
+  const struct {
+    bool autoRepaint;
+    double x;  // of the new point, after 100 points at 0, 0.1 .. 9.9
+    bool drawnAtOnce;
+  } cases[] = {{true, 10, false}, {false, 10, true}, {false, 5.05, false}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.x);
     line.Clear();
-    line.SetAutoRepaint(autoRepaint);
-    for (int i = 0; i < 5; ++i) line.AddPoint(i, i % 2);
-    chart.BottomAxis()->SetRange(0, 10);
+    line.SetAutoRepaint(c.autoRepaint);
+    for (int i = 0; i < 100; ++i) line.AddPoint(i * 0.1, i % 2);
+    chart.BottomAxis()->SetRange(0, 20);
     chart.InvalidateChart();
     chart.Paint();
     Window().ClearOps();
     const auto requests = chart.InvalidateCount();
     const int shown = host.SurfaceDrawings;
 
-    line.AddPoint(5, 3);
+    const int i = line.AddPoint(c.x, 3);
     const auto lines = Window().OpsOf(TOp::LineTo);
-    if (autoRepaint) {
+    if (!c.drawnAtOnce) {
+      // Also a point waiting to be merged into the middle: drawing it would merge it now.
       EXPECT_GT(chart.InvalidateCount(), requests);
       EXPECT_TRUE(lines.empty());
       continue;
     }
     EXPECT_EQ(chart.InvalidateCount(), requests);
     ASSERT_EQ(lines.size(), 1u);
-    EXPECT_EQ(lines[0].Args, (std::vector<int>{line.XPixel(4), line.YPixel(4), line.XPixel(5), line.YPixel(5)}));
+    EXPECT_EQ(lines[0].Args, (std::vector<int>{line.XPixel(i - 1), line.YPixel(i - 1), line.XPixel(i), line.YPixel(i)}));
     EXPECT_EQ(lines[0].Pen.Color(), clRed);
     const TRect r = chart.ChartRect();
     EXPECT_EQ(lines[0].Clip, (TRect{r.Left + 1, r.Top + 1, r.Right, r.Bottom - 1}));

@@ -105,6 +105,8 @@ class TChartSeries : public TChartComponent {
     Settle();
     return static_cast<int>(FColors.size());
   }
+  // True while points that arrived out of X order wait to be merged (any read merges them).
+  bool HasWaitingPoints() const { return FHasPending; }
   // True when some point has a colour of its own (not clDefault) stored.
   bool HasOwnColors() const { return FOwnColors > 0; }
   int LabelCount() const {

@@ -74,7 +74,9 @@ void TFastLineSeries::DrawPoints2D(TCanvas3D& c, int first, int last) {
 }
 
 void TFastLineSeries::NotifyNewValue(int index) {
-  if (FAutoRepaint) {
+  // A point that waits to be merged into the middle of the lists would be merged at once by
+  // reading it to draw, one insertion per point; the repaint merges all of them together.
+  if (FAutoRepaint || HasWaitingPoints()) {
     TChartSeries::NotifyNewValue(index);
     return;
   }
