@@ -49,6 +49,8 @@ class TFastLineSeries : public TChartSeries {
  protected:
   // With AutoRepaint off the point is drawn here instead of asking for a repaint.
   void NotifyNewValue(int index) override;
+  // With AutoRepaint off every appended point is drawn, so each goes in on its own.
+  bool AppendsInOnePass() const override { return FAutoRepaint; }
 
  private:
   void LinePenChanged();
