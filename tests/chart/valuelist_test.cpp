@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <limits>
+#include <random>
 #include <vector>
 
 #include "chart/core/Exceptions.h"
@@ -79,6 +80,37 @@ TEST(ValueList, NaNIsAppendedAndAStoredNaNStopsTheScan) {
   EXPECT_EQ(list.AddValue(0), 3);     // the scan stops at the NaN: placed after it
   EXPECT_EQ(list.AddValue(-kInf), 3);
   EXPECT_EQ(list.Count(), 5);
+}
+
+// Values go where the scan down from the end puts them while values before the ordered
+// tail change, go and come (the cached extreme of those values must follow).
+TEST(ValueList, InsertionFollowsTheScanWhileTheUnorderedHeadChanges) {
+  std::mt19937 rng(5);
+  auto pick = [&](int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(rng); };
+  auto value = [&]() { return pick(0, 30) == 0 ? std::nan("") : static_cast<double>(pick(0, 50)); };
+  TChartValueList list(nullptr, "X");
+  list.SetOrder(loAscending);
+  std::vector<double> ref;
+  for (int step = 0; step < 6000; ++step) {
+    const int n = static_cast<int>(ref.size());
+    const int op = pick(0, 9);
+    if (op < 2 && n > 0) {
+      const int i = pick(0, n - 1);
+      const double v = value();
+      list.SetValue(i, v);
+      ref[static_cast<std::size_t>(i)] = v;
+    } else if (op < 4 && n > 0) {
+      const int i = pick(0, n - 1);
+      list.Delete(i);
+      ref.erase(ref.begin() + i);
+    } else {
+      const double v = value();
+      int k = n - 1;
+      while (k >= 0 && ref[static_cast<std::size_t>(k)] > v) --k;
+      ASSERT_EQ(list.AddValue(v), k + 1) << "step " << step;
+      ref.insert(ref.begin() + (k + 1), v);
+    }
+  }
 }
 
 // --- statistics ------------------------------------------------------------------------------

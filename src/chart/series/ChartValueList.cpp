@@ -28,8 +28,10 @@ double TChartValueList::Value(int index) const {
 void TChartValueList::SetValue(int index, double value) {
   Settle();
   CheckIndex(index);
+  const int oldTail = FOrderedFrom;
   FOrderedFrom = TailAfterChange(index, value, true);
-  FHeadExtremeKnown = false;
+  if (index < oldTail) HeadValueReplaced(FValues[static_cast<std::size_t>(index)], value);
+  else if (FOrderedFrom != oldTail) FHeadExtremeKnown = false;
   FValues[static_cast<std::size_t>(index)] = value;
   ValuesChangedFrom(index);
   if (FOwner) FOwner->NotifyLinkedSeries(snModify, index);
@@ -44,6 +46,16 @@ double TChartValueList::Extreme(double a, double b) const {
   // The value that lies beyond the least: a NaN never lies beyond anything.
   if (std::isnan(a) || std::isnan(b)) return std::numeric_limits<double>::quiet_NaN();
   return FOrder == loDescending ? std::max(a, b) : std::min(a, b);
+}
+
+void TChartValueList::HeadValueLeaving(double old) {
+  // The extreme stands unless it leaves: a NaN extreme may have other NaNs behind it.
+  if (std::isnan(old) || old == FHeadExtreme) FHeadExtremeKnown = false;
+}
+
+void TChartValueList::HeadValueReplaced(double old, double value) {
+  HeadValueLeaving(old);
+  FHeadExtreme = Extreme(FHeadExtreme, value);
 }
 
 double TChartValueList::HeadExtreme() const {
@@ -108,8 +120,9 @@ void TChartValueList::InsertValue(int index, double value) {
   FValues.reserve_insert(static_cast<std::size_t>(index));  // may throw: nothing changed yet
   const int oldTail = FOrderedFrom;
   FOrderedFrom = TailAfterChange(index, value, false);
-  if (index == 0 && oldTail > 0 && FHeadExtremeKnown) FHeadExtreme = Extreme(FHeadExtreme, value);
-  else if (index < oldTail || FOrderedFrom != oldTail) FHeadExtremeKnown = false;
+  // A value placed before the tail joins the head; one placed in the tail may cut it.
+  if (index < oldTail) FHeadExtreme = Extreme(FHeadExtreme, value);
+  else if (FOrderedFrom != oldTail) FHeadExtremeKnown = false;
   FValues.insert(static_cast<std::size_t>(index), value);
   ValuesChangedFrom(index);
 }
@@ -127,7 +140,7 @@ void TChartValueList::DeleteRange(int start, int quantity) {
   const int fromHead = std::max(0, std::min(start + quantity, FOrderedFrom) - start);
   if (fromHead > 0) {
     FOrderedFrom -= fromHead;
-    FHeadExtremeKnown = false;
+    for (int i = start; i < start + fromHead && FHeadExtremeKnown; ++i) HeadValueLeaving(FValues[static_cast<std::size_t>(i)]);
   }
   ValuesLeaving(start, quantity);
   FValues.erase_range(static_cast<std::size_t>(start), static_cast<std::size_t>(quantity));

@@ -43,8 +43,6 @@ class TChartValueList {
   // Inserts at index 0 .. Count; EListError otherwise.
   void InsertValue(int index, double value);
   void Delete(int index);
-  // Deletes values start .. start + quantity - 1 (checked by the caller).
-  void DeleteRange(int start, int quantity);
   // Removes every value and releases the storage.
   void Clear();
 
@@ -126,6 +124,10 @@ class TChartValueList {
   // there is one), kept until they change; and the rule that picks it from two.
   double HeadExtreme() const;
   double Extreme(double a, double b) const;
+  // Keep the head's extreme while values of the head go or change (it is found afresh
+  // when one of them was the extreme).
+  void HeadValueLeaving(double old);
+  void HeadValueReplaced(double old, double value);
   void CheckIndex(int index) const;
   // a then b follows Order (ascending for loNone); false when either is NaN.
   bool InOrder(double a, double b) const { return FOrder == loDescending ? a >= b : a <= b; }
@@ -134,6 +136,8 @@ class TChartValueList {
   // The first index of the tail after value is placed at index, or replaces the value
   // there (`replaces`), given that the tail was in order before.
   int TailAfterChange(int index, double value, bool replaces) const;
+  // Deletes values start .. start + quantity - 1 (checked by the caller).
+  void DeleteRange(int start, int quantity);
   void UpdateExtremes() const;
   void UpdateTotals() const;
   // The values from index on changed, moved or went: cached statistics that cover them
