@@ -55,6 +55,31 @@ TEST_F(BarFixture, TenBarsOnA440PixelAxisAre28WideCentredWithTheAxisWidenedBy28)
   for (int i = 0; i < 10; ++i) EXPECT_EQ(bars[i], (TRect{X(i) - 14, Y(i + 1), X(i) + 14, Y(0)})) << i;
 }
 
+TEST_F(BarFixture, TheBarSizeFollowsTheRoomPerPoint) {
+  struct Case {
+    bool autoSize, sideMargins;
+    int pointsPerPage, custom, size;
+  };
+  const Case cases[] = {
+      {false, false, 0, 0, 32},  // 440 div 10 = 44, Round(30.8) = 31, made even
+      {true, false, 0, 0, 28},   // Round(440 / (9 + 2 - 0)) = 40, whatever the side margins
+      {false, true, 4, 0, 62},   // four points a page: 440 div 5 = 88, Round(61.6)
+      {false, true, 0, 7, 7},    // a fixed size stays odd
+  };
+  for (const Case& c : cases) {
+    TBarSeries bar;
+    bar.SetParentChart(&chart);
+    Fill(bar, 10);
+    bar.SetAutoBarSize(c.autoSize);
+    bar.SetSideMargins(c.sideMargins);
+    bar.SetCustomBarWidth(c.custom);
+    chart.SetMaxPointsPerPage(c.pointsPerPage);
+    PaintGroups();
+    ASSERT_EQ(chart.BottomAxis()->PixelSize(), 440);
+    EXPECT_EQ(bar.BarSize(), c.size) << c.autoSize << c.sideMargins << " " << c.pointsPerPage << " " << c.custom;
+  }
+}
+
 TEST_F(BarFixture, SideBySideSeriesShareTheRoomInSeriesOrder) {
   // series count, bar size: Round(0.7 * 40) div n, made even.
   const std::pair<int, int> cases[] = {{2, 14}, {3, 10}};
