@@ -83,41 +83,52 @@ TQuickResult MapQuickSse2(const TPointPixelMapper::TQuick& q, const double* xs, 
 #endif
 
 #if defined(CHART_AVX2_POINTS)
-// Two points per vector: the same operations, four lanes wide.
+// Four points per step: four X values in one vector and four Y values in another, mapped
+// with the same operations as TAxisPixelMapper::Quick, then interleaved into points. The
+// checks gather over the whole run (an AND of the lanes' verdicts, the least and greatest
+// pixel) and are read once at the end.
+struct TAxisAvx2 {
+  __m256d Mult, Minimum, Factor;
+  __m128i Base;
+};
+
+struct TCheckAvx2 {
+  __m256d Magic, Safe, Near, Magnitude;
+};
+
+// Four values of one axis to pixels; the lanes' verdicts go into allOk.
+__attribute__((target("avx2"))) inline __m128i QuickAvx2(const double* v, const TAxisAvx2& a, const TCheckAvx2& c,
+                                                        __m256d& allOk) {
+  const __m256d t = _mm256_mul_pd(_mm256_sub_pd(_mm256_mul_pd(_mm256_loadu_pd(v), a.Mult), a.Minimum), a.Factor);
+  const __m256d r = _mm256_sub_pd(_mm256_add_pd(t, c.Magic), c.Magic);
+  const __m256d ok = _mm256_and_pd(_mm256_cmp_pd(_mm256_and_pd(t, c.Magnitude), c.Safe, _CMP_LT_OQ),
+                                   _mm256_cmp_pd(_mm256_and_pd(_mm256_sub_pd(t, r), c.Magnitude), c.Near, _CMP_LT_OQ));
+  allOk = _mm256_and_pd(allOk, ok);
+  return _mm_add_epi32(_mm256_cvttpd_epi32(_mm256_and_pd(r, ok)), a.Base);
+}
+
 __attribute__((target("avx2"))) TQuickResult MapQuickAvx2(const TPointPixelMapper::TQuick& q, const double* xs,
                                                          const double* ys, int n, TPoint* out) {
-  const __m256d mult = _mm256_broadcast_pd(reinterpret_cast<const __m128d*>(q.Mult));
-  const __m256d minimum = _mm256_broadcast_pd(reinterpret_cast<const __m128d*>(q.Minimum));
-  const __m256d factor = _mm256_broadcast_pd(reinterpret_cast<const __m128d*>(q.Factor));
-  const __m256d magic = _mm256_set1_pd(TAxisPixelMapper::Magic), safe = _mm256_set1_pd(TAxisPixelMapper::SafeOffset);
-  const __m256d near = _mm256_set1_pd(0.5 - TAxisPixelMapper::Slack);
-  const __m256d magnitude = _mm256_castsi256_pd(_mm256_set1_epi64x(0x7FFFFFFFFFFFFFFFLL));
-  const __m256i base = _mm256_set_epi32(q.Base[1], q.Base[0], q.Base[1], q.Base[0], q.Base[1], q.Base[0], q.Base[1], q.Base[0]);
-  const __m256i above = _mm256_set1_epi32(q.Reach), below = _mm256_set1_epi32(-q.Reach);
-  __m256i outside = _mm256_setzero_si256();
-  int bad = 0;
+  const TCheckAvx2 c{_mm256_set1_pd(TAxisPixelMapper::Magic), _mm256_set1_pd(TAxisPixelMapper::SafeOffset),
+                     _mm256_set1_pd(0.5 - TAxisPixelMapper::Slack),
+                     _mm256_castsi256_pd(_mm256_set1_epi64x(0x7FFFFFFFFFFFFFFFLL))};
+  const TAxisAvx2 ax{_mm256_set1_pd(q.Mult[0]), _mm256_set1_pd(q.Minimum[0]), _mm256_set1_pd(q.Factor[0]), _mm_set1_epi32(q.Base[0])};
+  const TAxisAvx2 ay{_mm256_set1_pd(q.Mult[1]), _mm256_set1_pd(q.Minimum[1]), _mm256_set1_pd(q.Factor[1]), _mm_set1_epi32(q.Base[1])};
+  __m256d allOk = _mm256_castsi256_pd(_mm256_set1_epi64x(-1));
+  __m256i least = _mm256_set1_epi32(q.Reach), greatest = _mm256_set1_epi32(-q.Reach);
   int k = 0;
   for (; k + 4 <= n; k += 4) {
     PrefetchAhead(xs, ys, k);
-    const __m256d x = _mm256_loadu_pd(xs + k), y = _mm256_loadu_pd(ys + k);
-    // Within each half: (x0, y0, x2, y2) and (x1, y1, x3, y3).
-    __m128i half[2];
-    for (int h = 0; h < 2; ++h) {
-      const __m256d v = h == 0 ? _mm256_unpacklo_pd(x, y) : _mm256_unpackhi_pd(x, y);
-      const __m256d t = _mm256_mul_pd(_mm256_sub_pd(_mm256_mul_pd(v, mult), minimum), factor);
-      const __m256d r = _mm256_sub_pd(_mm256_add_pd(t, magic), magic);
-      const __m256d ok = _mm256_and_pd(_mm256_cmp_pd(_mm256_and_pd(t, magnitude), safe, _CMP_LT_OQ),
-                                       _mm256_cmp_pd(_mm256_and_pd(_mm256_sub_pd(t, r), magnitude), near, _CMP_LT_OQ));
-      bad |= _mm256_movemask_pd(ok) ^ 15;
-      half[h] = _mm256_cvttpd_epi32(_mm256_and_pd(r, ok));
-    }
+    const __m128i px = QuickAvx2(xs + k, ax, c, allOk), py = QuickAvx2(ys + k, ay, c, allOk);
     // (X0, Y0, X1, Y1) and (X2, Y2, X3, Y3).
-    const __m256i p = _mm256_add_epi32(
-        _mm256_set_m128i(_mm_unpackhi_epi64(half[0], half[1]), _mm_unpacklo_epi64(half[0], half[1])), base);
+    const __m256i p = _mm256_set_m128i(_mm_unpackhi_epi32(px, py), _mm_unpacklo_epi32(px, py));
     _mm256_storeu_si256(reinterpret_cast<__m256i*>(out + k), p);
-    outside = _mm256_or_si256(outside, _mm256_or_si256(_mm256_cmpgt_epi32(p, above), _mm256_cmpgt_epi32(below, p)));
+    least = _mm256_min_epi32(least, p);
+    greatest = _mm256_max_epi32(greatest, p);
   }
-  return {k, bad != 0, _mm256_movemask_epi8(outside) != 0};
+  const __m256i reach = _mm256_set1_epi32(q.Reach), negReach = _mm256_set1_epi32(-q.Reach);
+  const bool outside = _mm256_movemask_epi8(_mm256_or_si256(_mm256_cmpgt_epi32(greatest, reach), _mm256_cmpgt_epi32(negReach, least))) != 0;
+  return {k, _mm256_movemask_pd(allOk) != 15, outside};
 }
 #endif
 
