@@ -14,7 +14,9 @@
 #include "chart/registry/ChartModules.h"
 #include "chart/registry/SeriesTypes.h"
 #include "chart/seriestypes/BarSeries.h"
+#include "chart/seriestypes/AreaSeries.h"
 #include "chart/seriestypes/FastLineSeries.h"
+#include "chart/seriestypes/PointSeries.h"
 #include "chart/seriestypes/HorizBarSeries.h"
 #include "fuzz/ChartPaint.h"
 #include "fuzz/FuzzReader.h"
@@ -721,13 +723,19 @@ class TDecoder {
 
   // The settings a series type adds to those of every series.
   void TypeProperty(TChartSeries& s) {
-    // Only fast line and bar series read the extra byte, so inputs for other types decode as before.
+    // Only fast line, bar, point and area series read the extra byte, so inputs for other
+    // types decode as before.
     if (auto* fast = dynamic_cast<TFastLineSeries*>(&s); fast && In.Bool()) {
       FastLineProperty(*fast);
       return;
     }
     if (auto* bar = dynamic_cast<TCustomBarSeries*>(&s); bar && In.Bool()) {
       BarProperty(*bar);
+      return;
+    }
+    if (auto* custom = dynamic_cast<TCustomSeries*>(&s);
+        custom && (dynamic_cast<TAreaSeries*>(&s) || dynamic_cast<TPointSeries*>(&s)) && In.Bool()) {
+      CustomSeriesProperty(*custom);
       return;
     }
     switch (In.Byte() % 4) {
@@ -748,6 +756,37 @@ class TDecoder {
       case 4: Prop("LinePen.Color", [&] { return pen.Color(); }, [&](auto v) { pen.SetColor(v); }, Color()); break;
       default: {
         // Settings go either way between the fast line and any series the input made.
+        TChartSeries* other = AnyTyped();
+        if (other && In.Bool()) s.Assign(*other);
+        else if (other) other->Assign(s);
+        break;
+      }
+    }
+  }
+
+  // Point and area series: the area, stairs and marker settings, and the shared stacking.
+  void CustomSeriesProperty(TCustomSeries& s) {
+    TChartPen& pen = s.AreaLinesPen();
+    TSeriesPointer& p = s.Pointer();
+    switch (In.Byte() % 14) {
+      case 0: Prop("AreaBrush", [&] { return s.AreaBrush(); }, [&](auto v) { s.SetAreaBrush(v); }, static_cast<TBrushStyle>(In.Byte() % 8)); break;
+      case 1: Prop("AreaColor", [&] { return s.AreaColor(); }, [&](auto v) { s.SetAreaColor(v); }, Color()); break;
+      case 2: Prop("AreaLinesPen.Width", [&] { return pen.Width(); }, [&](auto v) { pen.SetWidth(v); }, In.Int()); break;
+      case 3: Prop("AreaLinesPen.Visible", [&] { return pen.Visible(); }, [&](auto v) { pen.SetVisible(v); }, In.Bool()); break;
+      case 4: Prop("AreaLinesPen.Color", [&] { return pen.Color(); }, [&](auto v) { pen.SetColor(v); }, Color()); break;
+      case 5: Prop("DrawArea", [&] { return s.DrawArea(); }, [&](auto v) { s.SetDrawArea(v); }, In.Bool()); break;
+      case 6: Prop("Stairs", [&] { return s.Stairs(); }, [&](auto v) { s.SetStairs(v); }, In.Bool()); break;
+      case 7: Prop("InvertedStairs", [&] { return s.InvertedStairs(); }, [&](auto v) { s.SetInvertedStairs(v); }, In.Bool()); break;
+      case 8: Prop("Pointer.Visible", [&] { return p.Visible(); }, [&](auto v) { p.SetVisible(v); }, In.Bool()); break;
+      case 9: Prop("Pointer.Style", [&] { return p.Style(); }, [&](auto v) { p.SetStyle(v); }, static_cast<TSeriesPointerStyle>(In.Byte() % 9)); break;
+      case 10: Prop("Pointer.HorizSize", [&] { return p.HorizSize(); }, [&](int v) { p.SetHorizSize(v); }, In.Bool() ? In.Size(40) : In.Int()); break;
+      case 11: Prop("Pointer.Brush.Color", [&] { return p.Brush().Color(); }, [&](auto v) { p.Brush().SetColor(v); }, Color()); break;
+      case 12:
+        if (auto* a = dynamic_cast<TAreaSeries*>(&s))
+          Prop("MultiArea", [&] { return a->MultiArea(); }, [&](auto v) { a->SetMultiArea(v); }, static_cast<TMultiArea>(In.Byte() % 3));
+        break;
+      default: {
+        // Copies go either way between any two series the input made.
         TChartSeries* other = AnyTyped();
         if (other && In.Bool()) s.Assign(*other);
         else if (other) other->Assign(s);

@@ -1,9 +1,11 @@
 #include "chart/registry/ChartClasses.h"
 
+#include "chart/seriestypes/AreaSeries.h"
 #include "chart/seriestypes/BarSeries.h"
 #include "chart/seriestypes/FastLineSeries.h"
 #include "chart/seriestypes/HorizBarSeries.h"
 #include "chart/seriestypes/LineSeries.h"
+#include "chart/seriestypes/PointSeries.h"
 
 namespace chart {
 
@@ -28,6 +30,8 @@ const TChartClass ChartTitleClass{"TChartTitle"};
 const TChartClass LineSeriesClass{"TLineSeries", &NewSeriesOf<TLineSeries>};
 const TChartClass BarSeriesClass{"TBarSeries", &NewSeriesOf<TBarSeries>};
 const TChartClass HorizBarSeriesClass{"THorizBarSeries", &NewSeriesOf<THorizBarSeries>};
+const TChartClass AreaSeriesClass{"TAreaSeries", &NewSeriesOf<TAreaSeries>};
+const TChartClass PointSeriesClass{"TPointSeries", &NewSeriesOf<TPointSeries>};
 const TChartClass FastLineSeriesClass{"TFastLineSeries", &NewSeriesOf<TFastLineSeries>};
 
 }  // namespace chart

@@ -17,6 +17,8 @@ extern const TChartClass ChartTitleClass;
 extern const TChartClass LineSeriesClass;
 extern const TChartClass BarSeriesClass;
 extern const TChartClass HorizBarSeriesClass;
+extern const TChartClass AreaSeriesClass;
+extern const TChartClass PointSeriesClass;
 extern const TChartClass FastLineSeriesClass;
 
 }  // namespace chart

@@ -39,6 +39,8 @@ void RegisterStandardSeries() {
   RegisterSeriesType(LineSeriesClass, ChartText(TChartText::Line), page, 2);
   RegisterSeriesType(BarSeriesClass, ChartText(TChartText::Bar), page, 2);
   RegisterSeriesType(HorizBarSeriesClass, ChartText(TChartText::HorizBar), page, 2);
+  RegisterSeriesType(AreaSeriesClass, ChartText(TChartText::Area), page, 2);
+  RegisterSeriesType(PointSeriesClass, ChartText(TChartText::Point), page, 2);
   RegisterSeriesType(FastLineSeriesClass, ChartText(TChartText::FastLine), page, 2);
 }
 

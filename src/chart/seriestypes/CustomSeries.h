@@ -63,7 +63,8 @@ class TCustomSeries : public TChartSeries {
 
   // --- pixels --------------------------------------------------------------------------
   int XPixel(int index) const;
-  int YPixel(int index) const;
+  // Stacked areas lift their points onto the series below.
+  virtual int YPixel(int index) const;
   // The base line of the point: the far end of the vertical axis.
   virtual int OriginPixel(int index) const;
 
@@ -99,6 +100,8 @@ class TCustomSeries : public TChartSeries {
 
  private:
   void DrawLink(bool withPointers, int index, int x, int y, TColor c, bool isLast);
+  // The fill under the segment into the current point, with its outline.
+  void DrawAreaSegment(TCanvas3D& c, int x, int y, TColor color);
   // The common dense case: a 2D line without markers, stairs or area.
   bool CanDrawDirectly() const;
   void DrawVisiblePointsDirectly();

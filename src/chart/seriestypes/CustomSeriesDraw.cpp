@@ -47,15 +47,36 @@ void TCustomSeries::DrawMark(int valueIndex, const std::string& text, TSeriesMar
   TChartSeries::DrawMark(valueIndex, text, position);
 }
 
+void TCustomSeries::DrawAreaSegment(TCanvas3D& cv, int x, int y, TColor c) {
+  TColor fill = FAreaColor == clDefault || ColorEachPoint() ? c : FAreaColor;
+  cv.ApplyChartPen(FAreaLinesPen);
+  if (FAreaLinesPen.Color() == clDefault || !FAreaLinesPen.Visible()) cv.Pen().SetColor(c);
+  // A hatch takes the series colour behind it, as a wall's does: one in that very colour
+  // would vanish.
+  const TColor background = SeriesColor();
+  if (FAreaBrush != bsSolid && fill == background) fill = background == clBlack ? clWhite : clBlack;
+  cv.Brush().SetBitmap(nullptr);
+  cv.Brush().SetColor(fill);
+  cv.Brush().SetStyle(FAreaBrush);
+  if (FAreaBrush != bsSolid) {
+    cv.SetTextBackMode(OPAQUE);
+    cv.SetTextBackColor(background);
+  } else {
+    cv.SetTextBackMode(TRANSPARENT);
+  }
+  if (FStairs) {
+    cv.DrawRectangle(FPrevX, FBasePos, x + 1, FInvertedStairs ? y : FPrevY);
+    return;
+  }
+  const TPoint quad[4] = {{FPrevX, FPrevBasePos}, {FPrevX, FPrevY}, {x, y}, {x, FBasePos}};
+  cv.DrawPolygon(quad, 3);
+}
+
 void TCustomSeries::DrawLink(bool withPointers, int index, int x, int y, TColor c, bool isLast) {
   TCanvas3D& cv = ParentChart()->Canvas();
   if ((x != FPrevX || y != FPrevY) && c != clNone) {
     if (FDrawArea) {
-      cv.ApplyChartPen(FAreaLinesPen);
-      cv.Brush().SetStyle(FAreaBrush);
-      cv.Brush().SetColor(FAreaColor == clDefault ? c : FAreaColor);
-      const TPoint quad[4] = {{FPrevX, FPrevY}, {x, y}, {x, FBasePos}, {FPrevX, FPrevBasePos}};
-      cv.DrawPolygon(quad, 3);
+      DrawAreaSegment(cv, x, y, c);
     } else if (FDrawLine && !ParentChart()->View3D()) {
       PrepareLinePen(cv, c);
       if (FStairs) {

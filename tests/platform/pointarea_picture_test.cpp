@@ -1,0 +1,86 @@
+// Area and point series painted by the Qt device: three stacked areas, and markers of
+// every style. The pictures are kept in build/artifacts for a person to look at.
+#include <gtest/gtest.h>
+
+#include <QDir>
+
+#include <cmath>
+#include <string>
+
+#include "QtTestSupport.h"
+#include "chart/panel/Chart.h"
+#include "chart/seriestypes/AreaSeries.h"
+#include "chart/seriestypes/PointSeries.h"
+
+namespace platform {
+namespace {
+
+using namespace chart;
+
+QRgb Rgb(TColor c) { return qRgb(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF); }
+
+struct Picture {
+  testing::TImageHost host{640, 400, qRgb(0, 0, 0)};
+  TChart chart;
+  explicit Picture(const char* title) {
+    chart.SetWidth(640);
+    chart.SetHeight(400);
+    chart.SetView3D(false);
+    chart.Title().SetText({title});
+    chart.BackWall().Brush().SetColor(clWhite);
+  }
+  const QImage& Paint(const char* file) {
+    chart.SetHost(&host);
+    chart.Paint();
+    const QString dir = QStringLiteral(TEST_ARTIFACTS_DIR);
+    EXPECT_TRUE(QDir().mkpath(dir));
+    EXPECT_TRUE(host.Image().save(dir + "/" + file));
+    return host.Image();
+  }
+};
+
+TEST(PointAreaPicture, StackedAreasFillBetweenTheirNeighbours) {
+  const TColor colors[] = {clRed, clGreen, clNavy};
+  for (const TMultiArea multi : {maStacked, maStacked100}) {
+    Picture pic(multi == maStacked ? "Stacked areas" : "Stacked areas, 100 %");
+    TAreaSeries s[3];
+    for (int k = 0; k < 3; ++k) {
+      s[k].SetSeriesColor(colors[k]);
+      s[k].SetParentChart(&pic.chart);
+      for (int i = 0; i < 12; ++i) s[k].Add(6 + 4 * std::sin(i * 0.7 + k * 2.0));
+    }
+    s[0].SetMultiArea(multi);
+    const QImage& image = pic.Paint(multi == maStacked ? "areas_stacked.png" : "areas_stacked100.png");
+    for (int k = 0; k < 3; ++k)
+      for (int i = 0; i + 1 < 12; ++i) {
+        // The middle of each segment's fill, half way between its top and its base.
+        const int x = (s[k].XPixel(i) + s[k].XPixel(i + 1)) / 2;
+        const int top = (s[k].YPixel(i) + s[k].YPixel(i + 1)) / 2;
+        const int base = (s[k].OriginPixel(i) + s[k].OriginPixel(i + 1)) / 2;
+        EXPECT_EQ(image.pixel(x, (top + base) / 2) | 0xFF000000u, Rgb(colors[k])) << k << " at " << i;
+      }
+    if (multi == maStacked100) {
+      for (int i = 0; i < 12; ++i) EXPECT_EQ(s[2].YPixel(i), pic.chart.LeftAxis()->ValueToYPixel(100)) << i;
+    }
+  }
+}
+
+TEST(PointAreaPicture, EveryMarkerStyleCentredOnItsPoint) {
+  Picture pic("Points");
+  TPointSeries points;
+  points.SetParentChart(&pic.chart);
+  points.SetColorEachPoint(true);
+  points.Pointer().SetHorizSize(6);
+  points.Pointer().SetVertSize(6);
+  for (int i = 0; i <= psSmallDot; ++i) points.AddPoint(i, 3 + (i % 3));
+  points.OnGetPointerStyle = [](TCustomSeries*, int index) { return static_cast<TSeriesPointerStyle>(index); };
+  const QImage& image = pic.Paint("points_styles.png");
+  for (int i = 0; i <= psSmallDot; ++i) {
+    // Every shape covers its centre, in the point's colour or its outline.
+    const QRgb centre = image.pixel(points.XPixel(i), points.YPixel(i)) | 0xFF000000u;
+    EXPECT_TRUE(centre == Rgb(points.ValueColor(i)) || centre == Rgb(clBlack)) << "style " << i;
+  }
+}
+
+}  // namespace
+}  // namespace platform
