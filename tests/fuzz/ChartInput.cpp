@@ -18,6 +18,7 @@
 #include "chart/seriestypes/FastLineSeries.h"
 #include "chart/seriestypes/PointSeries.h"
 #include "chart/seriestypes/HorizBarSeries.h"
+#include "chart/seriestypes/PieSeries.h"
 #include "fuzz/ChartPaint.h"
 #include "fuzz/FuzzReader.h"
 
@@ -723,8 +724,8 @@ class TDecoder {
 
   // The settings a series type adds to those of every series.
   void TypeProperty(TChartSeries& s) {
-    // Only fast line, bar, point and area series read the extra byte, so inputs for other
-    // types decode as before.
+    // Only fast line, bar, point, area and pie series read the extra byte, so inputs for
+    // other types decode as before.
     if (auto* fast = dynamic_cast<TFastLineSeries*>(&s); fast && In.Bool()) {
       FastLineProperty(*fast);
       return;
@@ -736,6 +737,10 @@ class TDecoder {
     if (auto* custom = dynamic_cast<TCustomSeries*>(&s);
         custom && (dynamic_cast<TAreaSeries*>(&s) || dynamic_cast<TPointSeries*>(&s)) && In.Bool()) {
       CustomSeriesProperty(*custom);
+      return;
+    }
+    if (auto* pie = dynamic_cast<TPieSeries*>(&s); pie && In.Bool()) {
+      PieProperty(*pie);
       return;
     }
     switch (In.Byte() % 4) {
@@ -797,6 +802,36 @@ class TDecoder {
 
   // A signed percentage: mostly -101 .. 101, where the accepted ranges end, sometimes any int.
   int SignedPercent() { return In.Bool() ? static_cast<int>(In.Byte() % 203) - 101 : In.Int(); }
+
+  void PieProperty(TPieSeries& p) {
+    switch (In.Byte() % 15) {
+      case 0: Prop("Circled", [&] { return p.Circled(); }, [&](auto v) { p.SetCircled(v); }, In.Bool()); break;
+      case 1: Prop("CustomXRadius", [&] { return p.CustomXRadius(); }, [&](int v) { p.SetCustomXRadius(v); }, In.Bool() ? In.Size(400) : In.Int()); break;
+      case 2: Prop("CustomYRadius", [&] { return p.CustomYRadius(); }, [&](int v) { p.SetCustomYRadius(v); }, In.Bool() ? In.Size(400) : In.Int()); break;
+      case 3: Prop("RotationAngle", [&] { return p.RotationAngle(); }, [&](int v) { p.SetRotationAngle(v); }, In.Bool() ? SignedPercent() * 4 : In.Int()); break;
+      case 4: Prop("CircleBackColor", [&] { return p.CircleBackColor(); }, [&](auto v) { p.SetCircleBackColor(v); }, Color()); break;
+      case 5: Prop("Dark3D", [&] { return p.Dark3D(); }, [&](auto v) { p.SetDark3D(v); }, In.Bool()); break;
+      case 6: Prop("ExplodeBiggest", [&] { return p.ExplodeBiggest(); }, [&](int v) { p.SetExplodeBiggest(v); }, SignedPercent()); break;
+      case 7: Prop("OtherSlice.Style", [&] { return p.OtherSlice().Style(); }, [&](auto v) { p.OtherSlice().SetStyle(v); }, static_cast<TPieOtherStyle>(In.Byte() % 3)); break;
+      case 8: Prop("OtherSlice.Value", [&] { return p.OtherSlice().Value(); }, [&](double v) { p.OtherSlice().SetValue(v); }, In.Bool() ? static_cast<double>(SignedPercent()) : In.Double()); break;
+      case 9: Prop("OtherSlice.Text", [&] { return p.OtherSlice().Text(); }, [&](const std::string& v) { p.OtherSlice().SetText(v); }, Label()); break;
+      case 10: Prop("PiePen.Width", [&] { return p.PiePen().Width(); }, [&](auto v) { p.PiePen().SetWidth(v); }, In.Int()); break;
+      case 11: Prop("PiePen.Visible", [&] { return p.PiePen().Visible(); }, [&](auto v) { p.PiePen().SetVisible(v); }, In.Bool()); break;
+      case 12: Prop("UsePatterns", [&] { return p.UsePatterns(); }, [&](auto v) { p.SetUsePatterns(v); }, In.Bool()); break;
+      case 13: {
+        // An exploded slice, sometimes far beyond the points.
+        const int index = In.Bool() ? In.Size(64) : -static_cast<int>(In.Byte());
+        p.SetExplodedSlice(index, SignedPercent());
+        break;
+      }
+      default: {
+        TChartSeries* other = AnyTyped();
+        if (other && In.Bool()) p.Assign(*other);
+        else if (other) other->Assign(p);
+        break;
+      }
+    }
+  }
 
   void BarProperty(TCustomBarSeries& b) {
     switch (In.Byte() % 17) {

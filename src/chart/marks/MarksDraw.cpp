@@ -59,8 +59,10 @@ void TSeriesMarks::DrawMarks() {
   TSeriesMarkPosition position;
   for (int i = first; i <= last; ++i) {
     if (FSeries.IsNull(i)) continue;
-    const int x = horiz->ValueToXPixel(FSeries.XValue(i));
-    const int y = vert->ValueToYPixel(FSeries.YValue(i));
+    // A series drawn without axes places the box itself, from no point of its own.
+    const bool onAxes = FSeries.UseAxis();
+    const int x = onAxes ? horiz->ValueToXPixel(FSeries.XValue(i)) : 0;
+    const int y = onAxes ? vert->ValueToYPixel(FSeries.YValue(i)) : 0;
     if (OffDrawable(x, y)) continue;
     const std::string text = MarkText(i, total);
     if (text.empty()) continue;

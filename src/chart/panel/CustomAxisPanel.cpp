@@ -21,6 +21,7 @@ void TCustomAxisPanel::AddSeries(TChartSeries& series) {
   series.ResolveAxes();
   FSeriesList.Append(&series);
   SeriesAdded(series);
+  series.AddedToChart();
   InvalidateChart();
 }
 

@@ -9,6 +9,7 @@ void TCustomZelPanel::SetColor(TColor v) {
 }
 
 void TCustomZelPanel::InvalidateChart() {
+  if (FQuietChanges > 0) return;
   ++FInvalidateCount;
   if (!FRepaintEnabled) {
     FChangedWhileDisabled = true;

@@ -35,6 +35,10 @@ class TCustomZelPanel : public TChartComponent {
   bool RepaintEnabled() const { return FRepaintEnabled; }
   // Switching repaints back on shows whatever changed while they were off.
   void SetRepaintEnabled(bool v);
+  // Between these, changes ask for no paint: a paint that rearranges its own series' points
+  // before drawing them (gathering pie slices) would otherwise ask for itself again.
+  void BeginQuietChanges() { ++FQuietChanges; }
+  void EndQuietChanges() { --FQuietChanges; }
   // True while the chart's destructor runs: its series ask for no more repaints.
   bool IsDestroying() const { return FDestroying; }
 
@@ -147,6 +151,7 @@ class TCustomZelPanel : public TChartComponent {
   std::uint64_t FInvalidateCount = 0;
   TColor FColor = clBtnFace;
   bool FRepaintEnabled = true;
+  int FQuietChanges = 0;
   bool FRepaintRequested = false;
   // A change arrived while repaints were off.
   bool FChangedWhileDisabled = false;

@@ -5,6 +5,7 @@
 #include "chart/seriestypes/FastLineSeries.h"
 #include "chart/seriestypes/HorizBarSeries.h"
 #include "chart/seriestypes/LineSeries.h"
+#include "chart/seriestypes/PieSeries.h"
 #include "chart/seriestypes/PointSeries.h"
 
 namespace chart {
@@ -32,6 +33,7 @@ const TChartClass BarSeriesClass{"TBarSeries", &NewSeriesOf<TBarSeries>};
 const TChartClass HorizBarSeriesClass{"THorizBarSeries", &NewSeriesOf<THorizBarSeries>};
 const TChartClass AreaSeriesClass{"TAreaSeries", &NewSeriesOf<TAreaSeries>};
 const TChartClass PointSeriesClass{"TPointSeries", &NewSeriesOf<TPointSeries>};
+const TChartClass PieSeriesClass{"TPieSeries", &NewSeriesOf<TPieSeries>};
 const TChartClass FastLineSeriesClass{"TFastLineSeries", &NewSeriesOf<TFastLineSeries>};
 
 }  // namespace chart

@@ -19,6 +19,7 @@ extern const TChartClass BarSeriesClass;
 extern const TChartClass HorizBarSeriesClass;
 extern const TChartClass AreaSeriesClass;
 extern const TChartClass PointSeriesClass;
+extern const TChartClass PieSeriesClass;
 extern const TChartClass FastLineSeriesClass;
 
 }  // namespace chart

@@ -41,6 +41,7 @@ void RegisterStandardSeries() {
   RegisterSeriesType(HorizBarSeriesClass, ChartText(TChartText::HorizBar), page, 2);
   RegisterSeriesType(AreaSeriesClass, ChartText(TChartText::Area), page, 2);
   RegisterSeriesType(PointSeriesClass, ChartText(TChartText::Point), page, 2);
+  RegisterSeriesType(PieSeriesClass, ChartText(TChartText::Pie), page, 1);
   RegisterSeriesType(FastLineSeriesClass, ChartText(TChartText::FastLine), page, 2);
 }
 

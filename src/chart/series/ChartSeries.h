@@ -168,6 +168,8 @@ class TChartSeries : public TChartComponent {
   // --- chart and axes ------------------------------------------------------------------
   TCustomAxisPanel* ParentChart() const { return FParentChart; }
   virtual void SetParentChart(TCustomAxisPanel* chart);
+  // The chart has just taken the series into its list (series types set up the chart).
+  virtual void AddedToChart() {}
   THorizAxis HorizAxis() const { return FHorizAxis; }
   void SetHorizAxis(THorizAxis v);
   TVertAxis VertAxis() const { return FVertAxis; }

@@ -51,6 +51,12 @@ class TChartValueList {
   double Maximum() const;
   double Total() const;
   double TotalAbs() const;
+  // The absolute total as the owner counts it, kept until the values change: a pie's
+  // "Other" slice repeats values that are already counted.
+  void KeepTotalAbs(double v) {
+    TotalAbs();
+    FTotalAbs = v;
+  }
   bool StatisticsDirty() const {
     Settle();
     return FDirty;
