@@ -128,6 +128,9 @@ int TChartSeries::InsertPoint(std::string_view label, TColor color) {
 bool TChartSeries::ShouldWait(double x) const {
   const TChartValueList& xs = XValues();
   if (xs.Order() == loNone || std::isnan(x)) return false;
+  // Whoever hears of each new point reads the series at once, which would merge every
+  // waiting point on its own: then a point goes straight in.
+  if (ListensToSinglePoints()) return false;
   const int n = static_cast<int>(xs.FValues.size());
   if (!FHasPending && (n < MinPointsToWait || !FWaitingPaysOff)) return false;
   // A place inside the ordered tail (no NaN there) is found by bisection and stays right

@@ -30,8 +30,11 @@ void TChartValueList::SetValue(int index, double value) {
   CheckIndex(index);
   const int oldTail = FOrderedFrom;
   FOrderedFrom = TailAfterChange(index, value, true);
-  if (index < oldTail) HeadValueReplaced(FValues[static_cast<std::size_t>(index)], value);
-  else if (FOrderedFrom != oldTail) FHeadExtremeKnown = false;
+  if (index < oldTail) {
+    HeadValueReplaced(FValues[static_cast<std::size_t>(index)], value);
+    FHeadSuffixKnown = false;
+  }
+  else if (FOrderedFrom != oldTail) HeadChanged();
   FValues[static_cast<std::size_t>(index)] = value;
   ValuesChangedFrom(index);
   if (FOwner) FOwner->NotifyLinkedSeries(snModify, index);
@@ -102,9 +105,42 @@ int TChartValueList::PlaceOf(double value) const {
     const double least = HeadExtreme();
     if (descending ? least < value : least > value) return 0;
   }
-  int i = tail - 1;
-  while (i >= 0 && beyond(i)) --i;
-  return i + 1;
+  // The last value of the head that does not lie beyond is where the least of the values
+  // from it on does not: the least values of the head's suffixes rise, so bisection finds it.
+  if (!FHeadSuffixKnown) FindHeadSuffix();
+  const double* least = FHeadSuffix.data();
+  return static_cast<int>(std::upper_bound(least, least + tail, SuffixKey(value)) - least);
+}
+
+double TChartValueList::SuffixKey(double value) const {
+  // Ascending keys: "beyond" becomes "greater", and a NaN, never beyond, the least of all.
+  if (std::isnan(value)) return -std::numeric_limits<double>::infinity();
+  return FOrder == loDescending ? -value : value;
+}
+
+void TChartValueList::FindHeadSuffix() const {
+  FHeadSuffix.resize(static_cast<std::size_t>(FOrderedFrom));
+  double least = std::numeric_limits<double>::infinity();
+  for (int i = FOrderedFrom - 1; i >= 0; --i) {
+    least = std::min(least, SuffixKey(FValues[static_cast<std::size_t>(i)]));
+    FHeadSuffix[static_cast<std::size_t>(i)] = least;
+  }
+  FHeadSuffixKnown = true;
+}
+
+void TChartValueList::HeadValueInserted(int index, double value) {
+  if (!FHeadSuffixKnown) return;
+  // A value put where the scan puts it (everything after it beyond, the one before not)
+  // leaves every other suffix's least value as it was.
+  const double key = SuffixKey(value);
+  const std::size_t at = static_cast<std::size_t>(index);
+  FHeadSuffixKnown = FHeadSuffix[at] > key && (at == 0 || FHeadSuffix[at - 1] <= key);
+  if (!FHeadSuffixKnown) return;
+  try {
+    FHeadSuffix.insert(at, key);
+  } catch (...) {
+    FHeadSuffixKnown = false;  // a cache: found afresh when next needed
+  }
 }
 
 int TChartValueList::AddValue(double value) {
@@ -121,8 +157,11 @@ void TChartValueList::InsertValue(int index, double value) {
   const int oldTail = FOrderedFrom;
   FOrderedFrom = TailAfterChange(index, value, false);
   // A value placed before the tail joins the head; one placed in the tail may cut it.
-  if (index < oldTail) FHeadExtreme = Extreme(FHeadExtreme, value);
-  else if (FOrderedFrom != oldTail) FHeadExtremeKnown = false;
+  if (index < oldTail) {
+    FHeadExtreme = Extreme(FHeadExtreme, value);
+    HeadValueInserted(index, value);
+  }
+  else if (FOrderedFrom != oldTail) HeadChanged();
   FValues.insert(static_cast<std::size_t>(index), value);
   ValuesChangedFrom(index);
 }
@@ -141,6 +180,7 @@ void TChartValueList::DeleteRange(int start, int quantity) {
   if (fromHead > 0) {
     FOrderedFrom -= fromHead;
     for (int i = start; i < start + fromHead && FHeadExtremeKnown; ++i) HeadValueLeaving(FValues[static_cast<std::size_t>(i)]);
+    FHeadSuffixKnown = false;
   }
   ValuesLeaving(start, quantity);
   FValues.erase_range(static_cast<std::size_t>(start), static_cast<std::size_t>(quantity));
@@ -157,14 +197,15 @@ void TChartValueList::TailAfterAppend(int oldCount) {
   // The whole new run is in order: the old tail goes on when its last value fits too.
   if (i == oldCount && FOrderedFrom < oldCount && fits(oldCount - 1)) return;
   FOrderedFrom = i;
-  FHeadExtremeKnown = false;
+  HeadChanged();
 }
 
 void TChartValueList::Clear() {
   Settle();
   FValues.release();
+  FHeadSuffix.release();
   FOrderedFrom = 0;
-  FHeadExtremeKnown = false;
+  HeadChanged();
   ValuesChangedFrom(0);
 }
 
@@ -188,7 +229,7 @@ void TChartValueList::FindOrderedTail() {
   };
   while (i > 0 && fits(i - 1)) --i;
   FOrderedFrom = i;
-  FHeadExtremeKnown = false;
+  HeadChanged();
 }
 
 void TChartValueList::SetOrder(TChartListOrder v) {
@@ -213,7 +254,7 @@ void TChartValueList::Exchange(int a, int b) {
   Settle();
   std::swap(FValues[static_cast<std::size_t>(a)], FValues[static_cast<std::size_t>(b)]);
   FOrderedFrom = std::max(FOrderedFrom, std::max(a, b) + 1);
-  FHeadExtremeKnown = false;
+  HeadChanged();
   ValuesChangedFrom(std::min(a, b));  // the totals are summed in point order
 }
 

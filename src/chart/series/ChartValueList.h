@@ -134,6 +134,15 @@ class TChartValueList {
   // when one of them was the extreme).
   void HeadValueLeaving(double old);
   void HeadValueReplaced(double old, double value);
+  // The head's values changed in some other way.
+  void HeadChanged() {
+    FHeadExtremeKnown = false;
+    FHeadSuffixKnown = false;
+  }
+  // For the walk through the head: FHeadSuffix[i] is the least key of head values i on.
+  double SuffixKey(double value) const;
+  void FindHeadSuffix() const;
+  void HeadValueInserted(int index, double value);
   void CheckIndex(int index) const;
   // a then b follows Order (ascending for loNone); false when either is NaN.
   bool InOrder(double a, double b) const { return FOrder == loDescending ? a >= b : a <= b; }
@@ -178,6 +187,8 @@ class TChartValueList {
   bool FOwnerPending = false;
   mutable bool FHeadExtremeKnown = false;
   mutable double FHeadExtreme = 0;
+  mutable bool FHeadSuffixKnown = false;
+  mutable TTwoEndedArray<double> FHeadSuffix;
   mutable bool FDirty = true;
   // The cached minimum and maximum are those of the first FExtremesOf values, the totals
   // those of the first FTotalsOf: values appended later are added in on the next read

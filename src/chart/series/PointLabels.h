@@ -13,6 +13,11 @@ namespace chart {
 
 class TPointLabels {
  public:
+  TPointLabels() = default;
+  TPointLabels(const TPointLabels&) = delete;
+  TPointLabels& operator=(const TPointLabels&) = delete;
+  ~TPointLabels() { Clear(); }
+
   int Count() const { return static_cast<int>(FItems.size()); }
   // Empty past the end, for a negative index and for an empty slot.
   const std::string& Get(int index) const;
@@ -26,13 +31,13 @@ class TPointLabels {
   void Insert(int index, Slot slot);
   void Delete(int index) { Delete(index, 1); }
   // Labels start .. start + quantity - 1 (all present) go.
-  void Delete(int start, int quantity) {
-    FItems.erase_range(static_cast<std::size_t>(start), static_cast<std::size_t>(quantity));
-  }
+  void Delete(int start, int quantity);
   void Exchange(int a, int b);
   // Puts take(k) at index positions[k] (see TTwoEndedArray::merge_in).
   template <class Take>
-  void MergeIn(const std::vector<std::size_t>& positions, Take take) { FItems.merge_in(positions, take); }
+  void MergeIn(const std::vector<std::size_t>& positions, Take take) {
+    FItems.merge_in(positions, [&](std::size_t k) { return take(k).release(); });
+  }
   // Appends empty slots up to count.
   void Extend(int count);
   // Releases every label and the slots.
@@ -45,7 +50,9 @@ class TPointLabels {
   std::size_t AllocatedBytes() const;
 
  private:
-  TTwoEndedArray<std::unique_ptr<std::string>> FItems;
+  // Owned: plain pointers, so that an insertion among many labels moves its neighbours as
+  // one block of memory.
+  TTwoEndedArray<std::string*> FItems;
 };
 
 }  // namespace chart
