@@ -1,7 +1,7 @@
 // Repaint cost of a 905 x 525 chart with one pie on the Qt device, by the number of
 // slices, with and without gathering the small ones into "Other" (which renumbers every
-// point, marks the gathered ones and adds the "Other" slice each paint). Marks are off:
-// each mark is formatted and measured on every paint whatever the pie does. Slices thinner
+// point, marks the gathered ones and adds the "Other" slice each paint), and with the
+// marks, each formatted and measured on every paint, shown or not. Slices thinner
 // than the rim's pixels are drawn with the next one, so the drawing stays bounded while the
 // per-slice work (angles, rim points) grows with the slices. The allocation counter shows
 // allocations per frame.
@@ -31,7 +31,7 @@ void BM_PieRepaint(benchmark::State& state) {
   chart.SetHost(&host);
   chart::TPieSeries pie;
   pie.SetParentChart(&chart);
-  pie.Marks().SetVisible(false);
+  pie.Marks().SetVisible(state.range(2) != 0);
   const int slices = static_cast<int>(state.range(0));
   std::vector<double> values(static_cast<std::size_t>(slices));
   // A few large slices and a long tail of small ones.
@@ -52,10 +52,12 @@ void BM_PieRepaint(benchmark::State& state) {
   state.counters["points"] = pie.Count();
 }
 BENCHMARK(BM_PieRepaint)
-    ->Args({100, 0})
-    ->Args({10000, 0})
-    ->Args({100000, 0})
-    ->Args({100000, 1})
+    ->Args({100, 0, 0})
+    ->Args({10000, 0, 0})
+    ->Args({100000, 0, 0})
+    ->Args({100000, 1, 0})
+    ->Args({100, 0, 1})
+    ->Args({100000, 0, 1})
     ->Unit(benchmark::kMillisecond);
 
 }  // namespace
