@@ -101,6 +101,10 @@ QBrush QtDeviceSurface::MakeQBrush() const {
 bool QtDeviceSurface::PreparePainter() {
   Flush();
   if (Pen().Mode() == chart::pmNop || !FPainter.isActive()) return false;
+  // Shapes drawn one after another in one state (the fills of an area) set it once.
+  if (FPainterReady) return true;
+  FPainterReady = !chart::IsSystemColor(Pen().Color()) && !chart::IsSystemColor(Brush().Color()) &&
+                  !chart::IsSystemColor(TextBackColor());
   FPainter.setPen(MakeQPen());
   FPainter.setBrush(MakeQBrush());
   FPainter.setCompositionMode(CompositionOf(Pen().Mode()));
@@ -187,6 +191,14 @@ void QtDeviceSurface::Pie(int left, int top, int right, int bottom, int x3, int 
 
 void QtDeviceSurface::Polygon(std::span<const TPoint> points) {
   if (points.size() < 2 || !PreparePainter()) return;
+  // Small polygons (area fills, markers) go from the stack: nothing allocated per call.
+  constexpr std::size_t Small = 16;
+  if (points.size() <= Small) {
+    QPoint small[Small];
+    for (std::size_t k = 0; k < points.size(); ++k) small[k] = QPoint(points[k].X, points[k].Y);
+    FPainter.drawPolygon(small, static_cast<int>(points.size()), Qt::OddEvenFill);
+    return;
+  }
   QPolygon poly;
   for (const TPoint& p : points) poly << QPoint(p.X, p.Y);
   FPainter.drawPolygon(poly, Qt::OddEvenFill);
@@ -195,6 +207,7 @@ void QtDeviceSurface::Polygon(std::span<const TPoint> points) {
 void QtDeviceSurface::FillRect(const TRect& rect) {
   if (rect.IsEmpty() || Brush().Style() == chart::bsClear || !FPainter.isActive()) return;
   Flush();
+  FPainterReady = false;
   // Filling copies the brush; the pen's raster operation does not apply.
   FPainter.setCompositionMode(QPainter::CompositionMode_SourceOver);
   FPainter.setBackgroundMode(TextBackMode() == chart::OPAQUE ? Qt::OpaqueMode : Qt::TransparentMode);
@@ -265,6 +278,7 @@ void QtDeviceSurface::TextOut(int x, int y, std::string_view text) {
   }
   const QColor color = ToQColor(ResolveColor(Font().Color()));
   const bool opaque = TextBackMode() == chart::OPAQUE;
+  FPainterReady = false;
   if (const int tenths = Font().Orientation() % 3600) {
     FPainter.save();
     FPainter.setCompositionMode(QPainter::CompositionMode_SourceOver);

@@ -56,6 +56,7 @@ chart::TColor QtDeviceSurface::LookupSystemColor(int index) const { return QtSys
 void QtDeviceSurface::StateChanged(TState what) {
   switch (what) {
     case TState::Pen:
+      FPainterReady = false;
       // The pending span keeps its own colour, so it could wait; writing it now keeps the
       // pixels in drawing order for whoever reads them next.
       Flush();
@@ -63,6 +64,7 @@ void QtDeviceSurface::StateChanged(TState what) {
       FMergeReady = false;
       break;
     case TState::Text:
+      FPainterReady = false;
       FLineDirty = true;  // gaps of styled lines follow the text background
       FMergeReady = false;
       break;
@@ -70,6 +72,7 @@ void QtDeviceSurface::StateChanged(TState what) {
       FFontDirty = true;
       break;
     case TState::Brush:
+      FPainterReady = false;
       break;
   }
 }
@@ -299,6 +302,7 @@ void QtDeviceSurface::DrawBitmap(int x, int y, chart::TDeviceBitmap& bitmap) {
   auto* source = dynamic_cast<QtDeviceBitmap*>(&bitmap);
   if (!source || !FPainter.isActive()) return;
   Flush();
+  FPainterReady = false;
   FPainter.setCompositionMode(QPainter::CompositionMode_Source);
   FPainter.drawImage(QPoint(x, y), source->Picture());
 }
@@ -306,6 +310,7 @@ void QtDeviceSurface::DrawBitmap(int x, int y, chart::TDeviceBitmap& bitmap) {
 void QtDeviceSurface::DrawPicture(int x, int y, const chart::TPicture& picture) {
   if (picture.Empty() || !FPainter.isActive()) return;
   Flush();
+  FPainterReady = false;
   FPainter.setCompositionMode(QPainter::CompositionMode_SourceOver);
   FPainter.drawImage(QPoint(x, y), ToQImage(picture));
 }
@@ -313,6 +318,7 @@ void QtDeviceSurface::DrawPicture(int x, int y, const chart::TPicture& picture) 
 void QtDeviceSurface::StretchPicture(const TRect& rect, const chart::TPicture& picture) {
   if (picture.Empty() || !FPainter.isActive()) return;
   Flush();
+  FPainterReady = false;
   FPainter.setCompositionMode(QPainter::CompositionMode_SourceOver);
   FPainter.drawImage(QRect(rect.Left, rect.Top, rect.Width(), rect.Height()), ToQImage(picture));
 }

@@ -132,6 +132,9 @@ class QtDeviceSurface : public chart::TDeviceSurface {
   int FMeasuredWidth = -1;
   // The painter holds FQFont (set by the last level text since the font changed).
   bool FPainterHasFont = false;
+  // The painter holds the pen, brush and background of the current state: set on the first
+  // shape after a change of state, and by anything else that sets them on the painter.
+  bool FPainterReady = false;
 };
 
 // An off-screen bitmap: an RGB32 image with its own surface. A monochrome bitmap keeps its

@@ -5,6 +5,7 @@
 #include <QDir>
 
 #include <cmath>
+#include <cstdint>
 #include <string>
 
 #include "QtTestSupport.h"
@@ -62,6 +63,48 @@ TEST(PointAreaPicture, StackedAreasFillBetweenTheirNeighbours) {
     if (multi == maStacked100) {
       for (int i = 0; i < 12; ++i) EXPECT_EQ(s[2].YPixel(i), pic.chart.LeftAxis()->ValueToYPixel(100)) << i;
     }
+  }
+}
+
+// Dense noisy areas, many points to a pixel column: drawn directly they show the very
+// picture that drawing point by point gives.
+TEST(PointAreaPicture, DenseAreasDrawnDirectlyMatchThePointByPointPicture) {
+  const struct {
+    const char* name;
+    TMultiArea multi;
+    int penWidth;
+    bool ownColours;
+  } cases[] = {
+      {"side by side", maNone, 1, false},  {"stacked", maStacked, 1, false}, {"stacked to 100 %", maStacked100, 1, false},
+      {"own colours", maNone, 1, true},    {"wide outline", maStacked, 2, false},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    QImage pictures[2];
+    for (const bool direct : {false, true}) {
+      Picture pic(c.name);
+      TAreaSeries s[3];
+      std::uint32_t state = 12345;
+      for (int k = 0; k < 3; ++k) {
+        s[k].SetSeriesColor(k == 0 ? clRed : k == 1 ? clGreen : clNavy);
+        s[k].SetParentChart(&pic.chart);
+        s[k].SetDirectDrawing(direct);
+        s[k].AreaLinesPen().SetWidth(c.penWidth);
+        if (k == 1) s[k].AreaLinesPen().SetColor(clDefault);
+        for (int i = 0; i < 20000; ++i) {
+          state ^= state << 13, state ^= state >> 17, state ^= state << 5;
+          const double noise = static_cast<double>(state % 1000) / 1000.0;
+          s[k].AddPoint(i * 0.01 + (k == 2 && i % 7 == 0 ? 0.004 : 0), 2 + std::sin(i * 0.0005 + k) + noise,
+                     "", c.ownColours && i % 50 < 3 ? clYellow : clDefault);
+        }
+      }
+      s[0].SetMultiArea(c.multi);
+      pictures[direct] = pic.Paint(direct ? "areas_dense_direct.png" : "areas_dense.png").copy();
+    }
+    int differing = 0;
+    for (int y = 0; y < pictures[0].height(); ++y)
+      for (int x = 0; x < pictures[0].width(); ++x) differing += pictures[0].pixel(x, y) != pictures[1].pixel(x, y);
+    EXPECT_EQ(differing, 0);
   }
 }
 

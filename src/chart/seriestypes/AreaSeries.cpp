@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "chart/axis/CustomChartAxis.h"
+#include "chart/axis/PointPixelMapper.h"
 #include "chart/panel/CustomAxisPanel.h"
 
 namespace chart {
@@ -54,6 +55,15 @@ void TAreaSeries::CollectStack() const {
     if (s == this) below = false;
     else if (!s->Active() || !IsArea(*s)) continue;
     (below ? FStackBelow : FStackAbove).push_back(layer(*s));
+  }
+}
+
+void TAreaSeries::AddLayers(const std::vector<TStackLayer>& layers, int from, int m, double* sums) {
+  for (const TStackLayer& l : layers) {
+    const int upTo = std::clamp(l.Count - from, 0, m);
+    const double* values = l.Values + from;
+    const double multiplier = l.Multiplier;
+    for (int k = 0; k < upTo; ++k) sums[k] += PositivePart(values[k] * multiplier);
   }
 }
 
@@ -108,8 +118,62 @@ double TAreaSeries::MaxY() const {
   EnsureStack();
   const TChartValueList& list = YValues();
   const int n = std::min(Count(), list.Count());
-  for (int i = 0; i < n; ++i) top = std::max(top, list.Value(i) + OriginOf(i));
+  const double* ys = list.Data();
+  const double my = list.Multiplier();
+  constexpr int Block = 256;
+  double origins[Block];
+  for (int from = 0; from < n; from += Block) {
+    const int m = std::min(Block, n - from);
+    std::fill(origins, origins + m, 0.0);
+    AddLayers(FStackBelow, from, m, origins);
+    for (int k = 0; k < m; ++k) top = std::max(top, ys[from + k] * my + origins[k]);
+  }
   return top;
+}
+
+// The stacked values a block at a time, layer by layer, summed in the order OriginOf and
+// TotalOf sum them, and mapped as StackedPixel maps them one by one.
+bool TAreaSeries::AreaPixels(const TPointPixelMapper& map, int first, int n, TPoint* tops, int* bases, int reach) {
+  if (!Stacked()) return TCustomSeries::AreaPixels(map, first, n, tops, bases, reach);
+  EnsureStack();
+  constexpr int Block = 256;
+  double origins[Block], totals[Block], topValues[Block], baseValues[Block];
+  TPoint basePoints[Block];
+  const double* ys = YValues().Data();
+  const double my = YValues().Multiplier();
+  const double mx = XValues().Multiplier();
+  const int end = GetVertAxis()->PixelEnd();
+  bool drawable = true;
+  for (int done = 0; done < n; done += Block) {
+    const int m = std::min(Block, n - done), from = first + done;
+    std::fill(origins, origins + m, 0.0);
+    AddLayers(FStackBelow, from, m, origins);
+    if (FMultiArea == maStacked) {
+      for (int k = 0; k < m; ++k) {
+        topValues[k] = ys[from + k] * my + origins[k];
+        baseValues[k] = origins[k];
+      }
+    } else {
+      std::copy(origins, origins + m, totals);
+      AddLayers(FStackAbove, from, m, totals);
+      for (int k = 0; k < m; ++k) {
+        const double total = totals[k], origin = origins[k];
+        topValues[k] = total == 0 ? 0 : (ys[from + k] * my + origin) * 100 / total;
+        baseValues[k] = total == 0 ? 0 : (0 + origin) * 100 / total;
+      }
+    }
+    const double* xs = XValues().Data() + from;
+    drawable = map.MapPoints(xs, mx, topValues, 1.0, m, tops + done, reach) && drawable;
+    map.MapPoints(xs, mx, baseValues, 1.0, m, basePoints, reach);
+    for (int k = 0; k < m; ++k) bases[done + k] = basePoints[k].Y;
+    if (FMultiArea == maStacked) {
+      for (int k = 0; k < m; ++k) {
+        tops[done + k].Y = std::min(tops[done + k].Y, end);
+        bases[done + k] = std::min(bases[done + k], end);
+      }
+    }
+  }
+  return drawable;
 }
 
 void TAreaSeries::DrawVisiblePoints() {

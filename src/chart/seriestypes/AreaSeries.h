@@ -35,6 +35,9 @@ class TAreaSeries : public TCustomSeries {
 
   void DrawVisiblePoints() override;
 
+ protected:
+  bool AreaPixels(const TPointPixelMapper& map, int first, int n, TPoint* tops, int* bases, int reach) override;
+
  private:
   // One other area series' values, read straight from its list.
   struct TStackLayer {
@@ -50,6 +53,8 @@ class TAreaSeries : public TCustomSeries {
   void EnsureStack() const {
     if (!FStackHeld) CollectStack();
   }
+  // sums[k] += the positive values of the layers at point from + k, k < m.
+  static void AddLayers(const std::vector<TStackLayer>& layers, int from, int m, double* sums);
   double OriginOf(int index) const;
   double TotalOf(int index, double origin) const;
   // The pixel of a point of the given value standing on the stack at index.

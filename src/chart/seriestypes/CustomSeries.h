@@ -18,6 +18,7 @@ namespace chart {
 
 class TCanvas3D;
 class TCustomSeries;
+class TPointPixelMapper;
 
 using TSeriesClickPointerEvent = std::function<void(TCustomSeries* sender, int valueIndex, int x, int y)>;
 using TOnGetPointerStyle = std::function<TSeriesPointerStyle(TCustomSeries* sender, int valueIndex)>;
@@ -97,11 +98,24 @@ class TCustomSeries : public TChartSeries {
   // A series type that derives XValue, YValue or ValueColor answers False, so that
   // drawing reads them through those calls rather than straight from the lists.
   virtual bool ValuesFromLists() const { return true; }
+  // For dense areas: tops[k] := (XPixel, YPixel) and bases[k] := OriginPixel of point
+  // first + k, k < n, the values read straight from the lists. A type that moves YPixel
+  // or OriginPixel gives its own. True when every top lies within -reach .. reach.
+  virtual bool AreaPixels(const TPointPixelMapper& map, int first, int n, TPoint* tops, int* bases, int reach);
 
  private:
   void DrawLink(bool withPointers, int index, int x, int y, TColor c, bool isLast);
-  // The fill under the segment into the current point, with its outline.
-  void DrawAreaSegment(TCanvas3D& c, int x, int y, TColor color);
+  // The fill under the segment from (x0, y0) over base0 to (x1, y1) over base1, with its
+  // outline: a rectangle one step wide with stairs.
+  void DrawAreaSegment(TCanvas3D& c, int x0, int y0, int base0, int x1, int y1, int base1, TColor color);
+  // The pen and brush of the area's fill and outline for a point of the given colour.
+  void PrepareAreaCanvas(TCanvas3D& c, TColor color);
+  // The dense area of a 2D series without markers or stairs: the fills of a pixel column
+  // that have no width are drawn as one.
+  bool CanDrawAreaDirectly() const;
+  // Fills of one colour without width in column x, together: rows low .. high.
+  void DrawAreaColumn(TCanvas3D& c, int x, int low, int high, TColor color);
+  void DrawVisibleAreaDirectly();
   // The common dense case: a 2D line without markers, stairs or area.
   bool CanDrawDirectly() const;
   void DrawVisiblePointsDirectly();

@@ -12,14 +12,9 @@
 #include "chart/core/Palette.h"
 #include "chart/panel/CustomAxisPanel.h"
 #include "chart/seriestypes/CustomSeries.h"
+#include "chart/seriestypes/DrawableRange.h"
 
 namespace chart {
-
-namespace {
-// Pixels beyond this are not drawn: the toolkit's coordinates end here.
-constexpr int MaxDrawable = 32766;
-constexpr bool OffDrawable(int x, int y) { return x < -MaxDrawable || x > MaxDrawable || y < -MaxDrawable || y > MaxDrawable; }
-}  // namespace
 
 void TCustomSeries::PrepareLinePen(TCanvas3D& c, TColor color) {
   const TCustomAxisPanel* chart = ParentChart();
@@ -47,7 +42,17 @@ void TCustomSeries::DrawMark(int valueIndex, const std::string& text, TSeriesMar
   TChartSeries::DrawMark(valueIndex, text, position);
 }
 
-void TCustomSeries::DrawAreaSegment(TCanvas3D& cv, int x, int y, TColor c) {
+void TCustomSeries::DrawAreaSegment(TCanvas3D& cv, int x0, int y0, int base0, int x1, int y1, int base1, TColor c) {
+  PrepareAreaCanvas(cv, c);
+  if (FStairs) {
+    cv.DrawRectangle(x0, base1, x1 + 1, FInvertedStairs ? y1 : y0);
+    return;
+  }
+  const TPoint quad[4] = {{x0, base0}, {x0, y0}, {x1, y1}, {x1, base1}};
+  cv.DrawPolygon(quad, 3);
+}
+
+void TCustomSeries::PrepareAreaCanvas(TCanvas3D& cv, TColor c) {
   TColor fill = FAreaColor == clDefault || ColorEachPoint() ? c : FAreaColor;
   cv.ApplyChartPen(FAreaLinesPen);
   if (FAreaLinesPen.Color() == clDefault || !FAreaLinesPen.Visible()) cv.Pen().SetColor(c);
@@ -64,19 +69,13 @@ void TCustomSeries::DrawAreaSegment(TCanvas3D& cv, int x, int y, TColor c) {
   } else {
     cv.SetTextBackMode(TRANSPARENT);
   }
-  if (FStairs) {
-    cv.DrawRectangle(FPrevX, FBasePos, x + 1, FInvertedStairs ? y : FPrevY);
-    return;
-  }
-  const TPoint quad[4] = {{FPrevX, FPrevBasePos}, {FPrevX, FPrevY}, {x, y}, {x, FBasePos}};
-  cv.DrawPolygon(quad, 3);
 }
 
 void TCustomSeries::DrawLink(bool withPointers, int index, int x, int y, TColor c, bool isLast) {
   TCanvas3D& cv = ParentChart()->Canvas();
   if ((x != FPrevX || y != FPrevY) && c != clNone) {
     if (FDrawArea) {
-      DrawAreaSegment(cv, x, y, c);
+      DrawAreaSegment(cv, FPrevX, FPrevY, FPrevBasePos, x, y, FBasePos, c);
     } else if (FDrawLine && !ParentChart()->View3D()) {
       PrepareLinePen(cv, c);
       if (FStairs) {
@@ -146,6 +145,10 @@ void TCustomSeries::DrawVisiblePoints() {
   if (!ParentChart() || !GetHorizAxis() || !GetVertAxis() || first < 0 || last < first || last >= Count()) return;
   if (FDirectDrawing && CanDrawDirectly()) {
     DrawVisiblePointsDirectly();
+    return;
+  }
+  if (FDirectDrawing && CanDrawAreaDirectly()) {
+    DrawVisibleAreaDirectly();
     return;
   }
   for (int i = first; i <= last; ++i) DrawPointAt(i);
