@@ -132,6 +132,25 @@ TEST_F(PointArea, StairsFillARectanglePerStepOnePixelWider) {
   }
 }
 
+TEST_F(PointArea, ADenseAreaDrawsOneFillBetweenColumnsAndOneLineInEach) {
+  TAreaSeries area;
+  area.SetParentChart(&chart);
+  for (int i = 0; i < 10000; ++i) area.AddPoint(i, (i * 7919) % 100);
+  for (const bool direct : {true, false}) {
+    area.SetDirectDrawing(direct);
+    const auto ops = PaintGroups().at(0);
+    const int columns = chart.BottomAxis()->PixelSize() + 1;
+    const std::size_t fills = Only(ops, TOp::Polygon).size(), lines = Only(ops, TOp::LineTo).size();
+    if (direct) {
+      EXPECT_LE(fills, std::size_t(columns));
+      EXPECT_LE(lines, std::size_t(columns));
+    } else {
+      EXPECT_GT(fills, 9000u) << "a fill for every step";
+      EXPECT_EQ(lines, 0u);
+    }
+  }
+}
+
 TEST_F(PointArea, HatchedAreasShowTheSeriesColourBehindTheHatch) {
   const struct {
     TColor areaColor, seriesColor;

@@ -10,6 +10,7 @@
 #include "chart/axis/PointPixelMapper.h"
 #include "chart/core/Palette.h"
 #include "chart/panel/CustomAxisPanel.h"
+#include "chart/seriestypes/ColumnScan.h"
 #include "chart/seriestypes/CustomSeries.h"
 #include "chart/seriestypes/DrawableRange.h"
 
@@ -95,28 +96,54 @@ void TCustomSeries::DrawVisibleAreaDirectly() {
         pending = false;
       }
       columnColor = seriesColor;
-      for (int k = 0; k < n; ++k) {
-        const int x = tops[k].X, y = tops[k].Y, b = bases[k];
-        if (x == px) {
-          // Without branches on the noisy rows: a point on the previous one's pixel
-          // draws nothing and changes nothing.
-          const int lo = Lower(Lower(py, y), Lower(pb, b)), hi = Higher(Higher(py, y), Higher(pb, b));
-          const bool moves = y != py;
-          const int joinedLow = pending ? Lower(low, lo) : lo, joinedHigh = pending ? Higher(high, hi) : hi;
-          low = moves ? joinedLow : low;
-          high = moves ? joinedHigh : high;
-          pending = pending || moves;
-          columnX = x;
-        } else {
+      for (int k = 0; k < n;) {
+        const int x = tops[k].X;
+        if (x != px) {
           if (pending) {
             DrawAreaColumn(cv, columnX, low, high, columnColor);
             pending = false;
           }
-          DrawAreaSegment(cv, px, py, pb, x, y, b, seriesColor);
+          DrawAreaSegment(cv, px, py, pb, x, tops[k].Y, bases[k], seriesColor);
+          px = x;
+          py = tops[k].Y;
+          pb = bases[k];
+          ++k;
+          continue;
         }
-        px = x;
-        py = y;
-        pb = b;
+        // The points that follow in the same column.
+        int yLow = tops[k].Y, yHigh = yLow;
+        const int end = ScanColumn(tops, k + 1, n, x, yLow, yHigh);
+        int bLow = bases[k], bHigh = bLow;
+        for (int j = k + 1; j < end; ++j) {
+          bLow = Lower(bLow, bases[j]);
+          bHigh = Higher(bHigh, bases[j]);
+        }
+        if (bLow == pb && bHigh == pb) {
+          // On one base every row the chain passes is a corner of a fill drawn, unless it
+          // never leaves the previous point's row.
+          if (yLow != py || yHigh != py) {
+            const int lo = Lower(Lower(py, yLow), pb), hi = Higher(Higher(py, yHigh), pb);
+            low = pending ? Lower(low, lo) : lo;
+            high = pending ? Higher(high, hi) : hi;
+            pending = true;
+            columnX = x;
+          }
+          py = tops[end - 1].Y;
+        } else {
+          for (int j = k; j < end; ++j) {
+            const int y = tops[j].Y, b = bases[j];
+            if (y != py) {
+              const int lo = Lower(Lower(py, y), Lower(pb, b)), hi = Higher(Higher(py, y), Higher(pb, b));
+              low = pending ? Lower(low, lo) : lo;
+              high = pending ? Higher(high, hi) : hi;
+              pending = true;
+              columnX = x;
+            }
+            py = y;
+            pb = b;
+          }
+        }
+        k = end;
       }
       continue;
     }
