@@ -9,6 +9,7 @@
 #include "fuzz/FuzzReader.h"
 #include "app/QtChartHost.h"
 #include "support/RecordingDevice.h"
+#include "chart/seriestypes/CustomSeries.h"
 
 namespace fuzz {
 
@@ -75,9 +76,55 @@ TPaintOps PaintOps(TChartSession& s) {
 constexpr int MaxQtWidth = 1000;
 constexpr int MaxQtHeight = 700;
 
+// The series that draw an area. Drawn directly, the fills of one pixel column become one
+// line: the calls differ from drawing point by point, the picture must not.
+std::vector<chart::TCustomSeries*> AreaSeries(TChartSession& s) {
+  std::vector<chart::TCustomSeries*> out;
+  auto take = [&](chart::TChartSeries* series) {
+    auto* c = dynamic_cast<chart::TCustomSeries*>(series);
+    if (c && c->DrawArea() && c->DirectDrawing() && c->ParentChart() == &s.Chart) out.push_back(c);
+  };
+  for (const auto& series : s.Series) take(series.get());
+  for (const auto& series : s.Typed) take(series.get());
+  return out;
+}
+
+// The picture on Qt with the areas drawn directly, and drawn point by point: pixel for pixel
+// the same.
+void CompareAreaPictures(TChartSession& s, const std::vector<chart::TCustomSeries*>& areas) {
+  demo::testing::EnsureQtApp();
+  const chart::TRect client = s.Host.Client;
+  demo::testing::TQtImageHost qt(std::clamp(client.Width(), 0, MaxQtWidth), std::clamp(client.Height(), 0, MaxQtHeight));
+  s.Chart.SetHost(&qt);
+  s.Chart.Paint();
+  auto paint = [&] {
+    s.Chart.InvalidateChart();
+    s.Chart.Paint();
+    return qt.Image().copy();
+  };
+  const QImage direct = paint();
+  for (chart::TCustomSeries* a : areas) a->SetDirectDrawing(false);
+  const QImage pointByPoint = paint();
+  for (chart::TCustomSeries* a : areas) a->SetDirectDrawing(true);
+  s.Chart.SetHost(&s.Host);
+  if (direct != pointByPoint) Fail("areas drawn directly and point by point show different pictures");
+}
+
 }  // namespace
 
 void PaintRecordedAndCompare(TChartSession& s) {
+  const std::vector<chart::TCustomSeries*> areas = AreaSeries(s);
+  if (!areas.empty()) {
+    CompareAreaPictures(s, areas);
+    // The calls are compared for the other series, with the areas drawn point by point.
+    for (chart::TCustomSeries* a : areas) a->SetDirectDrawing(false);
+  }
+  struct TRestore {
+    const std::vector<chart::TCustomSeries*>& Areas;
+    ~TRestore() {
+      for (chart::TCustomSeries* a : Areas) a->SetDirectDrawing(true);
+    }
+  } restore{areas};
   bool anyDirect = false;
   for (const auto& series : s.Series)
     anyDirect = anyDirect || (series->DirectDrawing() && series->Active() && series->Count() > 0 && series->ParentChart());

@@ -29,7 +29,8 @@ struct TChartSession {
 };
 
 // Paints on the recording window, then again with every line series drawing point by point,
-// and fails when the two paints differ in any device call.
+// and fails when the two paints differ in any device call. Series that draw an area are
+// compared by their pictures on Qt instead.
 void PaintRecordedAndCompare(TChartSession& s);
 // Paints once on a Qt image of the chart's size (bounded to keep a paint cheap), then gives
 // the chart back its recording window.
