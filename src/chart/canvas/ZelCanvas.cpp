@@ -16,6 +16,19 @@ int TZelCanvas::MeasureTextWidth(std::string_view text) { return FDevice->TextEx
 
 int TZelCanvas::MeasureTextHeight(std::string_view text) { return FDevice->TextExtent(text).Height; }
 
+void TZelCanvas::ApplyFillBrush(TColor color, TBrushStyle style, TColor background) {
+  if (style != bsSolid && color == background) color = background == clBlack ? clWhite : clBlack;
+  Brush().SetBitmap(nullptr);
+  Brush().SetColor(color);
+  Brush().SetStyle(style);
+  if (style != bsSolid) {
+    SetTextBackMode(OPAQUE);
+    SetTextBackColor(background);
+  } else {
+    SetTextBackMode(TRANSPARENT);
+  }
+}
+
 void TZelCanvas::ApplyChartPen(const TChartPen& pen) {
   TPen& current = Pen();
   if (!pen.Visible()) {

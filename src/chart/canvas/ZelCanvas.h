@@ -86,6 +86,10 @@ class TZelCanvas {
   // Makes a chart pen current: an invisible pen only clears the current pen's style; small
   // dots of width 1 give an alternate-pixel pen; otherwise colour, width, style and mode.
   void ApplyChartPen(const TChartPen& pen);
+  // A fill of the given colour and style over the given background (no bitmap): a hatch in
+  // the background's own colour would vanish, so it turns black, or white on black; a
+  // hatch's gaps show the background.
+  void ApplyFillBrush(TColor color, TBrushStyle style, TColor background);
   // Pen black/1/solid, brush white/solid, font black/10 points, text background white and
   // transparent. The pen mode is left alone.
   void ResetDrawingState();

@@ -25,18 +25,9 @@ void TCustomBarSeries::PrepareBrush(TCanvas3D& c, TColor color) const {
     c.Brush().SetStyle(bsSolid);
     return;
   }
-  c.Brush().SetBitmap(nullptr);
-  const TBrushStyle style = FBarBrush.Style();
   const TColor background =
       FBarBrush.Color() == clDefault ? (ParentChart() ? ParentChart()->Color() : clWhite) : FBarBrush.Color();
-  // A hatch in the background's own colour would vanish.
-  if (style != bsSolid && color == background) color = background == clBlack ? clWhite : clBlack;
-  c.Brush().SetColor(color);
-  c.Brush().SetStyle(style);
-  if (style != bsSolid) {
-    c.SetTextBackMode(OPAQUE);
-    c.SetTextBackColor(background);
-  }
+  c.ApplyFillBrush(color, FBarBrush.Style(), background);
 }
 
 namespace {

@@ -18,17 +18,7 @@ void TPieSeries::PrepareBrush(TCanvas3D& c, int index, TColor color) const {
   if (const auto* chart = dynamic_cast<const TCustomChart*>(ParentChart()); chart && background == clDefault)
     background = chart->BackColor();
   if (background == clDefault) background = ParentChart()->Color();
-  // A hatch in the background's own colour would vanish.
-  if (style != bsSolid && color == background) color = background == clBlack ? clWhite : clBlack;
-  c.Brush().SetBitmap(nullptr);
-  c.Brush().SetColor(color);
-  c.Brush().SetStyle(style);
-  if (style != bsSolid) {
-    c.SetTextBackMode(OPAQUE);
-    c.SetTextBackColor(background);
-  } else {
-    c.SetTextBackMode(TRANSPARENT);
-  }
+  c.ApplyFillBrush(color, style, background);
 }
 
 void TPieSeries::DrawSlice(TCanvas3D& c, int index, TPoint& from) {

@@ -43,19 +43,7 @@ void TCustomChartWall::PrepareCanvas(TZelCanvas3D& c) const {
     c.Brush().SetStyle(bsClear);
     return;
   }
-  TColor color = FColor;
-  const TBrushStyle style = FBrush.Style();
-  const TColor background = FBrush.Color();
-  // A hatch in the background's own colour would vanish.
-  if (style != bsSolid && color == background) color = background == clBlack ? clWhite : clBlack;
-  c.Brush().SetColor(color);
-  c.Brush().SetStyle(style);
-  if (style != bsSolid) {
-    c.SetTextBackMode(OPAQUE);
-    c.SetTextBackColor(background);
-  } else {
-    c.SetTextBackMode(TRANSPARENT);
-  }
+  c.ApplyFillBrush(FColor, FBrush.Style(), FBrush.Color());
 }
 
 }  // namespace chart
