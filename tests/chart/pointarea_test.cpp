@@ -196,6 +196,26 @@ TEST_F(PointArea, TheAxesSeeTheStacks) {
   }
 }
 
+TEST_F(PointArea, TheAreaLegendSymbolIsABoxLikeTheArea) {
+  TAreaSeries area;
+  area.SetParentChart(&chart);
+  area.SetAreaBrush(bsCross);
+  const TRect box{10, 20, 40, 30};
+  for (const bool marker : {false, true}) {
+    area.Pointer().SetVisible(marker);
+    Window().ClearOps();
+    area.DrawLegendSymbol(chart.Canvas(), box, clTeal);
+    const auto ops = Window().Ops();
+    ASSERT_FALSE(ops.empty());
+    EXPECT_EQ(ops[0].Op, TOp::Rectangle);
+    EXPECT_EQ(ops[0].Args, (std::vector<int>{10, 20, 40, 30}));
+    EXPECT_EQ(ops[0].Brush.Style(), bsCross);
+    EXPECT_EQ(ops[0].Brush.Color(), clTeal);
+    EXPECT_EQ(ops[0].Pen.Color(), clBlack);
+    EXPECT_EQ(Only(ops, TOp::Rectangle).size(), marker ? 2u : 1u) << "the marker over the box";
+  }
+}
+
 TEST_F(PointArea, CopiesKeepEachTypeWhatItIs) {
   TLineSeries line;
   line.Pointer().SetVisible(true);

@@ -183,4 +183,10 @@ void TAreaSeries::DrawVisiblePoints() {
   FStackHeld = false;
 }
 
+void TAreaSeries::DrawLegendSymbol(TCanvas3D& c, const TRect& rect, TColor color) {
+  PrepareAreaCanvas(c, color);
+  c.DrawRectangleOf(rect);
+  if (Pointer().Visible()) TCustomSeries::DrawLegendSymbol(c, rect, color);
+}
+
 }  // namespace chart

@@ -34,6 +34,8 @@ class TAreaSeries : public TCustomSeries {
   double MaxY() const override;
 
   void DrawVisiblePoints() override;
+  // A box filled and outlined as the area is, under the marker when that is shown.
+  void DrawLegendSymbol(TCanvas3D& canvas, const TRect& rect, TColor color) override;
 
  protected:
   bool AreaPixels(const TPointPixelMapper& map, int first, int n, TPoint* tops, int* bases, int reach) override;

@@ -95,6 +95,8 @@ class TCustomSeries : public TChartSeries {
   void PrepareLinePen(TCanvas3D& canvas, TColor color);
   // The height where the line through points a and b crosses the horizontal value v.
   int EdgeYPixel(int a, int b, double v) const;
+  // The pen and brush of the area's fill and outline for a point of the given colour.
+  void PrepareAreaCanvas(TCanvas3D& c, TColor color);
   // A series type that derives XValue, YValue or ValueColor answers False, so that
   // drawing reads them through those calls rather than straight from the lists.
   virtual bool ValuesFromLists() const { return true; }
@@ -108,8 +110,6 @@ class TCustomSeries : public TChartSeries {
   // The fill under the segment from (x0, y0) over base0 to (x1, y1) over base1, with its
   // outline: a rectangle one step wide with stairs.
   void DrawAreaSegment(TCanvas3D& c, int x0, int y0, int base0, int x1, int y1, int base1, TColor color);
-  // The pen and brush of the area's fill and outline for a point of the given colour.
-  void PrepareAreaCanvas(TCanvas3D& c, TColor color);
   // The dense area of a 2D series without markers or stairs: the fills of a pixel column
   // that have no width are drawn as one.
   bool CanDrawAreaDirectly() const;
