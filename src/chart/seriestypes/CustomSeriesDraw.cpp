@@ -53,22 +53,10 @@ void TCustomSeries::DrawAreaSegment(TCanvas3D& cv, int x0, int y0, int base0, in
 }
 
 void TCustomSeries::PrepareAreaCanvas(TCanvas3D& cv, TColor c) {
-  TColor fill = FAreaColor == clDefault || ColorEachPoint() ? c : FAreaColor;
   cv.ApplyChartPen(FAreaLinesPen);
   if (FAreaLinesPen.Color() == clDefault || !FAreaLinesPen.Visible()) cv.Pen().SetColor(c);
-  // A hatch takes the series colour behind it, as a wall's does: one in that very colour
-  // would vanish.
-  const TColor background = SeriesColor();
-  if (FAreaBrush != bsSolid && fill == background) fill = background == clBlack ? clWhite : clBlack;
-  cv.Brush().SetBitmap(nullptr);
-  cv.Brush().SetColor(fill);
-  cv.Brush().SetStyle(FAreaBrush);
-  if (FAreaBrush != bsSolid) {
-    cv.SetTextBackMode(OPAQUE);
-    cv.SetTextBackColor(background);
-  } else {
-    cv.SetTextBackMode(TRANSPARENT);
-  }
+  // A hatch shows the series colour between its lines.
+  cv.ApplyFillBrush(FAreaColor == clDefault || ColorEachPoint() ? c : FAreaColor, FAreaBrush, SeriesColor());
 }
 
 void TCustomSeries::DrawLink(bool withPointers, int index, int x, int y, TColor c, bool isLast) {
