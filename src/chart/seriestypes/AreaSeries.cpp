@@ -12,8 +12,6 @@ namespace chart {
 
 namespace {
 bool IsArea(const TChartSeries& s) { return dynamic_cast<const TAreaSeries*>(&s) != nullptr; }
-// Only values above zero stack: a negative area hangs from the stack without lowering it.
-double PositivePart(double v) { return v > 0 ? v : 0; }
 }  // namespace
 
 TAreaSeries::TAreaSeries() {
@@ -40,62 +38,25 @@ void TAreaSeries::Assign(const TChartSeries& source) {
 }
 
 void TAreaSeries::CollectStack() const {
-  FStackBelow.clear();
-  FStackAbove.clear();
-  auto layer = [](const TChartSeries& s) {
-    const TChartValueList& list = s.MandatoryValueList();
-    return TStackLayer{list.Data(), std::min(s.Count(), list.Count()), list.Multiplier()};
-  };
-  if (!ParentChart()) {
-    FStackAbove.push_back(layer(*this));
-    return;
-  }
-  bool below = true;
-  for (const TChartSeries* s : ParentChart()->SeriesList()) {
-    if (s == this) below = false;
-    else if (!s->Active() || !IsArea(*s)) continue;
-    (below ? FStackBelow : FStackAbove).push_back(layer(*s));
-  }
-}
-
-void TAreaSeries::AddLayers(const std::vector<TStackLayer>& layers, int from, int m, double* sums) {
-  for (const TStackLayer& l : layers) {
-    const int upTo = std::clamp(l.Count - from, 0, m);
-    const double* values = l.Values + from;
-    const double multiplier = l.Multiplier;
-    for (int k = 0; k < upTo; ++k) sums[k] += PositivePart(values[k] * multiplier);
-  }
-}
-
-double TAreaSeries::OriginOf(int index) const {
-  double sum = 0;
-  for (const TStackLayer& l : FStackBelow)
-    if (index < l.Count) sum += PositivePart(l.Values[index] * l.Multiplier);
-  return sum;
-}
-
-double TAreaSeries::TotalOf(int index, double origin) const {
-  for (const TStackLayer& l : FStackAbove)
-    if (index < l.Count) origin += PositivePart(l.Values[index] * l.Multiplier);
-  return origin;
+  FStack.Collect(*this, [](const TChartSeries& s) { return IsArea(s); });
 }
 
 double TAreaSeries::StackOrigin(int index) const {
   EnsureStack();
-  return OriginOf(index);
+  return FStack.OriginOf(index);
 }
 
 double TAreaSeries::StackTotal(int index) const {
   EnsureStack();
-  return TotalOf(index, OriginOf(index));
+  return FStack.TotalOf(index, FStack.OriginOf(index));
 }
 
 int TAreaSeries::StackedPixel(int index, double value) const {
   EnsureStack();
   const TCustomChartAxis& axis = *GetVertAxis();
-  const double origin = OriginOf(index);
+  const double origin = FStack.OriginOf(index);
   if (FMultiArea == maStacked) return std::min(axis.ValueToYPixel(value + origin), axis.PixelEnd());
-  const double total = TotalOf(index, origin);
+  const double total = FStack.TotalOf(index, origin);
   return axis.ValueToYPixel(total == 0 ? 0 : (value + origin) * 100 / total);
 }
 
@@ -125,7 +86,7 @@ double TAreaSeries::MaxY() const {
   for (int from = 0; from < n; from += Block) {
     const int m = std::min(Block, n - from);
     std::fill(origins, origins + m, 0.0);
-    AddLayers(FStackBelow, from, m, origins);
+    TSeriesStack::AddLayers(FStack.Below(), from, m, origins);
     for (int k = 0; k < m; ++k) top = std::max(top, ys[from + k] * my + origins[k]);
   }
   return top;
@@ -147,7 +108,7 @@ bool TAreaSeries::AreaPixels(const TPointPixelMapper& map, int first, int n, TPo
   for (int done = 0; done < n; done += Block) {
     const int m = std::min(Block, n - done), from = first + done;
     std::fill(origins, origins + m, 0.0);
-    AddLayers(FStackBelow, from, m, origins);
+    TSeriesStack::AddLayers(FStack.Below(), from, m, origins);
     if (FMultiArea == maStacked) {
       for (int k = 0; k < m; ++k) {
         topValues[k] = ys[from + k] * my + origins[k];
@@ -155,7 +116,7 @@ bool TAreaSeries::AreaPixels(const TPointPixelMapper& map, int first, int n, TPo
       }
     } else {
       std::copy(origins, origins + m, totals);
-      AddLayers(FStackAbove, from, m, totals);
+      TSeriesStack::AddLayers(FStack.Above(), from, m, totals);
       for (int k = 0; k < m; ++k) {
         const double total = totals[k], origin = origins[k];
         topValues[k] = total == 0 ? 0 : (ys[from + k] * my + origin) * 100 / total;

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "chart/seriestypes/CustomSeries.h"
+#include "chart/seriestypes/SeriesStack.h"
 
 namespace chart {
 
@@ -41,13 +42,6 @@ class TAreaSeries : public TCustomSeries {
   bool AreaPixels(const TPointPixelMapper& map, int first, int n, TPoint* tops, int* bases, int reach) override;
 
  private:
-  // One other area series' values, read straight from its list.
-  struct TStackLayer {
-    const double* Values;
-    int Count;
-    double Multiplier;
-  };
-
   bool Stacked() const { return FMultiArea != maNone; }
   // The layers are gathered once per paint; outside a paint on every question, as the
   // other series may have changed meanwhile.
@@ -55,16 +49,11 @@ class TAreaSeries : public TCustomSeries {
   void EnsureStack() const {
     if (!FStackHeld) CollectStack();
   }
-  // sums[k] += the positive values of the layers at point from + k, k < m.
-  static void AddLayers(const std::vector<TStackLayer>& layers, int from, int m, double* sums);
-  double OriginOf(int index) const;
-  double TotalOf(int index, double origin) const;
   // The pixel of a point of the given value standing on the stack at index.
   int StackedPixel(int index, double value) const;
 
   TMultiArea FMultiArea = maNone;
-  mutable std::vector<TStackLayer> FStackBelow;
-  mutable std::vector<TStackLayer> FStackAbove;
+  mutable TSeriesStack FStack;
   bool FStackHeld = false;
 };
 

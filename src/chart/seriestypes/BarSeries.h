@@ -11,6 +11,7 @@
 #include "chart/canvas/ChartPen.h"
 #include "chart/core/Geometry.h"
 #include "chart/series/ChartSeries.h"
+#include "chart/seriestypes/SeriesStack.h"
 
 namespace chart {
 
@@ -117,13 +118,6 @@ class TCustomBarSeries : public TChartSeries {
   virtual bool IsOfMyClass(const TChartSeries& other) const = 0;
 
  private:
-  // One earlier (or later) same-class series' mandatory values, read straight from its list.
-  struct TStackLayer {
-    const double* Values;
-    int Count;
-    double Multiplier;
-  };
-
   bool IsOfClassOf(const TChartSeries& other) const;
   // Calls set on every same-class series of the chart (this one included).
   template <class Each>
@@ -131,8 +125,6 @@ class TCustomBarSeries : public TChartSeries {
   // The layers under this series and over it, for the whole paint: one pass over the
   // series list, then one sum per layer and point.
   void CollectStack() const;
-  double OriginOf(int index) const;
-  double TotalOf(int index, double origin) const;
   double MandatoryAt(int index) const;
   // The pixel of a value on the axis the bars run along; of the foot without UseYOrigin.
   int ValueAxisPixel(double value) const;
@@ -173,8 +165,7 @@ class TCustomBarSeries : public TChartSeries {
   int FBarSize = 0;
   int FSideCount = 1;
   int FOrderPosition = 1;
-  mutable std::vector<TStackLayer> FStackBelow;
-  mutable std::vector<TStackLayer> FStackAbove;
+  mutable TSeriesStack FStack;
 };
 
 class TBarSeries : public TCustomBarSeries {

@@ -67,50 +67,17 @@ int TCustomBarSeries::BarMargin() const {
 // --- stacks ----------------------------------------------------------------------------------
 
 void TCustomBarSeries::CollectStack() const {
-  FStackBelow.clear();
-  FStackAbove.clear();
-  auto layer = [](const TChartSeries& s) {
-    const TChartValueList& list = s.MandatoryValueList();
-    return TStackLayer{list.Data(), std::min(s.Count(), list.Count()), list.Multiplier()};
-  };
-  if (!ParentChart()) {
-    FStackAbove.push_back(layer(*this));
-    return;
-  }
-  bool below = true;
-  for (const TChartSeries* s : ParentChart()->SeriesList()) {
-    if (s == this) below = false;
-    else if (!s->Active() || !SameClass(*s)) continue;
-    (below ? FStackBelow : FStackAbove).push_back(layer(*s));
-  }
-}
-
-namespace {
-// Only values above zero stack: a negative bar hangs from the stack without lowering it.
-double PositivePart(double v) { return v > 0 ? v : 0; }
-}  // namespace
-
-double TCustomBarSeries::OriginOf(int index) const {
-  double sum = 0;
-  for (const TStackLayer& l : FStackBelow)
-    if (index < l.Count) sum += PositivePart(l.Values[index] * l.Multiplier);
-  return sum;
-}
-
-double TCustomBarSeries::TotalOf(int index, double origin) const {
-  for (const TStackLayer& l : FStackAbove)
-    if (index < l.Count) origin += PositivePart(l.Values[index] * l.Multiplier);
-  return origin;
+  FStack.Collect(*this, [this](const TChartSeries& s) { return SameClass(s); });
 }
 
 double TCustomBarSeries::StackOrigin(int index) const {
   CollectStack();
-  return OriginOf(index);
+  return FStack.OriginOf(index);
 }
 
 double TCustomBarSeries::StackTotal(int index) const {
   CollectStack();
-  return TotalOf(index, OriginOf(index));
+  return FStack.TotalOf(index, FStack.OriginOf(index));
 }
 
 double TCustomBarSeries::MandatoryAt(int index) const {
@@ -167,14 +134,14 @@ TBarPixels TCustomBarSeries::PixelsUnbounded(int index, int position) const {
   const double value = MandatoryAt(index);
   switch (FMultiBar) {
     case mbStacked: {
-      const double origin = OriginOf(index);
+      const double origin = FStack.OriginOf(index);
       p.Value = ValueAxisPixel(value + origin);
       p.Origin = ValueAxisPixel(origin);
       break;
     }
     case mbStacked100: {
-      const double origin = OriginOf(index);
-      const double total = TotalOf(index, origin);
+      const double origin = FStack.OriginOf(index);
+      const double total = FStack.TotalOf(index, origin);
       p.Value = total == 0 ? 0 : ValueAxisPixel((value + origin) * 100 / total);
       p.Origin = total == 0 ? 0 : ValueAxisPixel(origin * 100 / total);
       break;
@@ -207,7 +174,7 @@ double TCustomBarSeries::BarsMaximum() const {
   } else if (FMultiBar == mbStacked) {
     CollectStack();
     const int count = std::min(Count(), MandatoryValueList().Count());
-    for (int i = 0; i < count; ++i) result = std::max(result, MandatoryAt(i) + OriginOf(i));
+    for (int i = 0; i < count; ++i) result = std::max(result, MandatoryAt(i) + FStack.OriginOf(i));
   }
   return FUseYOrigin && FYOrigin > result ? FYOrigin : result;
 }
