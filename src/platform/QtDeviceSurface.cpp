@@ -1,14 +1,14 @@
 // State, lines, clipping, pixels and bitmaps of the Qt device surface.
 #include "platform/QtDeviceSurface.h"
 
+#include "chart/canvas/ColumnScan.h"
+
 #include "platform/QtColor.h"
 #include "platform/QtSystemColors.h"
 
 #include <algorithm>
+#include <climits>
 
-#if defined(__GNUC__) && (defined(__x86_64__) || defined(__i386__))
-#include <immintrin.h>
-#endif
 
 namespace platform {
 
@@ -117,47 +117,11 @@ void QtDeviceSurface::Line(int x0, int y0, int x1, int y1) {
 
 namespace {
 
-#if defined(__GNUC__) && (defined(__x86_64__) || defined(__i386__))
-#define QT_DEVICE_AVX2_SCAN 1
-// Four points per step: all four in the column (X in the even lanes), then the lanes'
-// minima and maxima, whose odd lanes are the rows'.
-__attribute__((target("avx2"))) std::size_t ScanColumnAvx2(const TPoint* p, std::size_t from, std::size_t size,
-                                                           int column, int& low, int& high) {
-  const __m256i columns = _mm256_set1_epi32(column);
-  __m256i lo = _mm256_set1_epi32(low), hi = _mm256_set1_epi32(high);
-  std::size_t end = from;
-  for (; end + 4 <= size; end += 4) {
-    const __m256i v = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(p + end));
-    const int same = _mm256_movemask_ps(_mm256_castsi256_ps(_mm256_cmpeq_epi32(v, columns)));
-    if ((same & 0x55) != 0x55) break;
-    lo = _mm256_min_epi32(lo, v);
-    hi = _mm256_max_epi32(hi, v);
-  }
-  alignas(32) int l[8], h[8];
-  _mm256_store_si256(reinterpret_cast<__m256i*>(l), lo);
-  _mm256_store_si256(reinterpret_cast<__m256i*>(h), hi);
-  low = std::min(std::min(l[1], l[3]), std::min(l[5], l[7]));
-  high = std::max(std::max(h[1], h[3]), std::max(h[5], h[7]));
-  return end;
-}
-#endif
-
-// The end of the stretch of points from `from` on that lie in `column`, with low and high
-// widened by their rows. This loop carries every point of dense data: wide where the
-// processor allows.
 std::size_t ScanColumn(std::span<const TPoint> points, std::size_t from, int column, int& low, int& high) {
-  const TPoint* p = points.data();
-  const std::size_t size = points.size();
-  std::size_t end = from;
-#if defined(QT_DEVICE_AVX2_SCAN)
-  static const bool avx2 = __builtin_cpu_supports("avx2");
-  if (avx2) end = ScanColumnAvx2(p, from, size, column, low, high);
-#endif
-  for (; end < size && p[end].X == column; ++end) {
-    low = std::min(low, p[end].Y);
-    high = std::max(high, p[end].Y);
-  }
-  return end;
+  // Chains come a block at a time, far below INT_MAX points.
+  const int size = static_cast<int>(std::min<std::size_t>(points.size(), INT_MAX));
+  return static_cast<std::size_t>(chart::ScanColumn(points.data(), static_cast<int>(std::min<std::size_t>(from, INT_MAX)),
+                                                    size, column, low, high));
 }
 
 }  // namespace

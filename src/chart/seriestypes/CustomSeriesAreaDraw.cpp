@@ -10,7 +10,7 @@
 #include "chart/axis/PointPixelMapper.h"
 #include "chart/core/Palette.h"
 #include "chart/panel/CustomAxisPanel.h"
-#include "chart/seriestypes/ColumnScan.h"
+#include "chart/canvas/ColumnScan.h"
 #include "chart/seriestypes/CustomSeries.h"
 #include "chart/seriestypes/DrawableRange.h"
 

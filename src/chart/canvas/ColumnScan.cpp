@@ -1,4 +1,4 @@
-#include "chart/seriestypes/ColumnScan.h"
+#include "chart/canvas/ColumnScan.h"
 
 #include <algorithm>
 
