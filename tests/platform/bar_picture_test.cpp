@@ -7,7 +7,7 @@
 #include <cmath>
 #include <string>
 
-#include "QtTestSupport.h"
+#include "ChartPicture.h"
 #include "chart/panel/Chart.h"
 #include "chart/seriestypes/BarSeries.h"
 #include "chart/seriestypes/HorizBarSeries.h"
@@ -17,27 +17,9 @@ namespace {
 
 using namespace chart;
 
-QRgb Rgb(TColor c) { return qRgb(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF); }
+using testing::Rgb;
 
-struct BarPicture {
-  testing::TImageHost host{640, 400, qRgb(0, 0, 0)};
-  TChart chart;
-  explicit BarPicture(const char* title) {
-    chart.SetWidth(640);
-    chart.SetHeight(400);
-    chart.SetView3D(false);
-    chart.Title().SetText({title});
-    chart.BackWall().Brush().SetColor(clWhite);
-  }
-  const QImage& Paint(const char* file) {
-    chart.SetHost(&host);
-    chart.Paint();
-    const QString dir = QStringLiteral(TEST_ARTIFACTS_DIR);
-    EXPECT_TRUE(QDir().mkpath(dir));
-    EXPECT_TRUE(host.Image().save(dir + "/" + file));
-    return host.Image();
-  }
-};
+using BarPicture = testing::TChartPicture;
 
 // The middle of a bar (away from its outline) shows its colour.
 void ExpectFill(const QImage& image, const TBarPixels& p, bool horizontal, TColor color, const std::string& what) {

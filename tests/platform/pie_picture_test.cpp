@@ -8,7 +8,7 @@
 #include <cmath>
 #include <string>
 
-#include "QtTestSupport.h"
+#include "ChartPicture.h"
 #include "chart/panel/Chart.h"
 #include "chart/seriestypes/PieSeries.h"
 
@@ -17,27 +17,11 @@ namespace {
 
 using namespace chart;
 
-QRgb Rgb(TColor c) { return qRgb(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF); }
+using testing::Rgb;
 
-struct PiePicture {
-  testing::TImageHost host{640, 400, qRgb(0, 0, 0)};
-  TChart chart;
+struct PiePicture : testing::TChartPicture {
   TPieSeries pie;
-  explicit PiePicture(const char* title) {
-    chart.SetWidth(640);
-    chart.SetHeight(400);
-    chart.SetView3D(false);
-    chart.Title().SetText({title});
-    pie.SetParentChart(&chart);
-  }
-  const QImage& Paint(const char* file) {
-    chart.SetHost(&host);
-    chart.Paint();
-    const QString dir = QStringLiteral(TEST_ARTIFACTS_DIR);
-    EXPECT_TRUE(QDir().mkpath(dir));
-    EXPECT_TRUE(host.Image().save(dir + "/" + file));
-    return host.Image();
-  }
+  explicit PiePicture(const char* title) : TChartPicture(title) { pie.SetParentChart(&chart); }
   // A pixel a third of the way out from the centre along the slice's middle.
   QRgb Inside(const QImage& image, int index) const {
     const double a = pie.AngleOf(index).Middle + pie.Rotation();

@@ -8,7 +8,7 @@
 #include <cstdint>
 #include <string>
 
-#include "QtTestSupport.h"
+#include "ChartPicture.h"
 #include "chart/panel/Chart.h"
 #include "chart/seriestypes/AreaSeries.h"
 #include "chart/seriestypes/PointSeries.h"
@@ -18,27 +18,9 @@ namespace {
 
 using namespace chart;
 
-QRgb Rgb(TColor c) { return qRgb(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF); }
+using testing::Rgb;
 
-struct Picture {
-  testing::TImageHost host{640, 400, qRgb(0, 0, 0)};
-  TChart chart;
-  explicit Picture(const char* title) {
-    chart.SetWidth(640);
-    chart.SetHeight(400);
-    chart.SetView3D(false);
-    chart.Title().SetText({title});
-    chart.BackWall().Brush().SetColor(clWhite);
-  }
-  const QImage& Paint(const char* file) {
-    chart.SetHost(&host);
-    chart.Paint();
-    const QString dir = QStringLiteral(TEST_ARTIFACTS_DIR);
-    EXPECT_TRUE(QDir().mkpath(dir));
-    EXPECT_TRUE(host.Image().save(dir + "/" + file));
-    return host.Image();
-  }
-};
+using Picture = testing::TChartPicture;
 
 TEST(PointAreaPicture, StackedAreasFillBetweenTheirNeighbours) {
   const TColor colors[] = {clRed, clGreen, clNavy};
