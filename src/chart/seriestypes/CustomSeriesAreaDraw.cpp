@@ -12,6 +12,7 @@
 #include "chart/panel/CustomAxisPanel.h"
 #include "chart/canvas/ColumnScan.h"
 #include "chart/seriestypes/CustomSeries.h"
+#include "chart/seriestypes/PointColors.h"
 #include "chart/seriestypes/DrawableRange.h"
 
 namespace chart {
@@ -49,24 +50,10 @@ void TCustomSeries::DrawVisibleAreaDirectly() {
   TZelCanvas3D& cv = ParentChart()->Canvas();
   const TPointPixelMapper toPixels(*GetHorizAxis(), *GetVertAxis());
   const int first = FirstValueIndex(), last = LastValueIndex();
-  const int colorCount = ColorCount(), storedCount = StoredColorCount();
-  const TColor* colors = StoredColors();
-  const bool eachPoint = ColorEachPoint(), ownColors = HasOwnColors();
-  const TColor seriesColor = SeriesColor();
-  auto colorOf = [&](int i) {
-    if (i >= colorCount) return seriesColor;
-    const TColor c = i < storedCount ? colors[i] : clDefault;
-    if (c != clDefault) return c;
-    return eachPoint ? PaletteColor(i) : seriesColor;
-  };
-  auto hasSeriesColorOnly = [&](int base, int n) {
-    if (std::min(base + n, colorCount) <= base) return true;
-    if (eachPoint) return false;
-    if (!ownColors) return true;
-    for (int i = base; i < std::min(base + n, storedCount); ++i)
-      if (colors[i] != clDefault) return false;
-    return true;
-  };
+  const TPointColors pointColors(*this);
+  const TColor seriesColor = pointColors.SeriesColor();
+  auto colorOf = [&](int i) { return pointColors.Of(i); };
+  auto hasSeriesColorOnly = [&](int base, int n) { return pointColors.SeriesColorOnly(base, n); };
   // Fills without width join only where the outline sets exactly the pixels between its
   // corners, once each: a thin solid pen that copies its colour.
   const TChartPen& pen = FAreaLinesPen;

@@ -2,16 +2,14 @@
 // it, the line entering from the chart rectangle's edge, null points breaking the line,
 // and the markers drawn right after the segments that touch them.
 #include <algorithm>
-#include <array>
 #include <cstdint>
-#include <cstring>
 
 #include "chart/axis/PointPixelMapper.h"
 #include "chart/axis/CustomChartAxis.h"
 #include "chart/core/Numeric.h"
-#include "chart/core/Palette.h"
 #include "chart/panel/CustomAxisPanel.h"
 #include "chart/seriestypes/CustomSeries.h"
+#include "chart/seriestypes/PointColors.h"
 #include "chart/seriestypes/DrawableRange.h"
 
 namespace chart {
@@ -159,33 +157,12 @@ void TCustomSeries::DrawVisiblePointsDirectly() {
   const double* xs = XValues().Data();
   const double* ys = YValues().Data();
   const double mx = XValues().Multiplier(), my = YValues().Multiplier();
-  const int colorCount = ColorCount(), storedCount = StoredColorCount();
-  const TColor* colors = StoredColors();
-  const bool eachPoint = ColorEachPoint();
-  const TColor seriesColor = SeriesColor();
   // ValueColor of the base, which no type with ValuesFromLists overrides.
-  auto colorOf = [&](int i) {
-    if (i >= colorCount) return seriesColor;
-    const TColor c = i < storedCount ? colors[i] : clDefault;
-    if (c != clDefault) return c;
-    return eachPoint ? PaletteColor(i) : seriesColor;
-  };
-
+  const TPointColors pointColors(*this);
+  const TColor seriesColor = pointColors.SeriesColor();
+  auto colorOf = [&](int i) { return pointColors.Of(i); };
   constexpr int Block = 256;
-  // True when every point of base .. base+n-1 (n <= Block) takes the series colour. The
-  // comparison with a block of "no colour of its own" runs at the speed of memory.
-  static constexpr auto NoOwnColors = [] {
-    std::array<TColor, Block> a{};
-    a.fill(clDefault);
-    return a;
-  }();
-  const bool ownColors = HasOwnColors();
-  auto hasSeriesColorOnly = [&](int base, int n) {
-    if (std::min(base + n, colorCount) <= base) return true;
-    if (eachPoint) return false;
-    const int end = std::min(base + n, storedCount);
-    return !ownColors || end <= base || std::memcmp(colors + base, NoOwnColors.data(), sizeof(TColor) * static_cast<std::size_t>(end - base)) == 0;
-  };
+  auto hasSeriesColorOnly = [&](int base, int n) { return pointColors.SeriesColorOnly(base, n); };
 
   // Working state in locals that no lambda captures, so they stay in registers across the
   // device calls.
