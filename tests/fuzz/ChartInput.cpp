@@ -36,7 +36,8 @@ constexpr int MaxQtPaints = 2;
 constexpr int MaxOps = 400;
 constexpr std::size_t MaxTypedSeries = 4;
 // Marks format and measure a text per point on every paint (bar series show them from the
-// start): a series of more points than this loses its marks, so that an input stays fast.
+// start): a series of more points than this loses its marks before a paint, so that an input
+// stays fast.
 constexpr int MaxMarkedPoints = 2000;
 
 bool Same(double a, double b) { return std::memcmp(&a, &b, sizeof a) == 0 || (std::isnan(a) && std::isnan(b)); }
@@ -660,12 +661,6 @@ class TDecoder {
   }
 
   void TypedSeries() {
-    TypedSeriesStep();
-    for (const auto& typed : S.Typed)
-      if (typed->Count() > MaxMarkedPoints) typed->Marks().SetVisible(false);
-  }
-
-  void TypedSeriesStep() {
     const int op = In.Byte() % 8;
     if (op == 0) {
       if (S.Typed.size() >= MaxTypedSeries || SeriesTypeCount() == 0) return;
@@ -1106,6 +1101,11 @@ class TDecoder {
   }
 
   void Paint(bool onQt) {
+    auto bound = [](TChartSeries& s) {
+      if (s.Count() > MaxMarkedPoints) s.Marks().SetVisible(false);
+    };
+    for (const auto& s : S.Series) bound(*s);
+    for (const auto& s : S.Typed) bound(*s);
     if (onQt) {
       if (QtPaints++ < MaxQtPaints) PaintOnQtImage(S);
     } else if (RecordedPaints++ < MaxRecordedPaints) {

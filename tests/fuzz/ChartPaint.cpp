@@ -68,7 +68,8 @@ TPaintOps PaintOps(TChartSession& s) {
   s.Chart.Paint();
   TRecordingDevice* d = BufferDevice(s.Chart);
   if (!d) return {};
-  return {d->Ops(), d->DroppedOps()};
+  const std::size_t dropped = d->DroppedOps();
+  return {d->TakeOps(), dropped};
 }
 
 // Larger images only cost time: the device's clipping is what sizes test, and the

@@ -16,7 +16,7 @@ namespace fuzz {
 
 // A recorded paint keeps this many device calls and counts the rest: a huge chart with
 // wide bevels makes millions of legitimate calls.
-inline constexpr std::size_t MaxKeptOps = 200000;
+inline constexpr std::size_t MaxKeptOps = 100000;
 
 struct TChartSession {
   TChartSession() { Host.Window().SetOpLimit(MaxKeptOps); }

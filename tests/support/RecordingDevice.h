@@ -9,6 +9,7 @@
 #include <array>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace chart::testing {
@@ -67,6 +68,11 @@ class TRecordingDevice : public TDeviceSurface {
   // device take the same limit. For paints of huge charts in the fuzzer.
   void SetOpLimit(std::size_t limit) { FOpLimit = limit; }
   std::size_t DroppedOps() const { return FDroppedOps; }
+  // Hands the kept calls over and starts an empty record: a huge paint is not copied.
+  std::vector<TRecordedOp> TakeOps() {
+    FDroppedOps = 0;
+    return std::exchange(FOps, {});
+  }
   // The clip in force now: none, or the intersection of the rectangles given since RemoveClip.
   const std::optional<TRect>& Clip() const { return FClip; }
 
