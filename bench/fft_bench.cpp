@@ -1,20 +1,25 @@
-// ComplexFFT against FFTW (single precision, in place, FFTW_MEASURE) and KissFFT, for every
-// size from 2 to 65536, in one run, and the forward transform on each code path this
-// processor has (portable, AVX2, AVX-512). Each benchmark reports the median of five
+// ComplexFFT against FFTW (double and single precision, in place, FFTW_MEASURE) and KissFFT,
+// for every size from 2 to 65536, in one run, and the forward transform on each code path
+// this processor has (portable, AVX2, AVX-512). Each benchmark reports the median of five
 // repetitions; a table at the end gives, per size, the times and the ratios to FFTW and
-// between the code paths. The table uses CPU
-// time, which on a shared machine is less disturbed by other processes than wall time.
+// between the code paths, and a second one the RMS relative error of the engine and of FFTW
+// in single precision against FFTW in double precision on the same inputs. The engine keeps
+// float data but computes every butterfly in double, so FFTW's double transform is the peer
+// that does the same arithmetic. The tables use CPU time, which on a shared machine is less
+// disturbed by other processes than wall time.
 //
-// All three transform the same data with the same exponent sign (our forward is e^{+2 pi i},
-// FFTW's BACKWARD, KissFFT's inverse flag). Unscaled transforms grow the data by sqrt(N) per
-// call, so every library's buffer is refilled from the source every eighth call; the copy
-// is inside the timing for all of them alike and small next to a transform.
+// All of them transform the same data with the same exponent sign (our forward is
+// e^{+2 pi i}, FFTW's BACKWARD, KissFFT's inverse flag). Unscaled transforms grow the data by
+// sqrt(N) per call, so every library's buffer is refilled from the source every eighth call;
+// the copy is inside the timing for all of them alike and small next to a transform.
 
 #include "fft/FFTInternal.h"
 #include "fft/uFFTasm.h"
 
 #include <benchmark/benchmark.h>
 
+#include <cmath>
+#include <complex>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -61,6 +66,14 @@ const std::vector<TComplexSingle>& Source() {
 
 void Refill(void* data, int n) { std::memcpy(data, Source().data(), static_cast<std::size_t>(n) * 8); }
 
+// The same values widened to double, for FFTW's double transform.
+void RefillDouble(double* data, int n) {
+    for (int k = 0; k < n; ++k) {
+        data[2 * k] = Source()[static_cast<std::size_t>(k)].Re;
+        data[2 * k + 1] = Source()[static_cast<std::size_t>(k)].Im;
+    }
+}
+
 void SetItems(benchmark::State& state, int n) { state.SetItemsProcessed(state.iterations() * n); }
 
 // One engine call per iteration on data refilled now and then, so values stay bounded.
@@ -92,7 +105,7 @@ void ForwardOnPath(benchmark::State& state, const uFFTasm::TCodePath* path) {
 }
 
 #ifdef HAVE_FFTW
-void BM_FFTW(benchmark::State& state) {
+void BM_FFTW_float(benchmark::State& state) {
     const int n = static_cast<int>(state.range(0));
     auto* data = static_cast<fftwf_complex*>(fftwf_malloc(sizeof(fftwf_complex) * static_cast<std::size_t>(n)));
     // Planning with FFTW_MEASURE overwrites the array, so fill it afterwards.
@@ -110,6 +123,72 @@ void BM_FFTW(benchmark::State& state) {
     fftwf_destroy_plan(plan);
     fftwf_free(data);
     SetItems(state, n);
+}
+
+void BM_FFTW_double(benchmark::State& state) {
+    const int n = static_cast<int>(state.range(0));
+    auto* data = static_cast<fftw_complex*>(fftw_malloc(sizeof(fftw_complex) * static_cast<std::size_t>(n)));
+    fftw_plan plan = fftw_plan_dft_1d(n, data, data, FFTW_BACKWARD, FFTW_MEASURE);
+    RefillDouble(&data[0][0], n);
+    int count = 0;
+    for (auto _ : state) {
+        if (++count == RefillEvery) {
+            RefillDouble(&data[0][0], n);
+            count = 0;
+        }
+        fftw_execute(plan);
+        benchmark::ClobberMemory();
+    }
+    fftw_destroy_plan(plan);
+    fftw_free(data);
+    SetItems(state, n);
+}
+
+// RMS relative error against FFTW's double transform of the same float inputs: the root of
+// sum |x - ref|^2 / sum |ref|^2 over all N outputs.
+struct Accuracy {
+    double forward = 0;   // engine, forward with reordering
+    double inverse = 0;   // engine, inverse with scaling and reordering
+    double fftwFloat = 0; // FFTW in single precision, same direction as the engine's forward
+};
+
+double RmsRelative(const std::vector<std::complex<double>>& ref, const float* values, int n) {
+    double num = 0, den = 0;
+    for (int k = 0; k < n; ++k) {
+        const std::complex<double> v(values[2 * k], values[2 * k + 1]);
+        num += std::norm(v - ref[static_cast<std::size_t>(k)]);
+        den += std::norm(ref[static_cast<std::size_t>(k)]);
+    }
+    return std::sqrt(num / den);
+}
+
+Accuracy MeasureAccuracy(int n) {
+    std::vector<std::complex<double>> ref(static_cast<std::size_t>(n));
+    auto* refData = reinterpret_cast<fftw_complex*>(ref.data());
+    Accuracy result;
+    for (int sign : {FFTW_BACKWARD, FFTW_FORWARD}) {
+        RefillDouble(&refData[0][0], n);
+        fftw_plan plan = fftw_plan_dft_1d(n, refData, refData, sign, FFTW_ESTIMATE);
+        fftw_execute(plan);
+        fftw_destroy_plan(plan);
+        std::vector<TComplexSingle> ours(Source().begin(), Source().begin() + n);
+        if (sign == FFTW_BACKWARD) {
+            uFFTasm::ComplexFFT(ours.data(), n, false, false, true);
+            result.forward = RmsRelative(ref, &ours[0].Re, n);
+            std::vector<TComplexSingle> theirs(Source().begin(), Source().begin() + n);
+            auto* f = reinterpret_cast<fftwf_complex*>(theirs.data());
+            fftwf_plan fplan = fftwf_plan_dft_1d(n, f, f, FFTW_BACKWARD, FFTW_ESTIMATE);
+            Refill(f, n);
+            fftwf_execute(fplan);
+            fftwf_destroy_plan(fplan);
+            result.fftwFloat = RmsRelative(ref, &theirs[0].Re, n);
+        } else {
+            for (auto& r : ref) r /= n;
+            uFFTasm::ComplexFFT(ours.data(), n, true, true, true);
+            result.inverse = RmsRelative(ref, &ours[0].Re, n);
+        }
+    }
+    return result;
 }
 #endif
 
@@ -156,13 +235,14 @@ public:
     void Finalize() override {
         ConsoleReporter::Finalize();
         std::printf("\nMedian CPU time per transform (ns); ratios below 1 mean uFFTasm is faster.\n");
-        std::printf("%7s %12s %12s %12s %12s %10s %10s %10s\n", "N", "fwd+reord", "inv+sc+reord", "FFTW", "KissFFT",
-                    "fwd/FFTW", "inv/FFTW", "Kiss/fwd");
+        std::printf("%7s %11s %12s %11s %11s %11s %9s %9s %9s %9s\n", "N", "fwd+reord", "inv+sc+reord", "FFTW dbl",
+                    "FFTW flt", "KissFFT", "fwd/dbl", "inv/dbl", "fwd/flt", "Kiss/fwd");
         for (const auto& [n, t] : times_) {
             const double fwd = Get(t, "BM_uFFTasm_forward"), inv = Get(t, "BM_uFFTasm_inverse");
-            const double fftw = Get(t, "BM_FFTW"), kiss = Get(t, "BM_KissFFT");
-            std::printf("%7d %12.1f %12.1f %12.1f %12.1f %10.2f %10.2f %10.2f\n", n, fwd, inv, fftw, kiss,
-                        fftw > 0 ? fwd / fftw : 0.0, fftw > 0 ? inv / fftw : 0.0, fwd > 0 ? kiss / fwd : 0.0);
+            const double dbl = Get(t, "BM_FFTW_double"), flt = Get(t, "BM_FFTW_float"), kiss = Get(t, "BM_KissFFT");
+            if (fwd == 0 && inv == 0) continue;
+            std::printf("%7d %11.1f %12.1f %11.1f %11.1f %11.1f %9.3f %9.3f %9.3f %9.2f\n", n, fwd, inv, dbl, flt, kiss,
+                        Ratio(fwd, dbl), Ratio(inv, dbl), Ratio(fwd, flt), Ratio(kiss, fwd));
         }
         std::printf("\nForward with reordering per code path (ns; 0: not available or not run).\n");
         std::printf("%7s %12s %12s %12s %12s %12s\n", "N", "portable", "AVX2", "AVX-512", "AVX2/port", "AVX-512/AVX2");
@@ -170,13 +250,22 @@ public:
             const double portable = Get(t, "BM_uFFTasm_forward_portable"), avx2 = Get(t, "BM_uFFTasm_forward_avx2");
             const double avx512 = Get(t, "BM_uFFTasm_forward_avx512");
             if (portable == 0 && avx2 == 0 && avx512 == 0) continue;
-            std::printf("%7d %12.1f %12.1f %12.1f %12.2f %12.2f\n", n, portable, avx2, avx512,
-                        portable > 0 ? avx2 / portable : 0.0, avx2 > 0 ? avx512 / avx2 : 0.0);
+            std::printf("%7d %12.1f %12.1f %12.1f %12.2f %12.2f\n", n, portable, avx2, avx512, Ratio(avx2, portable),
+                        Ratio(avx512, avx2));
         }
+#ifdef HAVE_FFTW
+        std::printf("\nRMS relative error against FFTW double on the same inputs (values in [-1, 1]).\n");
+        std::printf("%7s %14s %14s %14s\n", "N", "uFFTasm fwd", "uFFTasm inv", "FFTW float");
+        for (const auto& [n, t] : times_) {
+            const Accuracy a = MeasureAccuracy(n);
+            std::printf("%7d %14.3e %14.3e %14.3e\n", n, a.forward, a.inverse, a.fftwFloat);
+        }
+#endif
         std::fflush(stdout);
     }
 
 private:
+    static double Ratio(double a, double b) { return b > 0 ? a / b : 0.0; }
     static double Get(const std::map<std::string, double>& t, const std::string& name) {
         const auto it = t.find(name);
         return it == t.end() ? 0.0 : it->second;
@@ -188,7 +277,8 @@ void RegisterAll() {
     for (int n = 2; n <= 65536; n *= 2) {
         std::vector<benchmark::internal::Benchmark*> group;
 #ifdef HAVE_FFTW
-        group.push_back(benchmark::RegisterBenchmark("BM_FFTW", BM_FFTW));
+        group.push_back(benchmark::RegisterBenchmark("BM_FFTW_double", BM_FFTW_double));
+        group.push_back(benchmark::RegisterBenchmark("BM_FFTW_float", BM_FFTW_float));
 #endif
         group.push_back(benchmark::RegisterBenchmark("BM_uFFTasm_forward", BM_uFFTasm_forward));
         group.push_back(benchmark::RegisterBenchmark("BM_uFFTasm_inverse", BM_uFFTasm_inverse));

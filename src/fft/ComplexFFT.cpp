@@ -58,8 +58,9 @@ void Scale(TComplexSingle* data, int n, float factor) {
 }  // namespace portable
 
 const TCodePath& PortablePath() {
-    static const TCodePath path{portable::ForwardKernels(), portable::InverseKernels(),
-                                portable::Permute, portable::Scale};
+    static const TCodePath path{portable::ForwardKernels(), portable::InverseKernels(), portable::Permute,
+                                portable::Scale,   ForwardPass,  ForwardPassLarge,  InversePass,
+                                InversePassLarge};
     return path;
 }
 
@@ -70,7 +71,6 @@ const TCodePath* Avx2PathIfSupported() {
     return nullptr;
 }
 
-// The AVX-512 path borrows the AVX2 reordering and scaling.
 const TCodePath* Avx512PathIfSupported() {
 #if defined(__x86_64__) || defined(__i386__)
     if (__builtin_cpu_supports("avx512f") && __builtin_cpu_supports("avx2")) return &Avx512Path();

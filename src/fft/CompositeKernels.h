@@ -14,8 +14,11 @@
 // Ops supplies Batch (the leaf plans are padded to a multiple of it) and the static routines
 // ForwardPass, ForwardPassLarge, InversePass, InversePassLarge, ForwardPasses32/64,
 // InversePasses32/64, ForwardLeaves16, ForwardLeaves8, InverseLeaves16 and InverseLeaves8. Each
-// code path passes its own Ops type, defined in an unnamed namespace, so no instance is shared
-// between code built for different processors.
+// code path passes its own Ops type, made of types from an unnamed namespace, so no instance is
+// shared between code built for different processors. For the same reason the plans are
+// plain arrays and the tables are reached through TwiddlesOf: a library template instantiated
+// here with shared types (a std::array or std::span member, say) would be a function that an
+// unoptimised build emits once per file and the linker may take from either.
 
 #include "fft/FFTInternal.h"
 
@@ -39,23 +42,23 @@ template <int Batch, int Log2>
 struct LeafPlan {
     static constexpr int Sixteen = Padded(LeafCount(Log2, 4), Batch);
     static constexpr int Eight = Padded(LeafCount(Log2, 3), Batch);
-    std::array<std::uint16_t, Sixteen> sixteen{};
-    std::array<std::uint16_t, Eight> eight{};
+    std::uint16_t sixteen[Sixteen]{};
+    std::uint16_t eight[Eight]{};
     static constexpr int ThirtyTwo = LeafCount(Log2, 5);
-    std::array<std::uint16_t, ThirtyTwo> thirtyTwo{};  // where the 32-point sub-blocks start
+    std::uint16_t thirtyTwo[ThirtyTwo + 1]{};  // where the 32-point sub-blocks start
     static constexpr int SixtyFour = LeafCount(Log2, 6);
-    std::array<std::uint16_t, SixtyFour> sixtyFour{};
+    std::uint16_t sixtyFour[SixtyFour + 1]{};  // (one spare entry: a 32-point block has none)
 };
 
 template <class Plan>
 constexpr void CollectLeaves(int log2n, int offset, Plan& plan, int& sixteen, int& eight, int& thirtyTwo,
                              int& sixtyFour) {
-    if (log2n == 5) plan.thirtyTwo[static_cast<std::size_t>(thirtyTwo++)] = static_cast<std::uint16_t>(offset);
-    if (log2n == 6) plan.sixtyFour[static_cast<std::size_t>(sixtyFour++)] = static_cast<std::uint16_t>(offset);
+    if (log2n == 5) plan.thirtyTwo[thirtyTwo++] = static_cast<std::uint16_t>(offset);
+    if (log2n == 6) plan.sixtyFour[sixtyFour++] = static_cast<std::uint16_t>(offset);
     if (log2n == 4) {
-        plan.sixteen[static_cast<std::size_t>(sixteen++)] = static_cast<std::uint16_t>(offset);
+        plan.sixteen[sixteen++] = static_cast<std::uint16_t>(offset);
     } else if (log2n == 3) {
-        plan.eight[static_cast<std::size_t>(eight++)] = static_cast<std::uint16_t>(offset);
+        plan.eight[eight++] = static_cast<std::uint16_t>(offset);
     } else {
         const int n = 1 << log2n;
         CollectLeaves(log2n - 1, offset, plan, sixteen, eight, thirtyTwo, sixtyFour);
@@ -70,17 +73,18 @@ constexpr LeafPlan<Batch, Log2> MakeLeafPlan() {
     Plan plan;
     int sixteen = 0, eight = 0, thirtyTwo = 0, sixtyFour = 0;
     CollectLeaves(Log2, 0, plan, sixteen, eight, thirtyTwo, sixtyFour);
-    for (int i = sixteen; i < Plan::Sixteen; ++i) plan.sixteen[static_cast<std::size_t>(i)] = plan.sixteen[static_cast<std::size_t>(sixteen - 1)];
-    for (int i = eight; i < Plan::Eight; ++i) plan.eight[static_cast<std::size_t>(i)] = plan.eight[static_cast<std::size_t>(eight - 1)];
+    for (int i = sixteen; i < Plan::Sixteen; ++i) plan.sixteen[i] = plan.sixteen[sixteen - 1];
+    for (int i = eight; i < Plan::Eight; ++i) plan.eight[i] = plan.eight[eight - 1];
     return plan;
 }
 
-template <int Batch, int Log2>
-inline constexpr LeafPlan<Batch, Log2> Leaves = MakeLeafPlan<Batch, Log2>();
+// One plan per code path (keyed by Ops, so that each lives in its own file).
+template <class Ops, int Log2>
+inline constexpr LeafPlan<Ops::Batch, Log2> Leaves = MakeLeafPlan<Ops::Batch, Log2>();
 
 template <class Ops, int Log2>
 [[gnu::always_inline]] inline void ForwardPassOf(TComplexSingle* data) {
-    const TComplexSingle* twiddles = TwiddleTable[Log2].data();
+    const TComplexSingle* twiddles = TwiddlesOf(Log2);
     if constexpr (Log2 < FirstLargePassLog2) {
         Ops::ForwardPass(data, twiddles, (1 << Log2) / 8);
     } else {
@@ -90,7 +94,7 @@ template <class Ops, int Log2>
 
 template <class Ops, int Log2>
 [[gnu::always_inline]] inline void InversePassOf(TComplexSingle* data) {
-    const TComplexSingle* twiddles = TwiddleTable[Log2].data();
+    const TComplexSingle* twiddles = TwiddlesOf(Log2);
     if constexpr (Log2 < FirstLargePassLog2) {
         Ops::InversePass(data, twiddles, (1 << Log2) / 8);
     } else {
@@ -127,10 +131,10 @@ void ForwardComposite(TComplexSingle* data) {
     if constexpr (Log2 <= LeafBatchLog2) {
         using Plan = LeafPlan<Ops::Batch, Log2>;
         ForwardPasses<Ops, Log2>(data);
-        Ops::ForwardPasses64(data, Leaves<Ops::Batch, Log2>.sixtyFour.data(), Plan::SixtyFour);
-        Ops::ForwardPasses32(data, Leaves<Ops::Batch, Log2>.thirtyTwo.data(), Plan::ThirtyTwo);
-        Ops::ForwardLeaves16(data, Leaves<Ops::Batch, Log2>.sixteen.data(), Plan::Sixteen);
-        Ops::ForwardLeaves8(data, Leaves<Ops::Batch, Log2>.eight.data(), Plan::Eight);
+        Ops::ForwardPasses64(data, Leaves<Ops, Log2>.sixtyFour, Plan::SixtyFour);
+        Ops::ForwardPasses32(data, Leaves<Ops, Log2>.thirtyTwo, Plan::ThirtyTwo);
+        Ops::ForwardLeaves16(data, Leaves<Ops, Log2>.sixteen, Plan::Sixteen);
+        Ops::ForwardLeaves8(data, Leaves<Ops, Log2>.eight, Plan::Eight);
     } else {
         ForwardPassOf<Ops, Log2>(data);
         ForwardComposite<Ops, Log2 - 2>(data + 3 * n / 4);
@@ -144,10 +148,10 @@ void InverseComposite(TComplexSingle* data) {
     constexpr int n = 1 << Log2;
     if constexpr (Log2 <= LeafBatchLog2) {
         using Plan = LeafPlan<Ops::Batch, Log2>;
-        Ops::InverseLeaves16(data, Leaves<Ops::Batch, Log2>.sixteen.data(), Plan::Sixteen);
-        Ops::InverseLeaves8(data, Leaves<Ops::Batch, Log2>.eight.data(), Plan::Eight);
-        Ops::InversePasses32(data, Leaves<Ops::Batch, Log2>.thirtyTwo.data(), Plan::ThirtyTwo);
-        Ops::InversePasses64(data, Leaves<Ops::Batch, Log2>.sixtyFour.data(), Plan::SixtyFour);
+        Ops::InverseLeaves16(data, Leaves<Ops, Log2>.sixteen, Plan::Sixteen);
+        Ops::InverseLeaves8(data, Leaves<Ops, Log2>.eight, Plan::Eight);
+        Ops::InversePasses32(data, Leaves<Ops, Log2>.thirtyTwo, Plan::ThirtyTwo);
+        Ops::InversePasses64(data, Leaves<Ops, Log2>.sixtyFour, Plan::SixtyFour);
         InversePasses<Ops, Log2>(data);
     } else {
         InverseComposite<Ops, Log2 - 1>(data);

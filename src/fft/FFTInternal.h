@@ -38,6 +38,9 @@ constexpr int TwiddleCount(int log2n) {
 // Both are filled by FFTInit and read-only afterwards.
 extern std::array<std::span<const std::uint16_t>, MaxLog2 + 1> OrderTable;
 extern std::array<std::span<const TComplexSingle>, MaxLog2 + 1> TwiddleTable;
+// The start of TwiddleTable[log2n], as a plain call for the vector engine files (see
+// CompositeKernels.h).
+const TComplexSingle* TwiddlesOf(int log2n);
 
 using TKernel = void (*)(TComplexSingle*);
 // For each size 2, 4, ..., 65536: the forward kernel, then the inverse kernel.
@@ -101,14 +104,21 @@ void InverseFFT16384(TComplexSingle*);
 void InverseFFT32768(TComplexSingle*);
 void InverseFFT65536(TComplexSingle*);
 
+using TPass = void (*)(TComplexSingle* Data, const TComplexSingle* Twiddles, int N8);
+
 // One code path: the kernels by log2(N) (index 0 unused; 1..4 are the unrolled kernels on
-// both paths), the reordering permutation (after WorkBuf has been resolved) and the scaling.
+// both paths), the reordering permutation (after WorkBuf has been resolved), the scaling, and
+// the four pass routines the composite kernels are built on (for the tests).
 struct TCodePath {
     std::array<TKernel, MaxLog2 + 1> Forward{};
     std::array<TKernel, MaxLog2 + 1> Inverse{};
     void (*Permute)(TComplexSingle* Data, int N, const std::uint16_t* Table, TDirection Direction,
                     TComplexSingle* Work) = nullptr;
     void (*Scale)(TComplexSingle* Data, int N, float Factor) = nullptr;
+    TPass ForwardPass = nullptr;
+    TPass ForwardPassLarge = nullptr;
+    TPass InversePass = nullptr;
+    TPass InversePassLarge = nullptr;
 };
 
 namespace portable {
@@ -137,38 +147,9 @@ void ForcePath(const TCodePath* path);
 void ForcePortablePath(bool Force);
 bool UsingVectorPath();
 
-// Pieces of the AVX2 path (defined in the *_avx2.cpp files; call only when
-// Avx2PathIfSupported() is set).
-void ForwardPassAvx2(TComplexSingle* Data, const TComplexSingle* Twiddles, int N8);
-void ForwardPassLargeAvx2(TComplexSingle* Data, const TComplexSingle* Twiddles, int N8);
-void InversePassAvx2(TComplexSingle* Data, const TComplexSingle* Twiddles, int N8);
-void InversePassLargeAvx2(TComplexSingle* Data, const TComplexSingle* Twiddles, int N8);
-void PermuteAvx2(TComplexSingle* Data, int N, const std::uint16_t* Table, TDirection Direction,
-                 TComplexSingle* Work);
-void ScaleAvx2(TComplexSingle* Data, int N, float Factor);
-// The passes of the 32- or 64-point blocks at base + offsets[i], i < count.
-void ForwardPasses32Avx2(TComplexSingle* base, const std::uint16_t* offsets, int count);
-void InversePasses32Avx2(TComplexSingle* base, const std::uint16_t* offsets, int count);
-void ForwardPasses64Avx2(TComplexSingle* base, const std::uint16_t* offsets, int count);
-void InversePasses64Avx2(TComplexSingle* base, const std::uint16_t* offsets, int count);
-// The 16- and 8-point leaves of blocks base + offsets[i], four blocks at a time (count is a
-// multiple of four).
-void ForwardLeaves16Avx2(TComplexSingle* base, const std::uint16_t* offsets, int count);
-void ForwardLeaves8Avx2(TComplexSingle* base, const std::uint16_t* offsets, int count);
-void InverseLeaves16Avx2(TComplexSingle* base, const std::uint16_t* offsets, int count);
-void InverseLeaves8Avx2(TComplexSingle* base, const std::uint16_t* offsets, int count);
+// The vector paths, each defined in its own engine file (Engine_avx2.cpp, Engine_avx512.cpp)
+// from the one vector engine source; call only when the processor has the instructions.
 const TCodePath& Avx2Path();
-
-// Pieces of the AVX-512 path (defined in the *_avx512.cpp files; call only when
-// Avx512PathIfSupported() is set). Reordering and scaling are those of the AVX2 path.
-void ForwardPassAvx512(TComplexSingle* Data, const TComplexSingle* Twiddles, int N8);
-void ForwardPassLargeAvx512(TComplexSingle* Data, const TComplexSingle* Twiddles, int N8);
-void InversePassAvx512(TComplexSingle* Data, const TComplexSingle* Twiddles, int N8);
-void InversePassLargeAvx512(TComplexSingle* Data, const TComplexSingle* Twiddles, int N8);
-void ForwardPasses32Avx512(TComplexSingle* base, const std::uint16_t* offsets, int count);
-void InversePasses32Avx512(TComplexSingle* base, const std::uint16_t* offsets, int count);
-void ForwardPasses64Avx512(TComplexSingle* base, const std::uint16_t* offsets, int count);
-void InversePasses64Avx512(TComplexSingle* base, const std::uint16_t* offsets, int count);
 const TCodePath& Avx512Path();
 
 }  // namespace uFFTasm

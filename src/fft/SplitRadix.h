@@ -4,17 +4,19 @@
 // (one lane per butterfly or per block). All paths instantiate the same formulas, so they
 // round identically.
 //
-// V needs +, - and * and Constant<V>(double). A translation unit instantiates these templates
-// only with its own number type: double in the portable files, the AVX2 type in the *_avx2.cpp
-// files, the AVX-512 type in the *_avx512.cpp files, so no instance is ever shared between
-// code built for different processors.
+// V needs +, - and *, and V::Splat(double) for the constants (double itself is the portable
+// number type). The vector types live in unnamed namespaces of the files built for their
+// instruction sets, so every instance of these templates made for a vector type is local to
+// its own file and never shared with code built for another processor.
 
 #include "fft/FFTInternal.h"
 
 namespace uFFTasm {
 
 template <class V>
-V Constant(double value);
+[[gnu::always_inline]] inline V Constant(double value) {
+    return V::Splat(value);
+}
 
 template <>
 [[gnu::always_inline]] inline double Constant<double>(double value) {

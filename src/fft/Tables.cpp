@@ -35,6 +35,8 @@ std::array<std::span<const std::uint16_t>, MaxLog2 + 1> OrderTable{};
 std::array<std::span<const TComplexSingle>, MaxLog2 + 1> TwiddleTable{};
 std::array<TKernel, 2 * MaxLog2> KernelTable{};
 
+const TComplexSingle* TwiddlesOf(int log2n) { return TwiddleTable[static_cast<std::size_t>(log2n)].data(); }
+
 // Doubles the size-2 table fifteen times. After copying 2*T into both halves, one run of M
 // consecutive entries starting at ceil(2M/3) gets the odd frequencies: that is where the
 // split-radix recursion leaves the 4k+1 and 4k-1 quarters.

@@ -113,19 +113,26 @@ TEST(CodePath, BuffersAlignedOnlyToFloatGiveTheSameBits) {
 }
 
 // The vector scaling multiplies in float: the same bits as the double formula for any factor,
-// including products that overflow, underflow into subnormals or meet NaN and infinity.
+// including products that overflow, underflow into subnormals or meet NaN and infinity, and
+// for a length that leaves a tail shorter than a vector.
 TEST(CodePath, VectorScalingMatchesTheDoubleFormulaForAnyFactor) {
-    if (Avx2PathIfSupported() == nullptr) GTEST_SKIP() << "this processor has no AVX2";
     Buffer input = WideRangeBuffer(1027, 5);
     input[3] = {std::numeric_limits<float>::infinity(), std::numeric_limits<float>::quiet_NaN()};
     input[4] = {std::numeric_limits<float>::max(), -std::numeric_limits<float>::denorm_min()};
-    for (float factor : {0.1f, 3.0f, 1e-30f, 7.5e37f, 1.0f / 65536, -std::numeric_limits<float>::denorm_min()}) {
-        Buffer portable = input, vector = input;
-        portable::Scale(portable.data(), static_cast<int>(portable.size()), factor);
-        ScaleAvx2(vector.data(), static_cast<int>(vector.size()), factor);
-        const long at = FirstDifference(portable, vector);
-        EXPECT_EQ(at, -1) << "factor " << factor << ": first difference at index " << at;
+    int tested = 0;
+    for (const VectorPathCase& pathCase : VectorPaths) {
+        const TCodePath* path = pathCase.path();
+        if (path == nullptr) continue;
+        ++tested;
+        for (float factor : {0.1f, 3.0f, 1e-30f, 7.5e37f, 1.0f / 65536, -std::numeric_limits<float>::denorm_min()}) {
+            Buffer portable = input, vector = input;
+            portable::Scale(portable.data(), static_cast<int>(portable.size()), factor);
+            path->Scale(vector.data(), static_cast<int>(vector.size()), factor);
+            const long at = FirstDifference(portable, vector);
+            EXPECT_EQ(at, -1) << pathCase.name << ", factor " << factor << ": first difference at index " << at;
+        }
     }
+    if (tested == 0) GTEST_SKIP() << "this processor has no AVX2";
 }
 
 }  // namespace

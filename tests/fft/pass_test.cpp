@@ -13,13 +13,25 @@ namespace {
 using namespace uFFTasm;
 using Pass = void (*)(TComplexSingle*, const TComplexSingle*, int);
 
+enum class Kind { Forward, ForwardLarge, Inverse, InverseLarge };
+
 struct PassCase {
     const char* name;
-    Pass pass;
-    bool inverse;
-    bool large;
-    const TCodePath* (*path)();  // the code path the routine needs, null for the portable one
+    Kind kind;
+    const TCodePath* (*path)();  // null when the processor lacks the instructions
 };
+
+const TCodePath* Portable() { return &PortablePath(); }
+
+Pass PassOf(const TCodePath& path, Kind kind) {
+    switch (kind) {
+        case Kind::Forward: return path.ForwardPass;
+        case Kind::ForwardLarge: return path.ForwardPassLarge;
+        case Kind::Inverse: return path.InversePass;
+        case Kind::InverseLarge: return path.InversePassLarge;
+    }
+    return nullptr;
+}
 
 struct D {
     double re, im;
@@ -84,33 +96,37 @@ Buffer ExpectedPass(const Buffer& in, const TComplexSingle* table, int n8, bool 
 }
 
 const PassCase Cases[] = {
-    {"ForwardPass", ForwardPass, false, false, nullptr},
-    {"ForwardPassLarge", ForwardPassLarge, false, true, nullptr},
-    {"InversePass", InversePass, true, false, nullptr},
-    {"InversePassLarge", InversePassLarge, true, true, nullptr},
-    {"ForwardPassAvx2", ForwardPassAvx2, false, false, Avx2PathIfSupported},
-    {"ForwardPassLargeAvx2", ForwardPassLargeAvx2, false, true, Avx2PathIfSupported},
-    {"InversePassAvx2", InversePassAvx2, true, false, Avx2PathIfSupported},
-    {"InversePassLargeAvx2", InversePassLargeAvx2, true, true, Avx2PathIfSupported},
-    {"ForwardPassAvx512", ForwardPassAvx512, false, false, Avx512PathIfSupported},
-    {"ForwardPassLargeAvx512", ForwardPassLargeAvx512, false, true, Avx512PathIfSupported},
-    {"InversePassAvx512", InversePassAvx512, true, false, Avx512PathIfSupported},
-    {"InversePassLargeAvx512", InversePassLargeAvx512, true, true, Avx512PathIfSupported},
+    {"ForwardPass", Kind::Forward, Portable},
+    {"ForwardPassLarge", Kind::ForwardLarge, Portable},
+    {"InversePass", Kind::Inverse, Portable},
+    {"InversePassLarge", Kind::InverseLarge, Portable},
+    {"ForwardPassAvx2", Kind::Forward, Avx2PathIfSupported},
+    {"ForwardPassLargeAvx2", Kind::ForwardLarge, Avx2PathIfSupported},
+    {"InversePassAvx2", Kind::Inverse, Avx2PathIfSupported},
+    {"InversePassLargeAvx2", Kind::InverseLarge, Avx2PathIfSupported},
+    {"ForwardPassAvx512", Kind::Forward, Avx512PathIfSupported},
+    {"ForwardPassLargeAvx512", Kind::ForwardLarge, Avx512PathIfSupported},
+    {"InversePassAvx512", Kind::Inverse, Avx512PathIfSupported},
+    {"InversePassLargeAvx512", Kind::InverseLarge, Avx512PathIfSupported},
 };
 
 class PassTest : public testing::TestWithParam<PassCase> {};
 
 TEST_P(PassTest, EveryButterflyFollowsItsFormula) {
     const PassCase& c = GetParam();
-    if (c.path != nullptr && c.path() == nullptr) GTEST_SKIP() << "this processor lacks the instructions of " << c.name;
-    const std::vector<int> sizes = c.large ? std::vector<int>{1024, 2048, 65536} : std::vector<int>{32, 64, 512};
+    const TCodePath* path = c.path();
+    if (path == nullptr) GTEST_SKIP() << "this processor lacks the instructions of " << c.name;
+    const Pass pass = PassOf(*path, c.kind);
+    const bool large = c.kind == Kind::ForwardLarge || c.kind == Kind::InverseLarge;
+    const bool inverse = c.kind == Kind::Inverse || c.kind == Kind::InverseLarge;
+    const std::vector<int> sizes = large ? std::vector<int>{1024, 2048, 65536} : std::vector<int>{32, 64, 512};
     for (int n : sizes) {
         const TComplexSingle* table = TwiddleTable.at(static_cast<std::size_t>(std::countr_zero(static_cast<unsigned>(n)))).data();
         for (const Buffer& input : {RandomBuffer(n, 7u * static_cast<unsigned>(n)), WideRangeBuffer(n, 9u * static_cast<unsigned>(n)),
                                     CoarseFineBuffer(n, 11u * static_cast<unsigned>(n))}) {
             Buffer data = input;
-            c.pass(data.data(), table, n / 8);
-            const Buffer expected = ExpectedPass(input, table, n / 8, c.inverse, c.large);
+            pass(data.data(), table, n / 8);
+            const Buffer expected = ExpectedPass(input, table, n / 8, inverse, large);
             const long at = FirstDifference(data, expected);
             ASSERT_EQ(at, -1) << "N " << n << ", first difference at index " << at;
         }

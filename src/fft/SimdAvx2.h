@@ -1,0 +1,122 @@
+#pragma once
+// The AVX2 vector layer of the vector engine: four doubles per register, four complex values
+// per Complex<D4> (real parts in one register, imaginary parts in the other).
+//
+// Include only from the *_avx*.cpp engine files. Everything here sits in an unnamed
+// namespace, and so does every template instantiated with these types: each engine file gets
+// its own copy, compiled for its own instruction set, and no function is ever shared with
+// code built for another processor.
+
+#include "fft/SplitRadix.h"
+
+#include <immintrin.h>
+
+namespace uFFTasm::avx2 {
+namespace {
+
+struct D4 {
+    __m256d v;
+    [[gnu::always_inline]] static D4 Splat(double value) { return {_mm256_set1_pd(value)}; }
+};
+
+[[gnu::always_inline]] inline D4 operator+(D4 a, D4 b) { return {_mm256_add_pd(a.v, b.v)}; }
+[[gnu::always_inline]] inline D4 operator-(D4 a, D4 b) { return {_mm256_sub_pd(a.v, b.v)}; }
+[[gnu::always_inline]] inline D4 operator*(D4 a, D4 b) { return {_mm256_mul_pd(a.v, b.v)}; }
+
+struct Simd4 {
+    static constexpr int Width = 4;
+    using Vec = D4;
+    using C = Complex<D4>;
+    using Floats = __m256;  // four interleaved complex floats
+
+    [[gnu::always_inline]] static Floats LoadF(const TComplexSingle* p) { return _mm256_loadu_ps(&p->Re); }
+    [[gnu::always_inline]] static void StoreF(TComplexSingle* p, Floats f) { _mm256_storeu_ps(&p->Re, f); }
+    [[gnu::always_inline]] static Floats AddF(Floats a, Floats b) { return _mm256_add_ps(a, b); }
+    [[gnu::always_inline]] static Floats MulF(Floats a, float factor) { return _mm256_mul_ps(a, _mm256_set1_ps(factor)); }
+
+    // Deinterleaved and widened.
+    [[gnu::always_inline]] static C Widen(Floats f) {
+        const __m128 lo = _mm256_castps256_ps128(f);
+        const __m128 hi = _mm256_extractf128_ps(f, 1);
+        return {{_mm256_cvtps_pd(_mm_shuffle_ps(lo, hi, _MM_SHUFFLE(2, 0, 2, 0)))},
+                {_mm256_cvtps_pd(_mm_shuffle_ps(lo, hi, _MM_SHUFFLE(3, 1, 3, 1)))}};
+    }
+
+    // Rounded to float (to nearest, like the scalar conversion) and interleaved again.
+    [[gnu::always_inline]] static Floats Narrow(C v) {
+        const __m128 re = _mm256_cvtpd_ps(v.re.v);
+        const __m128 im = _mm256_cvtpd_ps(v.im.v);
+        return _mm256_set_m128(_mm_unpackhi_ps(re, im), _mm_unpacklo_ps(re, im));
+    }
+
+    [[gnu::always_inline]] static C Load(const TComplexSingle* p) {
+        const __m128 lo = _mm_loadu_ps(&p[0].Re);
+        const __m128 hi = _mm_loadu_ps(&p[2].Re);
+        return {{_mm256_cvtps_pd(_mm_shuffle_ps(lo, hi, _MM_SHUFFLE(2, 0, 2, 0)))},
+                {_mm256_cvtps_pd(_mm_shuffle_ps(lo, hi, _MM_SHUFFLE(3, 1, 3, 1)))}};
+    }
+
+    [[gnu::always_inline]] static void Store(TComplexSingle* p, C v) {
+        const __m128 re = _mm256_cvtpd_ps(v.re.v);
+        const __m128 im = _mm256_cvtpd_ps(v.im.v);
+        _mm_storeu_ps(&p[0].Re, _mm_unpacklo_ps(re, im));
+        _mm_storeu_ps(&p[2].Re, _mm_unpackhi_ps(re, im));
+    }
+
+    // Lane 0 from b, the others from a.
+    [[gnu::always_inline]] static C WithLane0(C a, C b) {
+        return {{_mm256_blend_pd(a.re.v, b.re.v, 1)}, {_mm256_blend_pd(a.im.v, b.im.v, 1)}};
+    }
+
+    // Lane i takes lane 3 - i.
+    [[gnu::always_inline]] static C Reverse(C v) { return Permute<_MM_SHUFFLE(0, 1, 2, 3)>(v); }
+    // Lane 0 stays, lane i takes lane 4 - i.
+    [[gnu::always_inline]] static C ReverseTail(C v) { return Permute<_MM_SHUFFLE(1, 2, 3, 0)>(v); }
+    // Lane i holds p[i - 1] for i = 1..3 (lane 0: p[0]).
+    [[gnu::always_inline]] static C LoadHead(const TComplexSingle* p) { return Permute<_MM_SHUFFLE(2, 1, 0, 0)>(Load(p)); }
+
+    // Point k of four blocks at once: lane b holds blocks[b][k], for k = 0 .. Count-1 (a
+    // multiple of 4). Loads four consecutive points of each block and transposes them.
+    template <int Count>
+    [[gnu::always_inline]] static void LoadBlocks(TComplexSingle* const* blocks, C* x) {
+        const __m256i deinterleave = _mm256_setr_epi32(0, 2, 4, 6, 1, 3, 5, 7);
+        for (int k = 0; k < Count; k += 4) {
+            const __m256d r0 = _mm256_castps_pd(_mm256_loadu_ps(&blocks[0][k].Re));
+            const __m256d r1 = _mm256_castps_pd(_mm256_loadu_ps(&blocks[1][k].Re));
+            const __m256d r2 = _mm256_castps_pd(_mm256_loadu_ps(&blocks[2][k].Re));
+            const __m256d r3 = _mm256_castps_pd(_mm256_loadu_ps(&blocks[3][k].Re));
+            const __m256d t0 = _mm256_unpacklo_pd(r0, r1), t1 = _mm256_unpackhi_pd(r0, r1);
+            const __m256d t2 = _mm256_unpacklo_pd(r2, r3), t3 = _mm256_unpackhi_pd(r2, r3);
+            const __m256d columns[4] = {_mm256_permute2f128_pd(t0, t2, 0x20), _mm256_permute2f128_pd(t1, t3, 0x20),
+                                        _mm256_permute2f128_pd(t0, t2, 0x31), _mm256_permute2f128_pd(t1, t3, 0x31)};
+            for (int j = 0; j < 4; ++j) {
+                const __m256 split = _mm256_permutevar8x32_ps(_mm256_castpd_ps(columns[j]), deinterleave);
+                x[k + j] = {{_mm256_cvtps_pd(_mm256_castps256_ps128(split))}, {_mm256_cvtps_pd(_mm256_extractf128_ps(split, 1))}};
+            }
+        }
+    }
+
+    // The inverse of LoadBlocks, rounding every value to float.
+    template <int Count>
+    [[gnu::always_inline]] static void StoreBlocks(TComplexSingle* const* blocks, const C* x) {
+        for (int k = 0; k < Count; k += 4) {
+            __m256d columns[4];
+            for (int j = 0; j < 4; ++j) columns[j] = _mm256_castps_pd(Narrow(x[k + j]));
+            const __m256d t0 = _mm256_unpacklo_pd(columns[0], columns[1]), t1 = _mm256_unpackhi_pd(columns[0], columns[1]);
+            const __m256d t2 = _mm256_unpacklo_pd(columns[2], columns[3]), t3 = _mm256_unpackhi_pd(columns[2], columns[3]);
+            _mm256_storeu_ps(&blocks[0][k].Re, _mm256_castpd_ps(_mm256_permute2f128_pd(t0, t2, 0x20)));
+            _mm256_storeu_ps(&blocks[1][k].Re, _mm256_castpd_ps(_mm256_permute2f128_pd(t1, t3, 0x20)));
+            _mm256_storeu_ps(&blocks[2][k].Re, _mm256_castpd_ps(_mm256_permute2f128_pd(t0, t2, 0x31)));
+            _mm256_storeu_ps(&blocks[3][k].Re, _mm256_castpd_ps(_mm256_permute2f128_pd(t1, t3, 0x31)));
+        }
+    }
+
+private:
+    template <int Imm>
+    [[gnu::always_inline]] static C Permute(C v) {
+        return {{_mm256_permute4x64_pd(v.re.v, Imm)}, {_mm256_permute4x64_pd(v.im.v, Imm)}};
+    }
+};
+
+}  // namespace
+}  // namespace uFFTasm::avx2

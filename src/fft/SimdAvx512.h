@@ -1,0 +1,131 @@
+#pragma once
+// The AVX-512 vector layer of the vector engine: eight doubles per register, eight complex
+// values per Complex<D8>. Include only from the *_avx512.cpp engine files; like the AVX2
+// layer it sits in an unnamed namespace, so nothing built from it is shared with other files.
+
+#include "fft/SplitRadix.h"
+
+// GCC 12 reports its own placeholder operands inside the AVX-512 intrinsics as uninitialised
+// once they are inlined; the warning is about the compiler's header, not about this code.
+#pragma GCC diagnostic ignored "-Wuninitialized"
+#pragma GCC diagnostic ignored "-Wmaybe-uninitialized"
+#include <immintrin.h>
+
+namespace uFFTasm::avx512 {
+namespace {
+
+struct D8 {
+    __m512d v;
+    [[gnu::always_inline]] static D8 Splat(double value) { return {_mm512_set1_pd(value)}; }
+};
+
+[[gnu::always_inline]] inline D8 operator+(D8 a, D8 b) { return {_mm512_add_pd(a.v, b.v)}; }
+[[gnu::always_inline]] inline D8 operator-(D8 a, D8 b) { return {_mm512_sub_pd(a.v, b.v)}; }
+[[gnu::always_inline]] inline D8 operator*(D8 a, D8 b) { return {_mm512_mul_pd(a.v, b.v)}; }
+
+struct Simd8 {
+    static constexpr int Width = 8;
+    using Vec = D8;
+    using C = Complex<D8>;
+    using Floats = __m512;  // eight interleaved complex floats
+
+    [[gnu::always_inline]] static Floats LoadF(const TComplexSingle* p) { return _mm512_loadu_ps(&p->Re); }
+    [[gnu::always_inline]] static void StoreF(TComplexSingle* p, Floats f) { _mm512_storeu_ps(&p->Re, f); }
+    [[gnu::always_inline]] static Floats AddF(Floats a, Floats b) { return _mm512_add_ps(a, b); }
+    [[gnu::always_inline]] static Floats MulF(Floats a, float factor) { return _mm512_mul_ps(a, _mm512_set1_ps(factor)); }
+
+    // Deinterleaved (real parts to the low half, imaginary parts to the high half) and widened.
+    [[gnu::always_inline]] static C Widen(Floats f) {
+        const __m512i split = _mm512_setr_epi32(0, 2, 4, 6, 8, 10, 12, 14, 1, 3, 5, 7, 9, 11, 13, 15);
+        const __m512 halves = _mm512_permutexvar_ps(split, f);
+        const __m256 re = _mm512_castps512_ps256(halves);
+        const __m256 im = _mm256_castpd_ps(_mm512_extractf64x4_pd(_mm512_castps_pd(halves), 1));
+        return {{_mm512_cvtps_pd(re)}, {_mm512_cvtps_pd(im)}};
+    }
+
+    // Rounded to float (to nearest, like the scalar conversion) and interleaved again.
+    [[gnu::always_inline]] static Floats Narrow(C v) {
+        const __m512i interleave = _mm512_setr_epi32(0, 16, 1, 17, 2, 18, 3, 19, 4, 20, 5, 21, 6, 22, 7, 23);
+        const __m512 re = _mm512_castps256_ps512(_mm512_cvtpd_ps(v.re.v));
+        const __m512 im = _mm512_castps256_ps512(_mm512_cvtpd_ps(v.im.v));
+        return _mm512_permutex2var_ps(re, interleave, im);
+    }
+
+    [[gnu::always_inline]] static C Load(const TComplexSingle* p) { return Widen(LoadF(p)); }
+    [[gnu::always_inline]] static void Store(TComplexSingle* p, C v) { StoreF(p, Narrow(v)); }
+
+    // Lane 0 from b, the others from a.
+    [[gnu::always_inline]] static C WithLane0(C a, C b) {
+        return {{_mm512_mask_blend_pd(1, a.re.v, b.re.v)}, {_mm512_mask_blend_pd(1, a.im.v, b.im.v)}};
+    }
+
+    // Lane i takes lane 7 - i.
+    [[gnu::always_inline]] static C Reverse(C v) { return Permute(v, _mm512_setr_epi64(7, 6, 5, 4, 3, 2, 1, 0)); }
+    // Lane 0 stays, lane i takes lane 8 - i.
+    [[gnu::always_inline]] static C ReverseTail(C v) { return Permute(v, _mm512_setr_epi64(0, 7, 6, 5, 4, 3, 2, 1)); }
+    // Lane i holds p[i - 1] for i = 1..7 (lane 0: p[0]). Reads only p[0..6]: a 32-point table
+    // has no more.
+    [[gnu::always_inline]] static C LoadHead(const TComplexSingle* p) {
+        return Permute(Widen(_mm512_maskz_loadu_ps(0x3FFF, &p->Re)), _mm512_setr_epi64(0, 0, 1, 2, 3, 4, 5, 6));
+    }
+
+    // Point k of eight blocks at once: lane b holds blocks[b][k], for k = 0 .. Count-1 (a
+    // multiple of 8). Loads eight consecutive points of each block (one 64-bit cell each)
+    // and transposes the 8 x 8 matrix.
+    template <int Count>
+    [[gnu::always_inline]] static void LoadBlocks(TComplexSingle* const* blocks, C* x) {
+        for (int k = 0; k < Count; k += 8) {
+            __m512d r[8];
+            for (int b = 0; b < 8; ++b) r[b] = _mm512_castps_pd(_mm512_loadu_ps(&blocks[b][k].Re));
+            __m512d u[8];
+            TransposeQuarters(r, u);
+            for (int j = 0; j < 4; ++j) {
+                const __m512d c0 = _mm512_shuffle_f64x2(u[j], u[j + 4], _MM_SHUFFLE(1, 0, 1, 0));
+                const __m512d c1 = _mm512_shuffle_f64x2(u[j], u[j + 4], _MM_SHUFFLE(3, 2, 3, 2));
+                x[k + j] = Widen(_mm512_castpd_ps(c0));
+                x[k + j + 4] = Widen(_mm512_castpd_ps(c1));
+            }
+        }
+    }
+
+    // The inverse of LoadBlocks, rounding every value to float.
+    template <int Count>
+    [[gnu::always_inline]] static void StoreBlocks(TComplexSingle* const* blocks, const C* x) {
+        for (int k = 0; k < Count; k += 8) {
+            __m512d c[8];
+            for (int j = 0; j < 8; ++j) c[j] = _mm512_castps_pd(Narrow(x[k + j]));
+            __m512d u[8];
+            TransposeQuarters(c, u);
+            for (int j = 0; j < 4; ++j) {
+                _mm512_storeu_ps(&blocks[j][k].Re, _mm512_castpd_ps(_mm512_shuffle_f64x2(u[j], u[j + 4], _MM_SHUFFLE(1, 0, 1, 0))));
+                _mm512_storeu_ps(&blocks[j + 4][k].Re, _mm512_castpd_ps(_mm512_shuffle_f64x2(u[j], u[j + 4], _MM_SHUFFLE(3, 2, 3, 2))));
+            }
+        }
+    }
+
+private:
+    [[gnu::always_inline]] static C Permute(C v, __m512i index) {
+        return {{_mm512_permutexvar_pd(index, v.re.v)}, {_mm512_permutexvar_pd(index, v.im.v)}};
+    }
+
+    // The first two steps of the 8x8 transpose of 64-bit cells (pairs of rows, then pairs of
+    // pairs); the callers finish it by exchanging 128-bit halves between u[j] and u[j + 4].
+    [[gnu::always_inline]] static void TransposeQuarters(const __m512d* r, __m512d* u) {
+        const __m512i lo = _mm512_setr_epi64(0, 1, 8, 9, 4, 5, 12, 13);
+        const __m512i hi = _mm512_setr_epi64(2, 3, 10, 11, 6, 7, 14, 15);
+        __m512d t[8];
+        for (int b = 0; b < 8; b += 2) {
+            t[b] = _mm512_unpacklo_pd(r[b], r[b + 1]);
+            t[b + 1] = _mm512_unpackhi_pd(r[b], r[b + 1]);
+        }
+        for (int b = 0; b < 8; b += 4) {
+            u[b] = _mm512_permutex2var_pd(t[b], lo, t[b + 2]);
+            u[b + 1] = _mm512_permutex2var_pd(t[b + 1], lo, t[b + 3]);
+            u[b + 2] = _mm512_permutex2var_pd(t[b], hi, t[b + 2]);
+            u[b + 3] = _mm512_permutex2var_pd(t[b + 1], hi, t[b + 3]);
+        }
+    }
+};
+
+}  // namespace
+}  // namespace uFFTasm::avx512

@@ -1,0 +1,254 @@
+#pragma once
+// The vector engine's routines, written once over a vector layer S (SimdAvx2.h,
+// SimdAvx512.h): the split-radix passes, W = S::Width butterflies (n .. n+W-1) at a time; the
+// 32- and 64-point passes of many blocks; the 8- and 16-point leaves of W blocks at a time,
+// one block per lane; the scaling and the reordering.
+//
+// Lanes that need another factor than the table's (n = 0, and n = N/8 of the large passes)
+// are computed both ways and blended, so every lane sees exactly the portable formula. Every
+// block handed to a pass has at least 32 points, so N/4 is a multiple of W.
+//
+// Include only from the *_avx*.cpp engine files, after the layer. Every template here is
+// instantiated with a layer from an unnamed namespace, so each instance is local to its file.
+
+#include "fft/SplitRadix.h"
+
+#include <cstring>
+#include <utility>
+
+namespace uFFTasm::vector {
+
+template <class S>
+struct Passes {
+    using C = typename S::C;
+    static constexpr int W = S::Width;
+
+    [[gnu::always_inline]] static typename S::Vec SqrtHalf() { return Constant<typename S::Vec>(Sqrt1_2); }
+
+    // One group of the forward pass at g .. g+W-1 (q = N/4); Turn maps (z1, z3) to what is
+    // stored in the last two quarters.
+    template <class Turn>
+    [[gnu::always_inline]] static void ForwardGroup(TComplexSingle* data, int g, int q, Turn turn) {
+        TComplexSingle* p0 = data + g;
+        TComplexSingle* p1 = p0 + q;
+        TComplexSingle* p2 = p1 + q;
+        TComplexSingle* p3 = p2 + q;
+        const auto f0 = S::LoadF(p0), f1 = S::LoadF(p1), f2 = S::LoadF(p2), f3 = S::LoadF(p3);
+        const C a = S::Widen(f0) - S::Widen(f2);
+        const C b = S::Widen(f1) - S::Widen(f3);
+        // The sums go straight back to memory, so they are added in float: a sum of two floats
+        // rounded to double and then to float equals their float sum (double has more than
+        // 2 * 24 + 2 bits), so this is the portable formula's result without the conversions.
+        S::StoreF(p0, S::AddF(f0, f2));
+        S::StoreF(p1, S::AddF(f1, f3));
+        const auto [y2, y3] = turn(PlusI(a, b), MinusI(a, b));
+        S::Store(p2, y2);
+        S::Store(p3, y3);
+    }
+
+    template <class Turn>
+    [[gnu::always_inline]] static void InverseGroup(TComplexSingle* data, int g, int q, Turn turn) {
+        TComplexSingle* p0 = data + g;
+        TComplexSingle* p1 = p0 + q;
+        TComplexSingle* p2 = p1 + q;
+        TComplexSingle* p3 = p2 + q;
+        const auto [z1, z3] = turn(S::Load(p2), S::Load(p3));
+        const C s = z1 + z3;
+        const C t = z1 - z3;
+        const C x0 = S::Load(p0), x1 = S::Load(p1);
+        S::Store(p2, x0 - s);
+        S::Store(p0, x0 + s);
+        S::Store(p3, PlusI(x1, t));
+        S::Store(p1, MinusI(x1, t));
+    }
+
+    // Factors for n = 1 .. W-1 from entries 0 .. W-2; lane 0 (n = 0) goes unmultiplied.
+    [[gnu::always_inline]] static C FirstFactors(const TComplexSingle* twiddles) { return S::LoadHead(twiddles); }
+
+    // Factors for n = g .. g+W-1 above N/8: entries q-n-1 with cosine and sine exchanged.
+    [[gnu::always_inline]] static C MirroredFactors(const TComplexSingle* twiddles, int g, int q) {
+        const C w = S::Reverse(S::Load(twiddles + q - g - W));
+        return {w.im, w.re};
+    }
+
+    // Factors for n = N/8 + 1 .. N/8 + W-1 in lanes 1 .. W-1 (entries N/8-2 down to N/8-W,
+    // exchanged); lane 0 (n = N/8) takes sqrt(1/2).
+    [[gnu::always_inline]] static C FactorsAfterEighth(const TComplexSingle* twiddles, int n8) {
+        const C w = S::ReverseTail(S::Load(twiddles + n8 - 1 - W));
+        return {w.im, w.re};
+    }
+
+    [[gnu::always_inline]] static void ForwardFirst(TComplexSingle* data, int q, C w) {
+        ForwardGroup(data, 0, q, [w](C z1, C z3) {
+            return std::pair{S::WithLane0(Mul(z1, w.re, w.im), z1), S::WithLane0(MulConj(z3, w.re, w.im), z3)};
+        });
+    }
+
+    [[gnu::always_inline]] static void ForwardTwiddled(TComplexSingle* data, int g, int q, C w) {
+        ForwardGroup(data, g, q, [w](C z1, C z3) { return std::pair{Mul(z1, w.re, w.im), MulConj(z3, w.re, w.im)}; });
+    }
+
+    [[gnu::always_inline]] static void ForwardEighth(TComplexSingle* data, int n8, int q, C w) {
+        ForwardGroup(data, n8, q, [w](C z1, C z3) {
+            return std::pair{S::WithLane0(Mul(z1, w.re, w.im), MulSqrtHalf(z1, SqrtHalf())),
+                             S::WithLane0(MulConj(z3, w.re, w.im), MulConjSqrtHalf(z3, SqrtHalf()))};
+        });
+    }
+
+    [[gnu::always_inline]] static void InverseFirst(TComplexSingle* data, int q, C w) {
+        InverseGroup(data, 0, q, [w](C x2, C x3) {
+            return std::pair{S::WithLane0(MulConj(x2, w.re, w.im), x2), S::WithLane0(Mul(x3, w.re, w.im), x3)};
+        });
+    }
+
+    [[gnu::always_inline]] static void InverseTwiddled(TComplexSingle* data, int g, int q, C w) {
+        InverseGroup(data, g, q, [w](C x2, C x3) { return std::pair{MulConj(x2, w.re, w.im), Mul(x3, w.re, w.im)}; });
+    }
+
+    [[gnu::always_inline]] static void InverseEighth(TComplexSingle* data, int n8, int q, C w) {
+        InverseGroup(data, n8, q, [w](C x2, C x3) {
+            return std::pair{S::WithLane0(MulConj(x2, w.re, w.im), MulConjSqrtHalf(x2, SqrtHalf())),
+                             S::WithLane0(Mul(x3, w.re, w.im), MulSqrtHalf(x3, SqrtHalf()))};
+        });
+    }
+
+    static void ForwardPass(TComplexSingle* data, const TComplexSingle* twiddles, int n8) {
+        const int q = 2 * n8;
+        ForwardFirst(data, q, FirstFactors(twiddles));
+        for (int g = W; g < q; g += W) ForwardTwiddled(data, g, q, S::Load(twiddles + g - 1));
+    }
+
+    static void ForwardPassLarge(TComplexSingle* data, const TComplexSingle* twiddles, int n8) {
+        const int q = 2 * n8;
+        ForwardFirst(data, q, FirstFactors(twiddles));
+        for (int g = W; g < n8; g += W) ForwardTwiddled(data, g, q, S::Load(twiddles + g - 1));
+        ForwardEighth(data, n8, q, FactorsAfterEighth(twiddles, n8));
+        for (int g = n8 + W; g < q; g += W) ForwardTwiddled(data, g, q, MirroredFactors(twiddles, g, q));
+    }
+
+    static void InversePass(TComplexSingle* data, const TComplexSingle* twiddles, int n8) {
+        const int q = 2 * n8;
+        InverseFirst(data, q, FirstFactors(twiddles));
+        for (int g = W; g < q; g += W) InverseTwiddled(data, g, q, S::Load(twiddles + g - 1));
+    }
+
+    static void InversePassLarge(TComplexSingle* data, const TComplexSingle* twiddles, int n8) {
+        const int q = 2 * n8;
+        InverseFirst(data, q, FirstFactors(twiddles));
+        for (int g = W; g < n8; g += W) InverseTwiddled(data, g, q, S::Load(twiddles + g - 1));
+        InverseEighth(data, n8, q, FactorsAfterEighth(twiddles, n8));
+        for (int g = n8 + W; g < q; g += W) InverseTwiddled(data, g, q, MirroredFactors(twiddles, g, q));
+    }
+
+    // The passes of the 2^Log2-point blocks at base + offsets[i], i < count (32 or 64 points:
+    // every block of a size uses the same factors, so they are loaded once for all).
+    template <int Log2>
+    static void ForwardPasses(TComplexSingle* base, const std::uint16_t* offsets, int count) {
+        constexpr int q = (1 << Log2) / 4;
+        C w[q / W];
+        LoadFactors<Log2>(w);
+        for (int i = 0; i < count; ++i) {
+            TComplexSingle* data = base + offsets[i];
+            ForwardFirst(data, q, w[0]);
+            for (int j = 1; j < q / W; ++j) ForwardTwiddled(data, j * W, q, w[j]);
+        }
+    }
+
+    template <int Log2>
+    static void InversePasses(TComplexSingle* base, const std::uint16_t* offsets, int count) {
+        constexpr int q = (1 << Log2) / 4;
+        C w[q / W];
+        LoadFactors<Log2>(w);
+        for (int i = 0; i < count; ++i) {
+            TComplexSingle* data = base + offsets[i];
+            InverseFirst(data, q, w[0]);
+            for (int j = 1; j < q / W; ++j) InverseTwiddled(data, j * W, q, w[j]);
+        }
+    }
+
+    // The Count-point leaves of the blocks at base + offsets[i], W blocks at a time; count is a
+    // multiple of W.
+    template <int Count, class Kernel>
+    [[gnu::always_inline]] static void Leaves(TComplexSingle* base, const std::uint16_t* offsets, int count, Kernel kernel) {
+        for (int i = 0; i < count; i += W) {
+            TComplexSingle* blocks[W];
+            for (int b = 0; b < W; ++b) blocks[b] = base + offsets[i + b];
+            C x[Count];
+            S::template LoadBlocks<Count>(blocks, x);
+            kernel(x);
+            S::template StoreBlocks<Count>(blocks, x);
+        }
+    }
+
+    // Each float times the factor, rounded once to float. The product of two floats needs at
+    // most 48 bits and lies far inside the double range, so the portable formula's double
+    // product is exact and its one rounding to float is exactly the float product.
+    static void Scale(TComplexSingle* data, int n, float factor) {
+        int k = 0;
+        for (; k + W <= n; k += W) S::StoreF(data + k, S::MulF(S::LoadF(data + k), factor));
+        for (; k < n; ++k) {
+            data[k].Re = static_cast<float>(static_cast<double>(data[k].Re) * static_cast<double>(factor));
+            data[k].Im = static_cast<float>(static_cast<double>(data[k].Im) * static_cast<double>(factor));
+        }
+    }
+
+    // The kernel order keeps every frequency class of a 16-point leaf together: viewing the
+    // natural order as 16 rows of N/16 columns, each column's entries come from one leaf (or
+    // two 8-point leaves) of the kernel-order buffer. Walking column groups row by row reads
+    // whole leaves and writes whole cache lines, where the plain walk would touch a different
+    // leaf for every entry. Whole 8-byte values are moved: their bits, never their arithmetic.
+    static void Permute(TComplexSingle* data, int n, const std::uint16_t* table, TDirection direction,
+                        TComplexSingle* work) {
+        std::memcpy(work, data, static_cast<std::size_t>(n) * sizeof(TComplexSingle));
+        const bool gather = direction == TDirection::Forward;
+        if (n >= ColumnWalkFrom) {
+            gather ? PermuteByColumns<8, true>(data, n, table, work) : PermuteByColumns<8, false>(data, n, table, work);
+        } else {
+            gather ? PermuteInOrder<true>(data, n, table, work) : PermuteInOrder<false>(data, n, table, work);
+        }
+    }
+
+private:
+    template <int Log2>
+    [[gnu::always_inline]] static void LoadFactors(C* w) {
+        const TComplexSingle* twiddles = TwiddlesOf(Log2);
+        w[0] = FirstFactors(twiddles);
+        for (int j = 1; j < (1 << Log2) / 4 / W; ++j) w[j] = S::Load(twiddles + j * W - 1);
+    }
+
+    // The column walk pays from 256 points on (at 4096 it halves the inverse reordering, even
+    // with everything in the first two cache levels); below that the plain walk is as fast.
+    static constexpr int ColumnWalkFrom = 256;
+
+    template <int Columns, bool Gather>
+    static void PermuteByColumns(TComplexSingle* __restrict data, int n, const std::uint16_t* __restrict table,
+                                 const TComplexSingle* __restrict work) {
+        const int rowLength = n / 16;
+        for (int b = 0; b < rowLength; b += Columns) {
+            for (int p = 0; p < 16; ++p) {
+                const int k0 = p * rowLength + b;
+                for (int c = 0; c < Columns; ++c) {
+                    if constexpr (Gather) {
+                        data[k0 + c] = work[table[k0 + c]];
+                    } else {
+                        data[table[k0 + c]] = work[k0 + c];
+                    }
+                }
+            }
+        }
+    }
+
+    template <bool Gather>
+    static void PermuteInOrder(TComplexSingle* __restrict data, int n, const std::uint16_t* __restrict table,
+                               const TComplexSingle* __restrict work) {
+        for (int k = 0; k < n; ++k) {
+            if constexpr (Gather) {
+                data[k] = work[table[k]];
+            } else {
+                data[table[k]] = work[k];
+            }
+        }
+    }
+};
+
+}  // namespace uFFTasm::vector
