@@ -16,26 +16,6 @@ using chart::TRect;
 
 namespace {
 
-QPainter::CompositionMode CompositionOf(chart::TPenMode mode) {
-  switch (mode) {
-    case chart::pmBlack: return QPainter::RasterOp_ClearDestination;
-    case chart::pmWhite: return QPainter::RasterOp_SetDestination;
-    case chart::pmNot: return QPainter::RasterOp_NotDestination;
-    case chart::pmNotCopy: return QPainter::RasterOp_NotSource;
-    case chart::pmMergePenNot: return QPainter::RasterOp_SourceOrNotDestination;
-    case chart::pmMaskPenNot: return QPainter::RasterOp_SourceAndNotDestination;
-    case chart::pmMergeNotPen: return QPainter::RasterOp_NotSourceOrDestination;
-    case chart::pmMaskNotPen: return QPainter::RasterOp_NotSourceAndDestination;
-    case chart::pmMerge: return QPainter::RasterOp_SourceOrDestination;
-    case chart::pmNotMerge: return QPainter::RasterOp_NotSourceAndNotDestination;
-    case chart::pmMask: return QPainter::RasterOp_SourceAndDestination;
-    case chart::pmNotMask: return QPainter::RasterOp_NotSourceOrNotDestination;
-    case chart::pmXor: return QPainter::RasterOp_SourceXorDestination;
-    case chart::pmNotXor: return QPainter::RasterOp_NotSourceXorDestination;
-    default: return QPainter::CompositionMode_SourceOver;  // pmCopy (pmNop draws nothing)
-  }
-}
-
 Qt::BrushStyle HatchOf(chart::TBrushStyle style) {
   switch (style) {
     case chart::bsSolid: return Qt::SolidPattern;
@@ -57,6 +37,9 @@ TRect Normalized(int left, int top, int right, int bottom) {
 // covers one pixel more than the rectangle's width).
 QRect OutlineBox(const TRect& r) { return QRect(r.Left, r.Top, r.Width() - 1, r.Height() - 1); }
 
+// A polygon's corners on pixel centres, where the painter path draws one-pixel lines.
+QPointF Centre(const TPoint& p) { return QPointF(p.X + 0.5, p.Y + 0.5); }
+
 // Angle in degrees, counter-clockwise from three o'clock, of the ray from the box's centre
 // through (x, y) on screen (y down).
 double RayAngle(const TRect& box, int x, int y) {
@@ -66,13 +49,35 @@ double RayAngle(const TRect& box, int x, int y) {
 
 }  // namespace
 
+QPainter::CompositionMode CompositionOf(chart::TPenMode mode) {
+  switch (mode) {
+    case chart::pmBlack: return QPainter::RasterOp_ClearDestination;
+    case chart::pmWhite: return QPainter::RasterOp_SetDestination;
+    case chart::pmNot: return QPainter::RasterOp_NotDestination;
+    case chart::pmNotCopy: return QPainter::RasterOp_NotSource;
+    case chart::pmMergePenNot: return QPainter::RasterOp_SourceOrNotDestination;
+    case chart::pmMaskPenNot: return QPainter::RasterOp_SourceAndNotDestination;
+    case chart::pmMergeNotPen: return QPainter::RasterOp_NotSourceOrDestination;
+    case chart::pmMaskNotPen: return QPainter::RasterOp_NotSourceAndDestination;
+    case chart::pmMerge: return QPainter::RasterOp_SourceOrDestination;
+    case chart::pmNotMerge: return QPainter::RasterOp_NotSourceAndNotDestination;
+    case chart::pmMask: return QPainter::RasterOp_SourceAndDestination;
+    case chart::pmNotMask: return QPainter::RasterOp_NotSourceOrNotDestination;
+    case chart::pmXor: return QPainter::RasterOp_SourceXorDestination;
+    case chart::pmNotXor: return QPainter::RasterOp_NotSourceXorDestination;
+    default: return QPainter::CompositionMode_SourceOver;  // pmCopy (pmNop draws nothing)
+  }
+}
+
 QPen QtDeviceSurface::MakeQPen() const {
   const chart::TPen& pen = Pen();
   if (pen.Style() == chart::psClear) return QPen(Qt::NoPen);
   QPen q(ToQColor(ResolveColor(pen.Color())));
   if (pen.Width() <= 1) {
+    // Through the painter alone, a one-pixel line is one pixel of the chart wide, whatever
+    // the device's resolution.
     q.setWidth(1);
-    q.setCosmetic(true);
+    q.setCosmetic(FDirect);
     q.setCapStyle(Qt::FlatCap);
     q.setJoinStyle(Qt::MiterJoin);
     const auto runs = PenStyleRuns(pen.Style(), pen.Alternate());
@@ -122,7 +127,7 @@ void QtDeviceSurface::Rectangle(int left, int top, int right, int bottom) {
   const chart::TBrush& brush = Brush();
   // A plain fill inside a thin outline (bars, legend symbols, mark boxes) goes straight
   // into the pixels, as thin lines do: no painter state to set for every rectangle.
-  if (pen.Width() <= 1 && pen.Mode() != chart::pmNop && FPainter.isActive() && !brush.HasBitmap() &&
+  if (FDirect && pen.Width() <= 1 && pen.Mode() != chart::pmNop && FPainter.isActive() && !brush.HasBitmap() &&
       (brush.Style() == chart::bsSolid || brush.Style() == chart::bsClear)) {
     Flush();
     if (brush.Style() == chart::bsSolid)
@@ -157,10 +162,18 @@ void QtDeviceSurface::FrameRect(const TRect& r) {
   ThinOutline(frame);
 }
 
+QRectF QtDeviceSurface::FigureBox(const TRect& r) const {
+  // Qt's aliased one-pixel outline of an integer box covers one pixel more than the box's
+  // width; a line of one logical pixel does so when it runs through the pixel centres.
+  if (FDirect) return QRectF(OutlineBox(r));
+  return QRectF(r.Left + 0.5, r.Top + 0.5, r.Width() - 1, r.Height() - 1);
+}
+
 void QtDeviceSurface::RoundRect(int left, int top, int right, int bottom, int cornerWidth, int cornerHeight) {
   const TRect r = Normalized(left, top, right, bottom);
   if (r.IsEmpty() || !PreparePainter()) return;
-  FPainter.drawRoundedRect(OutlineBox(r), cornerWidth / 2.0, cornerHeight / 2.0, Qt::AbsoluteSize);
+  if (FDirect) FPainter.drawRoundedRect(OutlineBox(r), cornerWidth / 2.0, cornerHeight / 2.0, Qt::AbsoluteSize);
+  else FPainter.drawRoundedRect(FigureBox(r), cornerWidth / 2.0, cornerHeight / 2.0, Qt::AbsoluteSize);
 }
 
 void QtDeviceSurface::Ellipse(int left, int top, int right, int bottom) {
@@ -168,7 +181,8 @@ void QtDeviceSurface::Ellipse(int left, int top, int right, int bottom) {
   if (r.IsEmpty() || !PreparePainter()) return;
   if (Pen().Style() == chart::psInsideFrame && Pen().Width() > 1)
     r = chart::InflateRect(r, -(Pen().Width() / 2), -(Pen().Width() / 2));
-  FPainter.drawEllipse(OutlineBox(r));
+  if (FDirect) FPainter.drawEllipse(OutlineBox(r));
+  else FPainter.drawEllipse(FigureBox(r));
 }
 
 void QtDeviceSurface::Arc(int left, int top, int right, int bottom, int x3, int y3, int x4, int y4) {
@@ -177,7 +191,9 @@ void QtDeviceSurface::Arc(int left, int top, int right, int bottom, int x3, int 
   const double a0 = RayAngle(r, x3, y3);
   double span = RayAngle(r, x4, y4) - a0;
   while (span <= 0) span += 360.0;
-  FPainter.drawArc(OutlineBox(r), static_cast<int>(std::lround(a0 * 16)), static_cast<int>(std::lround(span * 16)));
+  const int start = static_cast<int>(std::lround(a0 * 16)), length = static_cast<int>(std::lround(span * 16));
+  if (FDirect) FPainter.drawArc(OutlineBox(r), start, length);
+  else FPainter.drawArc(FigureBox(r), start, length);
 }
 
 void QtDeviceSurface::Pie(int left, int top, int right, int bottom, int x3, int y3, int x4, int y4) {
@@ -186,11 +202,20 @@ void QtDeviceSurface::Pie(int left, int top, int right, int bottom, int x3, int 
   const double a0 = RayAngle(r, x3, y3);
   double span = RayAngle(r, x4, y4) - a0;
   while (span <= 0) span += 360.0;
-  FPainter.drawPie(OutlineBox(r), static_cast<int>(std::lround(a0 * 16)), static_cast<int>(std::lround(span * 16)));
+  const int start = static_cast<int>(std::lround(a0 * 16)), length = static_cast<int>(std::lround(span * 16));
+  if (FDirect) FPainter.drawPie(OutlineBox(r), start, length);
+  else FPainter.drawPie(FigureBox(r), start, length);
 }
 
 void QtDeviceSurface::Polygon(std::span<const TPoint> points) {
   if (points.size() < 2 || !PreparePainter()) return;
+  if (!FDirect) {
+    QPolygonF poly;
+    poly.reserve(static_cast<qsizetype>(points.size()));
+    for (const TPoint& p : points) poly << Centre(p);
+    FPainter.drawPolygon(poly, Qt::OddEvenFill);
+    return;
+  }
   // Small polygons (area fills, markers) go from the stack: nothing allocated per call.
   constexpr std::size_t Small = 16;
   if (points.size() <= Small) {
@@ -232,7 +257,8 @@ void QtDeviceSurface::PrepareFont() {
   // Whole-pixel advances: text widths add up the way layouts measure them.
   q.setHintingPreference(QFont::PreferFullHinting);
   FQFont = q;
-  FMetrics.emplace(FQFont, FImage.isNull() ? nullptr : &FImage);
+  const QImage& metrics = MetricsImage();
+  FMetrics.emplace(FQFont, metrics.isNull() ? nullptr : &metrics);
   FMeasuredWidth = -1;
   FPainterHasFont = false;
 }

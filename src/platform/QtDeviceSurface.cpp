@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <cmath>
 
 
 namespace platform {
@@ -29,25 +30,49 @@ void RegisterFontSubstitutes() {
 
 }  // namespace
 
-QtDeviceSurface::QtDeviceSurface(QImage& image) : FImage(image) {
+QtDeviceSurface::QtDeviceSurface(QImage& image) : FDevice(image), FImage(&image) {
+  // Direct pixels only where one image pixel is one pixel of the chart.
+  FDirect = image.format() == QImage::Format_RGB32 && image.devicePixelRatio() == 1.0;
+  Begin({});
+}
+
+QtDeviceSurface::QtDeviceSurface(QPaintDevice& device, QSize logicalSize)
+    : FDevice(device), FMetricsImage(1, 1, QImage::Format_RGB32) {
+  if (device.devType() == QInternal::Image) FImage = static_cast<QImage*>(&device);
+  Begin(logicalSize);
+}
+
+void QtDeviceSurface::Begin(QSize logicalSize) {
   RegisterFontSubstitutes();
+  FScale = FDevice.devicePixelRatioF() > 0 ? FDevice.devicePixelRatioF() : 1.0;
+  const bool empty = FDevice.width() <= 0 || FDevice.height() <= 0;
+  if (logicalSize.isEmpty())
+    logicalSize = QSize(static_cast<int>(std::lround(FDevice.width() / FScale)),
+                        static_cast<int>(std::lround(FDevice.height() / FScale)));
+  FBounds = {0, 0, logicalSize.width(), logicalSize.height()};
   // An empty image (a bitmap of no size) cannot be painted on; every operation then draws
   // nothing, as the empty clip of the line rasteriser does.
-  if (!FImage.isNull()) FPainter.begin(&FImage);
-  FTarget.Bits = reinterpret_cast<std::uint32_t*>(FImage.bits());
-  FTarget.Stride = static_cast<int>(FImage.bytesPerLine() / 4);
-  FTarget.Clip = {0, 0, FImage.width(), FImage.height()};
+  if (!empty) FPainter.begin(&FDevice);
+  if (FDirect) {
+    FTarget.Bits = reinterpret_cast<std::uint32_t*>(FImage->bits());
+    FTarget.Stride = static_cast<int>(FImage->bytesPerLine() / 4);
+    FTarget.Clip = FBounds;
+  }
   Font().SetPixelsPerInch(PixelsPerInch());
   Font().SetSize(8);
 }
 
-QtDeviceSurface::~QtDeviceSurface() {
+QtDeviceSurface::~QtDeviceSurface() { Finish(); }
+
+void QtDeviceSurface::Finish() {
   Flush();
   if (FPainter.isActive()) FPainter.end();
+  FTarget.Clip = {0, 0, 0, 0};
 }
 
 int QtDeviceSurface::PixelsPerInch() const {
-  const int dpi = FImage.isNull() ? 0 : FImage.logicalDpiY();
+  const QImage& image = MetricsImage();
+  const int dpi = image.isNull() ? 0 : image.logicalDpiY();
   return dpi > 0 ? dpi : chart::TFont::DefaultPixelsPerInch;
 }
 
@@ -65,6 +90,7 @@ void QtDeviceSurface::StateChanged(TState what) {
       break;
     case TState::Text:
       FPainterReady = false;
+      if (FChainPending) FlushChain();  // the chain's gaps take the background it was drawn with
       FLineDirty = true;  // gaps of styled lines follow the text background
       FMergeReady = false;
       break;
@@ -78,6 +104,7 @@ void QtDeviceSurface::StateChanged(TState what) {
 }
 
 void QtDeviceSurface::RealizeLine() {
+  if (FChainPending) FlushChain();
   const chart::TPen& pen = Pen();
   FLineDirty = chart::IsSystemColor(pen.Color()) ||
                (TextBackMode() == chart::OPAQUE && chart::IsSystemColor(TextBackColor()));
@@ -93,7 +120,7 @@ void QtDeviceSurface::RealizeLine() {
   FLineStyle.Runs = PenStyleRuns(pen.Style(), pen.Alternate());
   FLineStyle.OpaqueGaps = TextBackMode() == chart::OPAQUE;
   FLineStyle.GapColor = ToQRgb(ResolveColor(TextBackColor()));
-  FLineMerges = FMergeColumns && FLineKind == TLineKind::Thin && FLineStyle.Runs.empty() && chart::IsIdempotentPenMode(FLineMode);
+  FLineMerges = FDirect && FMergeColumns && FLineKind == TLineKind::Thin && FLineStyle.Runs.empty() && chart::IsIdempotentPenMode(FLineMode);
   FMergeReady = FLineMerges && !FLineDirty;
   if (FSpan && (FSpanColor != FLineColor || FSpanMode != FLineMode)) FlushSpan();
 }
@@ -196,6 +223,10 @@ void QtDeviceSurface::DrawLineNow(TPoint from, int x, int y) {
     case TLineKind::Thin:
       // A merged span of the same pen may stay pending: the order of idempotent writes in
       // one colour does not change a pixel.
+      if (!FDirect) {
+        ChainSegment(from, {x, y});
+        return;
+      }
       if (!FLineMerges) Flush();
       RasterLine(FTarget, from.X, from.Y, x, y, FLineColor, FLineMode, FLineStyle);
       return;
@@ -208,6 +239,11 @@ void QtDeviceSurface::DrawLineNow(TPoint from, int x, int y) {
 void QtDeviceSurface::ThinOutline(std::span<const TPoint> points) {
   if (FLineDirty) RealizeLine();
   if (FLineKind == TLineKind::None) return;
+  if (!FDirect) {
+    for (std::size_t i = 1; i < points.size(); ++i)
+      if (points[i - 1] != points[i]) ChainSegment(points[i - 1], points[i]);
+    return;
+  }
   Flush();
   for (std::size_t i = 1; i < points.size(); ++i)
     RasterLine(FTarget, points[i - 1].X, points[i - 1].Y, points[i].X, points[i].Y, FLineColor, FLineMode, FLineStyle);
@@ -228,6 +264,13 @@ void QtDeviceSurface::Polyline(std::span<const TPoint> points) {
 
 void QtDeviceSurface::SetPixel(int x, int y, TColor color) {
   Flush();
+  if (!FDirect) {
+    if (!FPainter.isActive()) return;
+    FPainterReady = false;
+    FPainter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    FPainter.fillRect(QRect(x, y, 1, 1), ToQColor(ResolveColor(color)));
+    return;
+  }
   if (x < FTarget.Clip.Left || x >= FTarget.Clip.Right || y < FTarget.Clip.Top || y >= FTarget.Clip.Bottom) return;
   FTarget.Bits[static_cast<std::ptrdiff_t>(y) * FTarget.Stride + x] = ToQRgb(ResolveColor(color));
 }
@@ -239,7 +282,7 @@ void QtDeviceSurface::IntersectClipRect(const TRect& rect) {
                         : rect;
   FClip = r;
   if (!FPainter.isActive()) return;
-  const TRect bounds{0, 0, FImage.width(), FImage.height()};
+  const TRect& bounds = FBounds;
   FTarget.Clip = {std::max(bounds.Left, r.Left), std::max(bounds.Top, r.Top), std::min(bounds.Right, r.Right),
                   std::min(bounds.Bottom, r.Bottom)};
   if (FTarget.Clip.IsEmpty()) {
@@ -253,13 +296,13 @@ void QtDeviceSurface::IntersectClipRect(const TRect& rect) {
 void QtDeviceSurface::RemoveClip() {
   Flush();
   FClip.reset();
-  FTarget.Clip = {0, 0, FImage.width(), FImage.height()};
+  FTarget.Clip = FPainter.isActive() ? FBounds : TRect{0, 0, 0, 0};
   if (FPainter.isActive()) FPainter.setClipping(false);
 }
 
 std::unique_ptr<chart::TDeviceBitmap> QtDeviceSurface::CreateBitmap(int width, int height, bool monochrome) {
   // The buffer draws text at this surface's resolution, so it measures like the window.
-  return std::make_unique<QtDeviceBitmap>(width, height, monochrome, &FImage);
+  return std::make_unique<QtDeviceBitmap>(width, height, monochrome, &MetricsImage(), FScale);
 }
 
 void QtDeviceSurface::DrawBitmap(int x, int y, chart::TDeviceBitmap& bitmap) {
@@ -296,13 +339,17 @@ QImage ToQImage(const chart::TPicture& picture) {
   return image;
 }
 
-QtDeviceBitmap::QtDeviceBitmap(int width, int height, bool monochrome, const QImage* resolutionOf)
+QtDeviceBitmap::QtDeviceBitmap(int width, int height, bool monochrome, const QImage* resolutionOf, double scale)
     : FWidth(std::max(width, 0)),
       FHeight(std::max(height, 0)),
       FMonochrome(monochrome),
       FImage([&] {
-        QImage image(std::max(width, 0), std::max(height, 0), QImage::Format_RGB32);
+        // A bitmap of a high-resolution surface has as many pixels as the part it covers.
+        const bool scaled = scale != 1.0 && scale > 0;
+        const auto device = [&](int n) { return scaled ? static_cast<int>(std::ceil(n * scale)) : n; };
+        QImage image(device(std::max(width, 0)), device(std::max(height, 0)), QImage::Format_RGB32);
         image.fill(Qt::white);
+        if (scaled) image.setDevicePixelRatio(scale);
         if (resolutionOf && !resolutionOf->isNull() && !image.isNull()) {
           image.setDotsPerMeterX(resolutionOf->dotsPerMeterX());
           image.setDotsPerMeterY(resolutionOf->dotsPerMeterY());

@@ -4,6 +4,11 @@
 // costs a few comparisons each: with a solid one-pixel pen and a raster operation for which
 // painting a pixel twice equals painting it once, such segments cover exactly the union of
 // their spans, which is written once when anything else is drawn.
+//
+// Over any other paint device (an image with a device pixel ratio other than 1, an SVG or
+// PDF generator) every operation goes through QPainter in logical pixels: one-pixel lines
+// are one logical pixel wide and lie on the pixels the device convention names, so a
+// picture at twice the resolution or in vector form has the layout of the plain one.
 #pragma once
 
 #include "chart/canvas/DeviceSurface.h"
@@ -17,18 +22,33 @@
 #include <algorithm>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace platform {
 
 class QtDeviceSurface : public chart::TDeviceSurface {
  public:
   // `image` must be Format_RGB32 and outlive the surface; it is painted on until then.
+  // Its pixels are written directly when its device pixel ratio is 1.
   explicit QtDeviceSurface(QImage& image);
+  // Any paint device, drawn on through QPainter only; text is measured as on a plain image
+  // of the toolkit's default resolution, so the layout matches the screen's. `logicalSize`:
+  // the area drawn on in the chart's pixels, when the device's own size is not that.
+  explicit QtDeviceSurface(QPaintDevice& device, QSize logicalSize = {});
   ~QtDeviceSurface() override;
 
-  // Writes merged line spans still pending. Reading the image goes through Image().
-  void Flush() { if (FSpan) FlushSpan(); }
-  const QImage& Image() { Flush(); return FImage; }
+  // Writes merged line spans and pending line chains. Reading the image goes through Image().
+  void Flush() {
+    if (FSpan) FlushSpan();
+    if (FChainPending) FlushChain();
+  }
+  // The image painted on; only for a surface made over an image.
+  const QImage& Image() { Flush(); return *FImage; }
+  // Ends painting: everything pending is drawn and the device is released (a generator
+  // writes its file then). Nothing is drawn afterwards.
+  void Finish();
+  // Pixels are written directly rather than through QPainter.
+  bool DirectPixels() const { return FDirect; }
   // The font the device draws with for the current chart font.
   QFont CurrentQFont();
   // Merging of segments within one column; on by default. Off, every segment is drawn on its
@@ -67,6 +87,10 @@ class QtDeviceSurface : public chart::TDeviceSurface {
   enum class TLineKind { None, Thin, Wide };
 
   void FlushSpan();
+  // Painter path of one-pixel lines: connected segments gather in a chain drawn as one
+  // polyline (QtDeviceChains.cpp).
+  void ChainSegment(chart::TPoint from, chart::TPoint to);
+  void FlushChain();
   void LineToSlow(chart::TPoint from, int x, int y);
   // Absorbs the segment into the pending span when it is vertical in the span's column and
   // touches it; False when the general path must draw it.
@@ -99,7 +123,19 @@ class QtDeviceSurface : public chart::TDeviceSurface {
   // The one-pixel frame of a rectangle on its outermost pixels.
   void FrameRect(const chart::TRect& r);
 
-  QImage& FImage;
+  void Begin(QSize logicalSize);
+  // The box of a figure's outline: on the outermost pixels of the rectangle.
+  QRectF FigureBox(const chart::TRect& r) const;
+  // The image whose resolution fonts and bitmaps take.
+  const QImage& MetricsImage() const { return FImage ? *FImage : FMetricsImage; }
+
+  QPaintDevice& FDevice;
+  QImage* FImage = nullptr;
+  QImage FMetricsImage;
+  bool FDirect = false;
+  double FScale = 1.0;
+  // The device's area in logical pixels.
+  chart::TRect FBounds;
   QPainter FPainter;
   TPixelTarget FTarget;
   std::optional<chart::TRect> FClip;
@@ -122,6 +158,11 @@ class QtDeviceSurface : public chart::TDeviceSurface {
   std::uint32_t FSpanColor = 0;
   chart::TPenMode FSpanMode = chart::pmCopy;
 
+  // A pending chain of connected one-pixel segments (painter path).
+  bool FChainPending = false;
+  std::vector<chart::TPoint> FChain;
+  QPen FChainPen;
+
   bool FFontDirty = true;
   QFont FQFont;
   std::optional<QFontMetrics> FMetrics;
@@ -142,8 +183,8 @@ class QtDeviceSurface : public chart::TDeviceSurface {
 class QtDeviceBitmap final : public chart::TDeviceBitmap {
  public:
   // `resolutionOf`: an image whose resolution the bitmap takes (fonts are sized in points at
-  // it); without one, the toolkit's default resolution.
-  QtDeviceBitmap(int width, int height, bool monochrome, const QImage* resolutionOf = nullptr);
+  // it); without one, the toolkit's default resolution. `scale`: device pixels per pixel.
+  QtDeviceBitmap(int width, int height, bool monochrome, const QImage* resolutionOf = nullptr, double scale = 1.0);
   // The size asked for; an image with no width or no height has no pixels at all.
   int Width() const override { return FWidth; }
   int Height() const override { return FHeight; }
@@ -159,6 +200,9 @@ class QtDeviceBitmap final : public chart::TDeviceBitmap {
   QImage FImage;
   QtDeviceSurface FSurface;
 };
+
+// The painter's raster operation for a pen mode (pmCopy: plain drawing).
+QPainter::CompositionMode CompositionOf(chart::TPenMode mode);
 
 // An RGB32 image in the chart's colours, for pictures handed to the device.
 QImage ToQImage(const chart::TPicture& picture);
