@@ -6,6 +6,8 @@
 #include <QPainter>
 #include <QWheelEvent>
 
+#include <cmath>
+
 #include "chart/registry/ScreenCursors.h"
 
 namespace platform {
@@ -72,7 +74,15 @@ ChartWidget::~ChartWidget() {
 }
 
 void ChartWidget::CreateWindowSurface() {
-  auto image = std::make_unique<QImage>(std::max(1, width()), std::max(1, height()), QImage::Format_RGB32);
+  // On a high-density screen the surface has the screen's pixels and the chart draws on
+  // them in its own (logical) pixels: text and lines at the screen's resolution.
+  const qreal ratio = devicePixelRatioF();
+  const QSize logical(std::max(1, width()), std::max(1, height()));
+  const QSize pixels = ratio == 1.0 ? logical
+                                    : QSize(static_cast<int>(std::ceil(logical.width() * ratio)),
+                                            static_cast<int>(std::ceil(logical.height() * ratio)));
+  auto image = std::make_unique<QImage>(pixels, QImage::Format_RGB32);
+  image->setDevicePixelRatio(ratio);
   image->fill(palette().color(QPalette::Window));
   auto surface = std::make_unique<QtDeviceSurface>(*image);
   // The chart re-attaches its canvas to the new surface before the old one goes.
@@ -103,6 +113,8 @@ void ChartWidget::SetCursor(TCursor cursor) {
 }
 
 void ChartWidget::paintEvent(QPaintEvent* event) {
+  // The window moved to a screen of another density.
+  if (FImage->devicePixelRatio() != devicePixelRatioF()) CreateWindowSurface();
   if (FPaintPending) {
     FPaintPending = false;
     ++FChartPaints;
@@ -110,14 +122,17 @@ void ChartWidget::paintEvent(QPaintEvent* event) {
   }
   QPainter painter(this);
   const QRect r = event->rect();
-  painter.drawImage(r, FSurface->Image(), r);
+  const qreal ratio = FImage->devicePixelRatio();
+  painter.drawImage(QRectF(r), FSurface->Image(), QRectF(r.x() * ratio, r.y() * ratio, r.width() * ratio, r.height() * ratio));
 }
 
 void ChartWidget::resizeEvent(QResizeEvent* event) {
   QWidget::resizeEvent(event);
   // The surface is never smaller than 1 x 1, so its size alone does not tell whether the
   // chart already has the widget's size (0 x 0 -> 1 x 1).
-  if (FImage && FImage->size() == size() && FChart.Width() == width() && FChart.Height() == height()) return;
+  if (FImage && FImage->deviceIndependentSize() == QSizeF(size()) && FChart.Width() == width() &&
+      FChart.Height() == height())
+    return;
   FChart.SetWidth(width());
   FChart.SetHeight(height());
   CreateWindowSurface();  // SetHost invalidates the chart: the old buffer has the old size

@@ -1,7 +1,8 @@
 // The window that shows a chart. It keeps the picture the window shows in an image (the
 // window surface): a paint of the chart presents its buffer there, and drawing between
 // paints (the zoom rubber band in NOT-XOR) goes there as well; Qt's paint event only
-// copies that image to the screen. Mouse and wheel events go to the chart.
+// copies that image to the screen. Mouse and wheel events go to the chart. On a screen with
+// a device pixel ratio above 1 the image has the screen's pixels, the chart its logical ones.
 #pragma once
 
 #include <QImage>
@@ -25,7 +26,8 @@ class ChartWidget : public QWidget, public QtChartHostBase {
   ~ChartWidget() override;
 
   chart::TCustomChart& Chart() const { return FChart; }
-  // What the window shows now (after the last paint and any rubber band since).
+  // What the window shows now (after the last paint and any rubber band since), in the
+  // screen's pixels.
   const QImage& WindowImage() { return FSurface->Image(); }
   // Paint events that ran the chart's paint entry.
   int ChartPaints() const { return FChartPaints; }
