@@ -19,6 +19,7 @@
 #include "chart/seriestypes/PointSeries.h"
 #include "chart/seriestypes/HorizBarSeries.h"
 #include "chart/seriestypes/PieSeries.h"
+#include "chart/series/ZelFunction.h"
 #include "fuzz/ChartPaint.h"
 #include "fuzz/FuzzReader.h"
 
@@ -143,7 +144,13 @@ class TDecoder {
   std::string Label() { return In.Bool() ? std::string() : In.Text(64); }
 
   void Step() {
-    switch (In.Byte() % 40) {
+    // The top bytes were added last, so that older inputs mostly decode as before.
+    const std::uint8_t op = In.Byte();
+    if (op >= 240) {
+      Functions();
+      return;
+    }
+    switch (op % 40) {
       case 0: AddPoint(); break;
       case 1: {
         TLineSeries& s = AnySeries();
@@ -663,10 +670,9 @@ class TDecoder {
   void TypedSeries() {
     const int op = In.Byte() % 8;
     if (op == 0) {
-      if (S.Typed.size() >= MaxTypedSeries || SeriesTypeCount() == 0) return;
-      const TZelSeriesType& type = SeriesTypeAt(In.Byte() % SeriesTypeCount());
-      if (!type.SeriesClass || !type.SeriesClass->NewSeries) return;
-      S.Typed.push_back(type.SeriesClass->NewSeries());
+      const std::vector<const TChartClass*> types = RegisteredClasses(&TZelSeriesType::SeriesClass);
+      if (S.Typed.size() >= MaxTypedSeries || types.empty()) return;
+      S.Typed.push_back(types[In.Byte() % types.size()]->NewSeries());
       if (In.Bool()) S.Chart.AddSeries(*S.Typed.back());
       return;
     }
@@ -714,6 +720,65 @@ class TDecoder {
           }
           default: Prop("Active", [&] { return s.Active(); }, [&](auto v) { s.SetActive(v); }, In.Bool()); break;
         }
+    }
+  }
+
+  // The classes of the registered entries that make a series (or a function), in
+  // registration order.
+  static std::vector<const TChartClass*> RegisteredClasses(const TChartClass* TZelSeriesType::*which) {
+    std::vector<const TChartClass*> out;
+    for (int i = 0; i < SeriesTypeCount(); ++i) {
+      const TChartClass* c = SeriesTypeAt(i).*which;
+      if (c && (c->NewSeries || c->NewFunction)) out.push_back(c);
+    }
+    return out;
+  }
+
+  // Any series of the input: the three line series, then those of other types.
+  TChartSeries& AnyOfAll() {
+    const std::size_t k = In.Byte() % (S.Series.size() + S.Typed.size());
+    return k < S.Series.size() ? static_cast<TChartSeries&>(*S.Series[k]) : *S.Typed[k - S.Series.size()];
+  }
+
+  // Series computed from others: functions given and taken, links to one or several
+  // sources in any graph (cycles refused), and the function's settings.
+  void Functions() {
+    TChartSeries& s = AnyOfAll();
+    TZelFunction* f = s.FunctionType();
+    switch (In.Byte() % 8) {
+      case 0: {
+        const std::vector<const TChartClass*> classes = RegisteredClasses(&TZelSeriesType::FunctionClass);
+        const std::size_t k = In.Byte() % (classes.size() + 1);
+        s.SetFunction(k < classes.size() ? classes[k]->NewFunction() : nullptr);
+        break;
+      }
+      case 1: {
+        std::vector<TChartComponent*> sources(In.Byte() % 4);
+        for (auto& c : sources) c = &AnyOfAll();
+        const std::vector<TChartSeries*> before = s.DataSources();
+        Guarded("SetDataSources", [&] { s.SetDataSources(sources); }, [&] { return s.DataSources() == before; });
+        break;
+      }
+      case 2:
+        if (f) Prop("Period", [&] { return f->Period(); }, [&](auto v) { f->SetPeriod(v); }, In.Double());
+        break;
+      case 3:
+        if (f) f->SetPeriodStyle(static_cast<TFunctionPeriodStyle>(In.Byte() % 2));
+        break;
+      case 4:
+        if (f) f->SetPeriodAlign(static_cast<TFunctionPeriodAlign>(In.Byte() % 3));
+        break;
+      case 5:
+        // Settings changed together rebuild once, at the end.
+        if (f) {
+          f->BeginUpdate();
+          f->SetPeriodStyle(static_cast<TFunctionPeriodStyle>(In.Byte() % 2));
+          Prop("Period", [&] { return f->Period(); }, [&](auto v) { f->SetPeriod(v); }, static_cast<double>(In.Byte() % 8));
+          f->EndUpdate();
+        }
+        break;
+      case 6: s.SetRecalcOptions(static_cast<TRecalcOptions>(In.Byte() & roAll)); break;
+      default: s.CheckDataSource(); break;
     }
   }
 

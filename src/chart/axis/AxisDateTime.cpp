@@ -203,4 +203,19 @@ double CalendarStepBack(double value, double calendarStep) {
   return EncodeDate(d);
 }
 
+double CalendarStepForward(double value, double calendarStep) {
+  if (calendarStep < 30 || !(value >= FirstCalendarDay) || value > 3e6) return value + calendarStep;
+  TCalendarDate d = DecodeDate(value);
+  const int months = calendarStep == 365 ? 12 : calendarStep == 182 ? 6 : static_cast<int>(calendarStep / 30);
+  const int day = d.Day;
+  d.Month += months;
+  d.Day = 1;
+  // The same day of the later month, or its last day when the month is shorter.
+  const double first = EncodeDate(d);
+  TCalendarDate next = d;
+  ++next.Month;
+  const double length = EncodeDate(next) - first;
+  return first + std::min<double>(day, length) - 1 + (value - std::floor(value));
+}
+
 }  // namespace chart

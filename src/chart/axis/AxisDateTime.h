@@ -32,5 +32,8 @@ double CalendarStep(double userIncrement, double step);
 double CalendarFirstLabel(double maximum, double calendarStep);
 // One label step back on the calendar.
 double CalendarStepBack(double value, double calendarStep);
+// One step forward on the calendar for the steps of a month or more (the same day of the
+// month, or the month's last day, and the same time of day); smaller steps add their days.
+double CalendarStepForward(double value, double calendarStep);
 
 }  // namespace chart

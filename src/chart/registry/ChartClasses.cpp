@@ -1,5 +1,6 @@
 #include "chart/registry/ChartClasses.h"
 
+#include "chart/functions/StandardFunctions.h"
 #include "chart/seriestypes/AreaSeries.h"
 #include "chart/seriestypes/BarSeries.h"
 #include "chart/seriestypes/FastLineSeries.h"
@@ -14,6 +15,11 @@ namespace {
 
 template <class T>
 std::unique_ptr<TChartSeries> NewSeriesOf() {
+  return std::make_unique<T>();
+}
+
+template <class T>
+std::unique_ptr<TZelFunction> NewFunctionOf() {
   return std::make_unique<T>();
 }
 
@@ -35,5 +41,13 @@ const TChartClass AreaSeriesClass{"TAreaSeries", &NewSeriesOf<TAreaSeries>};
 const TChartClass PointSeriesClass{"TPointSeries", &NewSeriesOf<TPointSeries>};
 const TChartClass PieSeriesClass{"TPieSeries", &NewSeriesOf<TPieSeries>};
 const TChartClass FastLineSeriesClass{"TFastLineSeries", &NewSeriesOf<TFastLineSeries>};
+
+const TChartClass AddFunctionClass{"TAddZelFunction", nullptr, &NewFunctionOf<TAddZelFunction>};
+const TChartClass SubtractFunctionClass{"TSubtractZelFunction", nullptr, &NewFunctionOf<TSubtractZelFunction>};
+const TChartClass MultiplyFunctionClass{"TMultiplyZelFunction", nullptr, &NewFunctionOf<TMultiplyZelFunction>};
+const TChartClass DivideFunctionClass{"TDivideZelFunction", nullptr, &NewFunctionOf<TDivideZelFunction>};
+const TChartClass HighFunctionClass{"THighZelFunction", nullptr, &NewFunctionOf<THighZelFunction>};
+const TChartClass LowFunctionClass{"TLowZelFunction", nullptr, &NewFunctionOf<TLowZelFunction>};
+const TChartClass AverageFunctionClass{"TAverageZelFunction", nullptr, &NewFunctionOf<TAverageZelFunction>};
 
 }  // namespace chart

@@ -22,4 +22,12 @@ extern const TChartClass PointSeriesClass;
 extern const TChartClass PieSeriesClass;
 extern const TChartClass FastLineSeriesClass;
 
+extern const TChartClass AddFunctionClass;
+extern const TChartClass SubtractFunctionClass;
+extern const TChartClass MultiplyFunctionClass;
+extern const TChartClass DivideFunctionClass;
+extern const TChartClass HighFunctionClass;
+extern const TChartClass LowFunctionClass;
+extern const TChartClass AverageFunctionClass;
+
 }  // namespace chart

@@ -45,6 +45,17 @@ void RegisterStandardSeries() {
   RegisterSeriesType(FastLineSeriesClass, ChartText(TChartText::FastLine), page, 2);
 }
 
+// The gallery's "Functions" page: Add, Subtract, Multiply, Divide, High, Low, Average.
+void RegisterStandardFunctions() {
+  RegisterStandardFunction(AddFunctionClass, ChartText(TChartText::Add));
+  RegisterStandardFunction(SubtractFunctionClass, ChartText(TChartText::Subtract));
+  RegisterStandardFunction(MultiplyFunctionClass, ChartText(TChartText::Multiply));
+  RegisterStandardFunction(DivideFunctionClass, ChartText(TChartText::Divide));
+  RegisterStandardFunction(HighFunctionClass, ChartText(TChartText::High));
+  RegisterStandardFunction(LowFunctionClass, ChartText(TChartText::Low));
+  RegisterStandardFunction(AverageFunctionClass, ChartText(TChartText::Average));
+}
+
 }  // namespace
 
 void ChartModulesInit() {
@@ -53,8 +64,7 @@ void ChartModulesInit() {
   RegisterEngineClasses();
   RegisterChartPartClasses();
   // Every chart's mouse settings start with the animated-zoom divisor at 3: nothing to set.
-  // The calculation functions join here, on the "Functions" page in the order Add,
-  // Subtract, Multiply, Divide, High, Low, Average (RegisterStandardFunction).
+  RegisterStandardFunctions();
   RegisterStandardSeries();
 }
 

@@ -157,6 +157,10 @@ class TChartSeries : public TChartComponent {
   TChartSeries* DataSource() const { return FDataSources.empty() ? nullptr : FDataSources.front(); }
   // Links the series to a source (nullptr unlinks) and rebuilds it from that source.
   void SetDataSource(TChartComponent* source);
+  // Links the series to several sources (a function combines them index by index; without
+  // one the first is copied); an empty list unlinks. Every source is checked before any
+  // link changes: no chart, a rejected component or a cycle raise ChartException.
+  void SetDataSources(std::span<TChartComponent* const> sources);
   TRecalcOptions RecalcOptions() const { return FRecalcOptions; }
   void SetRecalcOptions(TRecalcOptions v) { FRecalcOptions = v; }
   TZelFunction* FunctionType() const { return FFunction.get(); }
@@ -164,6 +168,9 @@ class TChartSeries : public TChartComponent {
   void SetFunction(std::unique_ptr<TZelFunction> function);
   // Clears the series and refills it from its first data source.
   virtual void CheckDataSource();
+  // Whether a function's one result over a whole source may be one point; a series drawn
+  // as a line needs two to show it.
+  virtual bool AllowSinglePoint() const { return true; }
 
   // --- chart and axes ------------------------------------------------------------------
   TCustomAxisPanel* ParentChart() const { return FParentChart; }
@@ -344,6 +351,8 @@ class TChartSeries : public TChartComponent {
   void UnlinkDataSources();
   void UnlinkLinkedSeries();
   bool DependsOn(const TChartSeries* other) const;
+  // Checks that source may feed this series (the ChartException of a refused link).
+  TChartSeries& CheckedSource(TChartComponent& source) const;
   void ReceiveNotice(TChartSeries& source, TSeriesNotice notice, int index);
 
   TChartValueLists FValueLists;

@@ -124,25 +124,43 @@ void TChartSeries::UnlinkLinkedSeries() {
   FLinkedSeries.clear();
 }
 
+TChartSeries& TChartSeries::CheckedSource(TChartComponent& source) const {
+  if (!FParentChart) throw ChartException("No ParentChart to validate DataSource");
+  auto* series = dynamic_cast<TChartSeries*>(&source);
+  if (!series || !FParentChart->IsValidDataSource(*this, source))
+    throw ChartException("No valid DataSource: " + source.Name());
+  if (series == this || series->DependsOn(this)) throw ChartException("Circular Series dependences are not allowed");
+  return *series;
+}
+
 void TChartSeries::SetDataSource(TChartComponent* source) {
   if (!source) {
-    UnlinkDataSources();
+    SetDataSources({});
     return;
   }
-  if (FDataSources.size() == 1 && FDataSources.front() == source) return;
-  if (!FParentChart) throw ChartException("No ParentChart to validate DataSource");
-  auto* series = dynamic_cast<TChartSeries*>(source);
-  if (!series || !FParentChart->IsValidDataSource(*this, *source))
-    throw ChartException("No valid DataSource: " + source->Name());
-  if (series == this || series->DependsOn(this))
-    throw ChartException("Circular Series dependences are not allowed");
+  TChartComponent* const one[] = {source};
+  SetDataSources(one);
+}
 
-  // Allocate before unlinking, so a failure leaves the old link in place.
-  std::vector<TChartSeries*> sources{series};
-  series->FLinkedSeries.reserve(series->FLinkedSeries.size() + 1);
+void TChartSeries::SetDataSources(std::span<TChartComponent* const> sources) {
+  if (sources.size() == FDataSources.size() &&
+      std::equal(sources.begin(), sources.end(), FDataSources.begin(),
+                 [](const TChartComponent* a, const TChartSeries* b) { return a == b; }))
+    return;
+  std::vector<TChartSeries*> checked;
+  checked.reserve(sources.size());
+  for (TChartComponent* c : sources) {
+    if (!c) throw ChartException("No valid DataSource: ");
+    checked.push_back(&CheckedSource(*c));
+  }
+  // Allocate before unlinking, so a failure leaves the old links in place. A source named
+  // twice counts twice in a function but sends its notices once.
+  for (TChartSeries* s : checked) s->FLinkedSeries.reserve(s->FLinkedSeries.size() + 1);
   UnlinkDataSources();
-  FDataSources = std::move(sources);
-  series->FLinkedSeries.push_back(this);
+  FDataSources = std::move(checked);
+  for (TChartSeries* s : FDataSources)
+    if (std::find(s->FLinkedSeries.begin(), s->FLinkedSeries.end(), this) == s->FLinkedSeries.end())
+      s->FLinkedSeries.push_back(this);
   CheckDataSource();
 }
 
@@ -155,6 +173,8 @@ void TChartSeries::SetFunction(std::unique_ptr<TZelFunction> function) {
 void TChartSeries::CheckDataSource() {
   TChartSeries* source = DataSource();
   if (!source) return;
+  // A chart may refuse a source it accepted before; a series off its chart keeps its links.
+  if (FParentChart && !FParentChart->IsValidDataSource(*this, *source)) return;
   Clear();
   if (FFunction) {
     XValues().SetDateTime(source->XValues().DateTime());

@@ -15,6 +15,7 @@ enum TMultiArea : std::uint8_t { maNone, maStacked, maStacked100 };
 class TAreaSeries : public TCustomSeries {
  public:
   TAreaSeries();
+  bool AllowSinglePoint() const override { return false; }
 
   // Shared: setting it sets every area series on the chart.
   TMultiArea MultiArea() const { return FMultiArea; }

@@ -15,6 +15,8 @@ namespace chart {
 class TFastLineSeries : public TChartSeries {
  public:
   TFastLineSeries();
+  // A function's one result is drawn as a level line between the source's ends.
+  bool AllowSinglePoint() const override { return false; }
 
   // --- properties ----------------------------------------------------------------------
   // False: a new point is drawn straight onto the chart's current canvas, with no repaint.

@@ -11,6 +11,7 @@ class TLineSeries : public TCustomSeries {
   // Takes the settings of another series (not its points) and stays a line: segments on,
   // area off, and markers hidden unless the source is a line series too.
   void Assign(const TChartSeries& source) override;
+  bool AllowSinglePoint() const override { return false; }
 };
 
 }  // namespace chart
