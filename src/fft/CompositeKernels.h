@@ -12,11 +12,11 @@
 // leaves that the loops keep before it.
 //
 // Ops supplies Batch (the leaf plans are padded to a multiple of it) and the static routines
-// ForwardPass, ForwardPassLarge, InversePass, InversePassLarge, ForwardPasses32/64,
+// ForwardPass<Large> and InversePass<Large> (over the pass factors), ForwardPasses32/64,
 // InversePasses32/64, ForwardLeaves16, ForwardLeaves8, InverseLeaves16 and InverseLeaves8. Each
 // code path passes its own Ops type, made of types from an unnamed namespace, so no instance is
 // shared between code built for different processors. For the same reason the plans are
-// plain arrays and the tables are reached through TwiddlesOf: a library template instantiated
+// plain arrays and the tables are reached through PassFactorsOf: a library template instantiated
 // here with shared types (a std::array or std::span member, say) would be a function that an
 // unoptimised build emits once per file and the linker may take from either.
 
@@ -84,21 +84,21 @@ inline constexpr LeafPlan<Ops::Batch, Log2> Leaves = MakeLeafPlan<Ops::Batch, Lo
 
 template <class Ops, int Log2>
 [[gnu::always_inline]] inline void ForwardPassOf(TComplexSingle* data) {
-    const TComplexSingle* twiddles = TwiddlesOf(Log2);
+    const double* factors = PassFactorsOf(Log2);
     if constexpr (Log2 < FirstLargePassLog2) {
-        Ops::ForwardPass(data, twiddles, (1 << Log2) / 8);
+        Ops::template ForwardPass<false>(data, factors, (1 << Log2) / 8);
     } else {
-        Ops::ForwardPassLarge(data, twiddles, (1 << Log2) / 8);
+        Ops::template ForwardPass<true>(data, factors, (1 << Log2) / 8);
     }
 }
 
 template <class Ops, int Log2>
 [[gnu::always_inline]] inline void InversePassOf(TComplexSingle* data) {
-    const TComplexSingle* twiddles = TwiddlesOf(Log2);
+    const double* factors = PassFactorsOf(Log2);
     if constexpr (Log2 < FirstLargePassLog2) {
-        Ops::InversePass(data, twiddles, (1 << Log2) / 8);
+        Ops::template InversePass<false>(data, factors, (1 << Log2) / 8);
     } else {
-        Ops::InversePassLarge(data, twiddles, (1 << Log2) / 8);
+        Ops::template InversePass<true>(data, factors, (1 << Log2) / 8);
     }
 }
 

@@ -38,9 +38,13 @@ constexpr int TwiddleCount(int log2n) {
 // Both are filled by FFTInit and read-only afterwards.
 extern std::array<std::span<const std::uint16_t>, MaxLog2 + 1> OrderTable;
 extern std::array<std::span<const TComplexSingle>, MaxLog2 + 1> TwiddleTable;
-// The start of TwiddleTable[log2n], as a plain call for the vector engine files (see
-// CompositeKernels.h).
-const TComplexSingle* TwiddlesOf(int log2n);
+// The factors of the vector passes, built by FFTInit from TwiddleTable: for each size N = 2^k,
+// k >= 5, the factor w_n of every n < N/4 as the pass uses it (the table entry n - 1, from
+// 1024 points on above N/8 the exchanged entry N/4 - n - 1), widened to double: N/4 real parts,
+// then N/4 imaginary parts. n = 0 holds (1, 0) and n = N/8 of the large sizes (sqrt(1/2),
+// sqrt(1/2)); the passes treat those two apart. A plain call, for the vector engine files
+// (see CompositeKernels.h).
+const double* PassFactorsOf(int log2n);
 
 using TKernel = void (*)(TComplexSingle*);
 // For each size 2, 4, ..., 65536: the forward kernel, then the inverse kernel.
@@ -53,7 +57,7 @@ extern void* WorkBuffer;
 // Start-up steps of FFTInit, callable again (they only rewrite the same values).
 void BuildOrderTables();
 void FillTwiddleTable(int log2n);
-void BuildTwiddleTables();
+void BuildTwiddleTables();  // also the pass factors
 void InitKernelTable();
 
 enum class TDirection { Forward, Inverse };

@@ -34,6 +34,8 @@ struct Simd4 {
     [[gnu::always_inline]] static Floats AddF(Floats a, Floats b) { return _mm256_add_ps(a, b); }
     [[gnu::always_inline]] static Floats MulF(Floats a, float factor) { return _mm256_mul_ps(a, _mm256_set1_ps(factor)); }
 
+    [[gnu::always_inline]] static D4 LoadD(const double* p) { return {_mm256_loadu_pd(p)}; }
+
     // Deinterleaved and widened.
     [[gnu::always_inline]] static C Widen(Floats f) {
         const __m128 lo = _mm256_castps256_ps128(f);
@@ -67,13 +69,6 @@ struct Simd4 {
     [[gnu::always_inline]] static C WithLane0(C a, C b) {
         return {{_mm256_blend_pd(a.re.v, b.re.v, 1)}, {_mm256_blend_pd(a.im.v, b.im.v, 1)}};
     }
-
-    // Lane i takes lane 3 - i.
-    [[gnu::always_inline]] static C Reverse(C v) { return Permute<_MM_SHUFFLE(0, 1, 2, 3)>(v); }
-    // Lane 0 stays, lane i takes lane 4 - i.
-    [[gnu::always_inline]] static C ReverseTail(C v) { return Permute<_MM_SHUFFLE(1, 2, 3, 0)>(v); }
-    // Lane i holds p[i - 1] for i = 1..3 (lane 0: p[0]).
-    [[gnu::always_inline]] static C LoadHead(const TComplexSingle* p) { return Permute<_MM_SHUFFLE(2, 1, 0, 0)>(Load(p)); }
 
     // Point k of four blocks at once: lane b holds blocks[b][k], for k = 0 .. Count-1 (a
     // multiple of 4). Loads four consecutive points of each block and transposes them.
@@ -111,11 +106,6 @@ struct Simd4 {
         }
     }
 
-private:
-    template <int Imm>
-    [[gnu::always_inline]] static C Permute(C v) {
-        return {{_mm256_permute4x64_pd(v.re.v, Imm)}, {_mm256_permute4x64_pd(v.im.v, Imm)}};
-    }
 };
 
 }  // namespace

@@ -19,7 +19,9 @@ struct D8 {
     [[gnu::always_inline]] static D8 Splat(double value) { return {_mm512_set1_pd(value)}; }
 };
 
-[[gnu::always_inline]] inline D8 operator+(D8 a, D8 b) { return {_mm512_add_pd(a.v, b.v)}; }
+// The sum as a * 1 + b: one rounding of the exact sum, so the same bits as an addition, but on
+// the multiply units, which the conversions leave idle while they hold up the adders.
+[[gnu::always_inline]] inline D8 operator+(D8 a, D8 b) { return {_mm512_fmadd_pd(a.v, _mm512_set1_pd(1.0), b.v)}; }
 [[gnu::always_inline]] inline D8 operator-(D8 a, D8 b) { return {_mm512_sub_pd(a.v, b.v)}; }
 [[gnu::always_inline]] inline D8 operator*(D8 a, D8 b) { return {_mm512_mul_pd(a.v, b.v)}; }
 
@@ -33,6 +35,8 @@ struct Simd8 {
     [[gnu::always_inline]] static void StoreF(TComplexSingle* p, Floats f) { _mm512_storeu_ps(&p->Re, f); }
     [[gnu::always_inline]] static Floats AddF(Floats a, Floats b) { return _mm512_add_ps(a, b); }
     [[gnu::always_inline]] static Floats MulF(Floats a, float factor) { return _mm512_mul_ps(a, _mm512_set1_ps(factor)); }
+
+    [[gnu::always_inline]] static D8 LoadD(const double* p) { return {_mm512_loadu_pd(p)}; }
 
     // Deinterleaved (real parts to the low half, imaginary parts to the high half) and widened.
     [[gnu::always_inline]] static C Widen(Floats f) {
@@ -57,16 +61,6 @@ struct Simd8 {
     // Lane 0 from b, the others from a.
     [[gnu::always_inline]] static C WithLane0(C a, C b) {
         return {{_mm512_mask_blend_pd(1, a.re.v, b.re.v)}, {_mm512_mask_blend_pd(1, a.im.v, b.im.v)}};
-    }
-
-    // Lane i takes lane 7 - i.
-    [[gnu::always_inline]] static C Reverse(C v) { return Permute(v, _mm512_setr_epi64(7, 6, 5, 4, 3, 2, 1, 0)); }
-    // Lane 0 stays, lane i takes lane 8 - i.
-    [[gnu::always_inline]] static C ReverseTail(C v) { return Permute(v, _mm512_setr_epi64(0, 7, 6, 5, 4, 3, 2, 1)); }
-    // Lane i holds p[i - 1] for i = 1..7 (lane 0: p[0]). Reads only p[0..6]: a 32-point table
-    // has no more.
-    [[gnu::always_inline]] static C LoadHead(const TComplexSingle* p) {
-        return Permute(Widen(_mm512_maskz_loadu_ps(0x3FFF, &p->Re)), _mm512_setr_epi64(0, 0, 1, 2, 3, 4, 5, 6));
     }
 
     // Point k of eight blocks at once: lane b holds blocks[b][k], for k = 0 .. Count-1 (a
@@ -104,10 +98,6 @@ struct Simd8 {
     }
 
 private:
-    [[gnu::always_inline]] static C Permute(C v, __m512i index) {
-        return {{_mm512_permutexvar_pd(index, v.re.v)}, {_mm512_permutexvar_pd(index, v.im.v)}};
-    }
-
     // The first two steps of the 8x8 transpose of 64-bit cells (pairs of rows, then pairs of
     // pairs); the callers finish it by exchanging 128-bit halves between u[j] and u[j + 4].
     [[gnu::always_inline]] static void TransposeQuarters(const __m512d* r, __m512d* u) {

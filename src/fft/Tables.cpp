@@ -18,6 +18,33 @@ constexpr int TotalTwiddles() {
 }
 std::array<TComplexSingle, TotalTwiddles()> TwiddleStorage{};
 
+// Sizes 32 .. 65536 need 2 * (8 + 16 + ... + 16384) doubles.
+std::array<double, 2 * (MaxSize / 2 - 8)> PassFactorStorage{};
+
+double* PassFactorsFor(int log2n) { return PassFactorStorage.data() + ((1 << (log2n - 1)) - 16); }
+
+void FillPassFactors(int log2n) {
+    const int q = (1 << log2n) / 4;
+    const int n8 = q / 2;
+    const TComplexSingle* table = TwiddleTable[static_cast<std::size_t>(log2n)].data();
+    double* re = PassFactorsFor(log2n);
+    double* im = re + q;
+    re[0] = 1;
+    im[0] = 0;
+    for (int n = 1; n < q; ++n) {
+        TComplexSingle w;
+        if (log2n < FirstLargePassLog2 || n < n8) {
+            w = table[n - 1];
+        } else if (n == n8) {
+            w = {Sqrt1_2, Sqrt1_2};
+        } else {
+            w = {table[q - n - 1].Im, table[q - n - 1].Re};
+        }
+        re[n] = w.Re;
+        im[n] = w.Im;
+    }
+}
+
 // 2*pi to the 64 bits of the x87 extended format.
 constexpr long double TwoPi = 6.283185307179586476925286766559005768L;
 
@@ -35,7 +62,7 @@ std::array<std::span<const std::uint16_t>, MaxLog2 + 1> OrderTable{};
 std::array<std::span<const TComplexSingle>, MaxLog2 + 1> TwiddleTable{};
 std::array<TKernel, 2 * MaxLog2> KernelTable{};
 
-const TComplexSingle* TwiddlesOf(int log2n) { return TwiddleTable[static_cast<std::size_t>(log2n)].data(); }
+const double* PassFactorsOf(int log2n) { return PassFactorsFor(log2n); }
 
 // Doubles the size-2 table fifteen times. After copying 2*T into both halves, one run of M
 // consecutive entries starting at ceil(2M/3) gets the odd frequencies: that is where the
@@ -76,6 +103,7 @@ void FillTwiddleTable(int log2n) {
 
 void BuildTwiddleTables() {
     for (int k = FirstTwiddleLog2; k <= MaxLog2; ++k) FillTwiddleTable(k);
+    for (int k = FirstTwiddleLog2; k <= MaxLog2; ++k) FillPassFactors(k);
 }
 
 void InitKernelTable() {

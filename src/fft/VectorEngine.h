@@ -18,10 +18,10 @@ struct Engine {
     using P = Passes<Wide>;
     static constexpr int Batch = Narrow::Width;
 
-    static void ForwardPass(TComplexSingle* d, const TComplexSingle* t, int n8) { P::ForwardPass(d, t, n8); }
-    static void ForwardPassLarge(TComplexSingle* d, const TComplexSingle* t, int n8) { P::ForwardPassLarge(d, t, n8); }
-    static void InversePass(TComplexSingle* d, const TComplexSingle* t, int n8) { P::InversePass(d, t, n8); }
-    static void InversePassLarge(TComplexSingle* d, const TComplexSingle* t, int n8) { P::InversePassLarge(d, t, n8); }
+    template <bool Large>
+    static void ForwardPass(TComplexSingle* d, const double* factors, int n8) { P::template ForwardPass<Large>(d, factors, n8); }
+    template <bool Large>
+    static void InversePass(TComplexSingle* d, const double* factors, int n8) { P::template InversePass<Large>(d, factors, n8); }
     static void ForwardPasses32(TComplexSingle* b, const std::uint16_t* o, int count) { P::template ForwardPasses<5>(b, o, count); }
     static void ForwardPasses64(TComplexSingle* b, const std::uint16_t* o, int count) { P::template ForwardPasses<6>(b, o, count); }
     static void InversePasses32(TComplexSingle* b, const std::uint16_t* o, int count) { P::template InversePasses<5>(b, o, count); }
@@ -45,14 +45,30 @@ struct Engine {
                                     composite::InverseKernelsOf<Engine>(),
                                     P::Permute,
                                     P::Scale,
-                                    ForwardPass,
-                                    ForwardPassLarge,
-                                    InversePass,
-                                    InversePassLarge};
+                                    ForwardPassOfTable<false>,
+                                    ForwardPassOfTable<true>,
+                                    InversePassOfTable<false>,
+                                    InversePassOfTable<true>};
         return path;
     }
 
 private:
+    // The pass routines as the code path lists them, over a twiddle table: they read the pass
+    // factors of the same size instead, which hold the same values.
+    template <bool Large>
+    static void ForwardPassOfTable(TComplexSingle* d, const TComplexSingle*, int n8) {
+        P::template ForwardPass<Large>(d, PassFactorsOf(Log2Of(8 * n8)), n8);
+    }
+    template <bool Large>
+    static void InversePassOfTable(TComplexSingle* d, const TComplexSingle*, int n8) {
+        P::template InversePass<Large>(d, PassFactorsOf(Log2Of(8 * n8)), n8);
+    }
+    static int Log2Of(int n) {
+        int log2n = 0;
+        while ((1 << log2n) < n) ++log2n;
+        return log2n;
+    }
+
     // The kernel is a generic lambda, instantiated for each layer's number type.
     template <int Count, class Kernel>
     [[gnu::always_inline]] static void Leaves(TComplexSingle* base, const std::uint16_t* offsets, int count, Kernel kernel) {

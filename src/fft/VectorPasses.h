@@ -4,7 +4,8 @@
 // 32- and 64-point passes of many blocks; the 8- and 16-point leaves of W blocks at a time,
 // one block per lane; the scaling and the reordering.
 //
-// Lanes that need another factor than the table's (n = 0, and n = N/8 of the large passes)
+// The factors come from the pass factors (PassFactorsOf), already in double and in the order
+// the passes walk them. Lanes that need another factor (n = 0, and n = N/8 of the large passes)
 // are computed both ways and blended, so every lane sees exactly the portable formula. Every
 // block handed to a pass has at least 32 points, so N/4 is a multiple of W.
 //
@@ -62,20 +63,9 @@ struct Passes {
         S::Store(p1, MinusI(x1, t));
     }
 
-    // Factors for n = 1 .. W-1 from entries 0 .. W-2; lane 0 (n = 0) goes unmultiplied.
-    [[gnu::always_inline]] static C FirstFactors(const TComplexSingle* twiddles) { return S::LoadHead(twiddles); }
-
-    // Factors for n = g .. g+W-1 above N/8: entries q-n-1 with cosine and sine exchanged.
-    [[gnu::always_inline]] static C MirroredFactors(const TComplexSingle* twiddles, int g, int q) {
-        const C w = S::Reverse(S::Load(twiddles + q - g - W));
-        return {w.im, w.re};
-    }
-
-    // Factors for n = N/8 + 1 .. N/8 + W-1 in lanes 1 .. W-1 (entries N/8-2 down to N/8-W,
-    // exchanged); lane 0 (n = N/8) takes sqrt(1/2).
-    [[gnu::always_inline]] static C FactorsAfterEighth(const TComplexSingle* twiddles, int n8) {
-        const C w = S::ReverseTail(S::Load(twiddles + n8 - 1 - W));
-        return {w.im, w.re};
+    // The factors of n = g .. g+W-1 from the pass factors of the size (see PassFactorsOf).
+    [[gnu::always_inline]] static C Factors(const double* factors, int g, int q) {
+        return {S::LoadD(factors + g), S::LoadD(factors + q + g)};
     }
 
     [[gnu::always_inline]] static void ForwardFirst(TComplexSingle* data, int q, C w) {
@@ -112,32 +102,32 @@ struct Passes {
         });
     }
 
-    static void ForwardPass(TComplexSingle* data, const TComplexSingle* twiddles, int n8) {
+    // The passes over a block of N = 8 * n8 points; factors: PassFactorsOf(log2(N)). Large:
+    // from 1024 points on, where n = N/8 takes sqrt(1/2) in the two-multiplication form.
+    template <bool Large>
+    static void ForwardPass(TComplexSingle* data, const double* factors, int n8) {
         const int q = 2 * n8;
-        ForwardFirst(data, q, FirstFactors(twiddles));
-        for (int g = W; g < q; g += W) ForwardTwiddled(data, g, q, S::Load(twiddles + g - 1));
+        ForwardFirst(data, q, Factors(factors, 0, q));
+        for (int g = W; g < q; g += W) {
+            if (Large && g == n8) {
+                ForwardEighth(data, g, q, Factors(factors, g, q));
+            } else {
+                ForwardTwiddled(data, g, q, Factors(factors, g, q));
+            }
+        }
     }
 
-    static void ForwardPassLarge(TComplexSingle* data, const TComplexSingle* twiddles, int n8) {
+    template <bool Large>
+    static void InversePass(TComplexSingle* data, const double* factors, int n8) {
         const int q = 2 * n8;
-        ForwardFirst(data, q, FirstFactors(twiddles));
-        for (int g = W; g < n8; g += W) ForwardTwiddled(data, g, q, S::Load(twiddles + g - 1));
-        ForwardEighth(data, n8, q, FactorsAfterEighth(twiddles, n8));
-        for (int g = n8 + W; g < q; g += W) ForwardTwiddled(data, g, q, MirroredFactors(twiddles, g, q));
-    }
-
-    static void InversePass(TComplexSingle* data, const TComplexSingle* twiddles, int n8) {
-        const int q = 2 * n8;
-        InverseFirst(data, q, FirstFactors(twiddles));
-        for (int g = W; g < q; g += W) InverseTwiddled(data, g, q, S::Load(twiddles + g - 1));
-    }
-
-    static void InversePassLarge(TComplexSingle* data, const TComplexSingle* twiddles, int n8) {
-        const int q = 2 * n8;
-        InverseFirst(data, q, FirstFactors(twiddles));
-        for (int g = W; g < n8; g += W) InverseTwiddled(data, g, q, S::Load(twiddles + g - 1));
-        InverseEighth(data, n8, q, FactorsAfterEighth(twiddles, n8));
-        for (int g = n8 + W; g < q; g += W) InverseTwiddled(data, g, q, MirroredFactors(twiddles, g, q));
+        InverseFirst(data, q, Factors(factors, 0, q));
+        for (int g = W; g < q; g += W) {
+            if (Large && g == n8) {
+                InverseEighth(data, g, q, Factors(factors, g, q));
+            } else {
+                InverseTwiddled(data, g, q, Factors(factors, g, q));
+            }
+        }
     }
 
     // The passes of the 2^Log2-point blocks at base + offsets[i], i < count (32 or 64 points:
@@ -211,9 +201,9 @@ struct Passes {
 private:
     template <int Log2>
     [[gnu::always_inline]] static void LoadFactors(C* w) {
-        const TComplexSingle* twiddles = TwiddlesOf(Log2);
-        w[0] = FirstFactors(twiddles);
-        for (int j = 1; j < (1 << Log2) / 4 / W; ++j) w[j] = S::Load(twiddles + j * W - 1);
+        constexpr int q = (1 << Log2) / 4;
+        const double* factors = PassFactorsOf(Log2);
+        for (int j = 0; j < q / W; ++j) w[j] = Factors(factors, j * W, q);
     }
 
     // The column walk pays from 256 points on (at 4096 it halves the inverse reordering, even
