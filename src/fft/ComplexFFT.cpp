@@ -27,6 +27,12 @@ int SupportedLog2(std::int32_t n) {
     return std::countr_zero(static_cast<std::uint32_t>(n));
 }
 
+// A caller's block replaces the work buffer from now on.
+TComplexSingle* TakeWorkBuffer(void* workBuf) {
+    if (workBuf != nullptr) WorkBuffer = workBuf;
+    return static_cast<TComplexSingle*>(WorkBuffer);
+}
+
 const TCodePath* ChoosePath() {
     if (ForcedPath != nullptr) return ForcedPath;
     const TCodePath* vector = VectorPath();
@@ -98,8 +104,7 @@ void ScaleComplex(TComplexSingle* data, int n, float factor) { CurrentPath->Scal
 
 void ReorderComplex(TComplexSingle* data, int n, const std::uint16_t* table, TDirection direction,
                     void* workBuf) {
-    if (workBuf != nullptr) WorkBuffer = workBuf;
-    CurrentPath->Permute(data, n, table, direction, static_cast<TComplexSingle*>(WorkBuffer));
+    CurrentPath->Permute(data, n, table, direction, TakeWorkBuffer(workBuf));
 }
 
 void ComplexFFT(TComplexSingle* Data, std::int32_t N, bool Inverse, bool Scale, bool Reorder,
@@ -107,14 +112,27 @@ void ComplexFFT(TComplexSingle* Data, std::int32_t N, bool Inverse, bool Scale, 
     const int log2n = SupportedLog2(N);
     if (log2n < 0 || InitCount == 0) return;
     const std::size_t slot = 2 * static_cast<std::size_t>(log2n - 1);
+    const std::uint16_t* table = OrderTable[static_cast<std::size_t>(log2n)].data();
+    // 1/N is a power of two, so the scaling itself never rounds (short of underflow).
+    const float factor = std::ldexp(1.0f, -log2n);
     if (!Inverse) {
+        if (Reorder && CurrentPath->ForwardToWork[static_cast<std::size_t>(log2n)] != nullptr) {
+            TComplexSingle* work = TakeWorkBuffer(WorkBuf);
+            CurrentPath->ForwardToWork[static_cast<std::size_t>(log2n)](Data, work);
+            CurrentPath->Gather(Data, N, table, work);
+            return;
+        }
         KernelTable[slot](Data);
-        if (Reorder) ReorderComplex(Data, N, OrderTable[log2n].data(), TDirection::Forward, WorkBuf);
+        if (Reorder) ReorderComplex(Data, N, table, TDirection::Forward, WorkBuf);
         return;
     }
-    // 1/N is a power of two, so the scaling itself never rounds (short of underflow).
-    if (Scale) ScaleComplex(Data, N, std::ldexp(1.0f, -log2n));
-    if (Reorder) ReorderComplex(Data, N, OrderTable[log2n].data(), TDirection::Inverse, WorkBuf);
+    if (Scale && Reorder && CurrentPath->ScaleAndScatter != nullptr) {
+        CurrentPath->ScaleAndScatter(Data, N, table, factor, TakeWorkBuffer(WorkBuf));
+        KernelTable[slot + 1](Data);
+        return;
+    }
+    if (Scale) ScaleComplex(Data, N, factor);
+    if (Reorder) ReorderComplex(Data, N, table, TDirection::Inverse, WorkBuf);
     KernelTable[slot + 1](Data);
 }
 

@@ -125,21 +125,24 @@ void InversePasses(TComplexSingle* data) {
     }
 }
 
+// Leaves: where the leaves store their results, at the same offsets as in data. The kernel
+// proper passes data itself; the transform with reordering passes the work block, so that the
+// leaves make the copy the reordering needs.
 template <class Ops, int Log2>
-void ForwardComposite(TComplexSingle* data) {
+void ForwardComposite(TComplexSingle* data, TComplexSingle* leaves) {
     constexpr int n = 1 << Log2;
     if constexpr (Log2 <= LeafBatchLog2) {
         using Plan = LeafPlan<Ops::Batch, Log2>;
         ForwardPasses<Ops, Log2>(data);
         Ops::ForwardPasses64(data, Leaves<Ops, Log2>.sixtyFour, Plan::SixtyFour);
         Ops::ForwardPasses32(data, Leaves<Ops, Log2>.thirtyTwo, Plan::ThirtyTwo);
-        Ops::ForwardLeaves16(data, Leaves<Ops, Log2>.sixteen, Plan::Sixteen);
-        Ops::ForwardLeaves8(data, Leaves<Ops, Log2>.eight, Plan::Eight);
+        Ops::ForwardLeaves16(data, leaves, Leaves<Ops, Log2>.sixteen, Plan::Sixteen);
+        Ops::ForwardLeaves8(data, leaves, Leaves<Ops, Log2>.eight, Plan::Eight);
     } else {
         ForwardPassOf<Ops, Log2>(data);
-        ForwardComposite<Ops, Log2 - 2>(data + 3 * n / 4);
-        ForwardComposite<Ops, Log2 - 2>(data + n / 2);
-        ForwardComposite<Ops, Log2 - 1>(data);
+        ForwardComposite<Ops, Log2 - 2>(data + 3 * n / 4, leaves + 3 * n / 4);
+        ForwardComposite<Ops, Log2 - 2>(data + n / 2, leaves + n / 2);
+        ForwardComposite<Ops, Log2 - 1>(data, leaves);
     }
 }
 
@@ -148,8 +151,8 @@ void InverseComposite(TComplexSingle* data) {
     constexpr int n = 1 << Log2;
     if constexpr (Log2 <= LeafBatchLog2) {
         using Plan = LeafPlan<Ops::Batch, Log2>;
-        Ops::InverseLeaves16(data, Leaves<Ops, Log2>.sixteen, Plan::Sixteen);
-        Ops::InverseLeaves8(data, Leaves<Ops, Log2>.eight, Plan::Eight);
+        Ops::InverseLeaves16(data, data, Leaves<Ops, Log2>.sixteen, Plan::Sixteen);
+        Ops::InverseLeaves8(data, data, Leaves<Ops, Log2>.eight, Plan::Eight);
         Ops::InversePasses32(data, Leaves<Ops, Log2>.thirtyTwo, Plan::ThirtyTwo);
         Ops::InversePasses64(data, Leaves<Ops, Log2>.sixtyFour, Plan::SixtyFour);
         InversePasses<Ops, Log2>(data);
@@ -161,9 +164,15 @@ void InverseComposite(TComplexSingle* data) {
     }
 }
 
+template <class Ops, int Log2>
+void ForwardKernel(TComplexSingle* data) {
+    ForwardComposite<Ops, Log2>(data, data);
+}
+
+
 template <class Ops, int... Log2>
 constexpr std::array<TKernel, MaxLog2 + 1> ForwardKernels(std::integer_sequence<int, Log2...>) {
-    return {nullptr, ForwardFFT2, ForwardFFT4, ForwardFFT8, ForwardFFT16, ForwardComposite<Ops, Log2 + 5>...};
+    return {nullptr, ForwardFFT2, ForwardFFT4, ForwardFFT8, ForwardFFT16, ForwardKernel<Ops, Log2 + 5>...};
 }
 template <class Ops, int... Log2>
 constexpr std::array<TKernel, MaxLog2 + 1> InverseKernels(std::integer_sequence<int, Log2...>) {
@@ -180,4 +189,14 @@ constexpr std::array<TKernel, MaxLog2 + 1> InverseKernelsOf() {
     return InverseKernels<Ops>(std::make_integer_sequence<int, MaxLog2 - 4>());
 }
 
+// The forward composites with the leaves storing into the work block, for the reordering
+// transform (index 0..4 unused: those sizes reorder separately).
+template <class Ops, int... Log2>
+constexpr std::array<TWorkKernel, MaxLog2 + 1> ForwardWorkKernels(std::integer_sequence<int, Log2...>) {
+    return {nullptr, nullptr, nullptr, nullptr, nullptr, ForwardComposite<Ops, Log2 + 5>...};
+}
+template <class Ops>
+constexpr std::array<TWorkKernel, MaxLog2 + 1> ForwardWorkKernelsOf() {
+    return ForwardWorkKernels<Ops>(std::make_integer_sequence<int, MaxLog2 - 4>());
+}
 }  // namespace uFFTasm::composite

@@ -109,6 +109,8 @@ void InverseFFT32768(TComplexSingle*);
 void InverseFFT65536(TComplexSingle*);
 
 using TPass = void (*)(TComplexSingle* Data, const TComplexSingle* Twiddles, int N8);
+// A forward kernel whose leaves store to Work instead of Data, at the same offsets.
+using TWorkKernel = void (*)(TComplexSingle* Data, TComplexSingle* Work);
 
 // One code path: the kernels by log2(N) (index 0 unused; 1..4 are the unrolled kernels on
 // both paths), the reordering permutation (after WorkBuf has been resolved), the scaling, and
@@ -123,6 +125,14 @@ struct TCodePath {
     TPass ForwardPassLarge = nullptr;
     TPass InversePass = nullptr;
     TPass InversePassLarge = nullptr;
+    // Optional (null: the kernel, then Scale and Permute, as above). Forward with reordering:
+    // ForwardToWork[log2(N)] leaves the kernel-order result in Work (the copy the reordering
+    // makes anyway), then Gather puts it into Data in natural order. Inverse with scaling and
+    // reordering: ScaleAndScatter scales while it copies Data into Work, then scatters.
+    std::array<TWorkKernel, MaxLog2 + 1> ForwardToWork{};
+    void (*Gather)(TComplexSingle* Data, int N, const std::uint16_t* Table, const TComplexSingle* Work) = nullptr;
+    void (*ScaleAndScatter)(TComplexSingle* Data, int N, const std::uint16_t* Table, float Factor,
+                            TComplexSingle* Work) = nullptr;
 };
 
 namespace portable {

@@ -73,7 +73,7 @@ struct Simd4 {
     // Point k of four blocks at once: lane b holds blocks[b][k], for k = 0 .. Count-1 (a
     // multiple of 4). Loads four consecutive points of each block and transposes them.
     template <int Count>
-    [[gnu::always_inline]] static void LoadBlocks(TComplexSingle* const* blocks, C* x) {
+    [[gnu::always_inline]] static void LoadBlocks(const TComplexSingle* const* blocks, C* x) {
         const __m256i deinterleave = _mm256_setr_epi32(0, 2, 4, 6, 1, 3, 5, 7);
         for (int k = 0; k < Count; k += 4) {
             const __m256d r0 = _mm256_castps_pd(_mm256_loadu_ps(&blocks[0][k].Re));

@@ -67,7 +67,7 @@ struct Simd8 {
     // multiple of 8). Loads eight consecutive points of each block (one 64-bit cell each)
     // and transposes the 8 x 8 matrix.
     template <int Count>
-    [[gnu::always_inline]] static void LoadBlocks(TComplexSingle* const* blocks, C* x) {
+    [[gnu::always_inline]] static void LoadBlocks(const TComplexSingle* const* blocks, C* x) {
         for (int k = 0; k < Count; k += 8) {
             __m512d r[8];
             for (int b = 0; b < 8; ++b) r[b] = _mm512_castps_pd(_mm512_loadu_ps(&blocks[b][k].Re));

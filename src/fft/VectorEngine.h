@@ -27,17 +27,17 @@ struct Engine {
     static void InversePasses32(TComplexSingle* b, const std::uint16_t* o, int count) { P::template InversePasses<5>(b, o, count); }
     static void InversePasses64(TComplexSingle* b, const std::uint16_t* o, int count) { P::template InversePasses<6>(b, o, count); }
 
-    static void ForwardLeaves16(TComplexSingle* b, const std::uint16_t* o, int count) {
-        Leaves<16>(b, o, count, [](auto* x) { Forward16(x); });
+    static void ForwardLeaves16(const TComplexSingle* from, TComplexSingle* to, const std::uint16_t* o, int count) {
+        Leaves<16>(from, to, o, count, [](auto* x) { Forward16(x); });
     }
-    static void ForwardLeaves8(TComplexSingle* b, const std::uint16_t* o, int count) {
-        Leaves<8>(b, o, count, [](auto* x) { Forward8(x); });
+    static void ForwardLeaves8(const TComplexSingle* from, TComplexSingle* to, const std::uint16_t* o, int count) {
+        Leaves<8>(from, to, o, count, [](auto* x) { Forward8(x); });
     }
-    static void InverseLeaves16(TComplexSingle* b, const std::uint16_t* o, int count) {
-        Leaves<16>(b, o, count, [](auto* x) { Inverse16(x); });
+    static void InverseLeaves16(const TComplexSingle* from, TComplexSingle* to, const std::uint16_t* o, int count) {
+        Leaves<16>(from, to, o, count, [](auto* x) { Inverse16(x); });
     }
-    static void InverseLeaves8(TComplexSingle* b, const std::uint16_t* o, int count) {
-        Leaves<8>(b, o, count, [](auto* x) { Inverse8(x); });
+    static void InverseLeaves8(const TComplexSingle* from, TComplexSingle* to, const std::uint16_t* o, int count) {
+        Leaves<8>(from, to, o, count, [](auto* x) { Inverse8(x); });
     }
 
     static const TCodePath& Path() {
@@ -48,7 +48,10 @@ struct Engine {
                                     ForwardPassOfTable<false>,
                                     ForwardPassOfTable<true>,
                                     InversePassOfTable<false>,
-                                    InversePassOfTable<true>};
+                                    InversePassOfTable<true>,
+                                    composite::ForwardWorkKernelsOf<Engine>(),
+                                    P::Gather,
+                                    P::ScaleAndScatter};
         return path;
     }
 
@@ -71,11 +74,12 @@ private:
 
     // The kernel is a generic lambda, instantiated for each layer's number type.
     template <int Count, class Kernel>
-    [[gnu::always_inline]] static void Leaves(TComplexSingle* base, const std::uint16_t* offsets, int count, Kernel kernel) {
+    [[gnu::always_inline]] static void Leaves(const TComplexSingle* from, TComplexSingle* to, const std::uint16_t* offsets,
+                                              int count, Kernel kernel) {
         const int wide = count / Wide::Width * Wide::Width;
-        P::template Leaves<Count>(base, offsets, wide, kernel);
+        P::template Leaves<Count>(from, to, offsets, wide, kernel);
         if constexpr (Wide::Width != Narrow::Width) {
-            if (wide < count) Passes<Narrow>::template Leaves<Count>(base, offsets + wide, count - wide, kernel);
+            if (wide < count) Passes<Narrow>::template Leaves<Count>(from, to, offsets + wide, count - wide, kernel);
         }
     }
 };

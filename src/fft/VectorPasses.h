@@ -156,17 +156,22 @@ struct Passes {
         }
     }
 
-    // The Count-point leaves of the blocks at base + offsets[i], W blocks at a time; count is a
-    // multiple of W.
+    // The Count-point leaves of the blocks at offsets[i] from source, stored at the same
+    // offsets from target (which may be source), W blocks at a time; count is a multiple of W.
     template <int Count, class Kernel>
-    [[gnu::always_inline]] static void Leaves(TComplexSingle* base, const std::uint16_t* offsets, int count, Kernel kernel) {
+    [[gnu::always_inline]] static void Leaves(const TComplexSingle* source, TComplexSingle* target,
+                                              const std::uint16_t* offsets, int count, Kernel kernel) {
         for (int i = 0; i < count; i += W) {
-            TComplexSingle* blocks[W];
-            for (int b = 0; b < W; ++b) blocks[b] = base + offsets[i + b];
+            const TComplexSingle* from[W];
+            TComplexSingle* to[W];
+            for (int b = 0; b < W; ++b) {
+                from[b] = source + offsets[i + b];
+                to[b] = target + offsets[i + b];
+            }
             C x[Count];
-            S::template LoadBlocks<Count>(blocks, x);
+            S::template LoadBlocks<Count>(from, x);
             kernel(x);
-            S::template StoreBlocks<Count>(blocks, x);
+            S::template StoreBlocks<Count>(to, x);
         }
     }
 
@@ -190,12 +195,26 @@ struct Passes {
     static void Permute(TComplexSingle* data, int n, const std::uint16_t* table, TDirection direction,
                         TComplexSingle* work) {
         std::memcpy(work, data, static_cast<std::size_t>(n) * sizeof(TComplexSingle));
-        const bool gather = direction == TDirection::Forward;
-        if (n >= ColumnWalkFrom) {
-            gather ? PermuteByColumns<8, true>(data, n, table, work) : PermuteByColumns<8, false>(data, n, table, work);
+        if (direction == TDirection::Forward) {
+            Gather(data, n, table, work);
         } else {
-            gather ? PermuteInOrder<true>(data, n, table, work) : PermuteInOrder<false>(data, n, table, work);
+            Move<false>(data, n, table, work);
         }
+    }
+
+    // Data[k] := Work[Table[k]]: the forward reordering without its copy, which the leaves made.
+    static void Gather(TComplexSingle* data, int n, const std::uint16_t* table, const TComplexSingle* work) {
+        Move<true>(data, n, table, work);
+    }
+
+    // The inverse reordering with the scaling folded into its copy: Work[k] := Data[k] times
+    // factor (rounded as in Scale), then Data[Table[k]] := Work[k]. The block ends up holding
+    // the scaled natural-order input, as after the two steps one by one.
+    static void ScaleAndScatter(TComplexSingle* data, int n, const std::uint16_t* table, float factor, TComplexSingle* work) {
+        int k = 0;
+        for (; k + W <= n; k += W) S::StoreF(work + k, S::MulF(S::LoadF(data + k), factor));
+        for (; k < n; ++k) work[k] = {data[k].Re * factor, data[k].Im * factor};
+        Move<false>(data, n, table, work);
     }
 
 private:
@@ -210,32 +229,30 @@ private:
     // with everything in the first two cache levels); below that the plain walk is as fast.
     static constexpr int ColumnWalkFrom = 256;
 
-    template <int Columns, bool Gather>
-    static void PermuteByColumns(TComplexSingle* __restrict data, int n, const std::uint16_t* __restrict table,
-                                 const TComplexSingle* __restrict work) {
-        const int rowLength = n / 16;
-        for (int b = 0; b < rowLength; b += Columns) {
-            for (int p = 0; p < 16; ++p) {
-                const int k0 = p * rowLength + b;
-                for (int c = 0; c < Columns; ++c) {
-                    if constexpr (Gather) {
-                        data[k0 + c] = work[table[k0 + c]];
-                    } else {
-                        data[table[k0 + c]] = work[k0 + c];
-                    }
-                }
-            }
+    // Gather: to[k] := from[table[k]]; otherwise to[table[k]] := from[k].
+    template <bool Gather>
+    static void Move(TComplexSingle* to, int n, const std::uint16_t* table, const TComplexSingle* from) {
+        if (n >= ColumnWalkFrom) {
+            MoveByColumns<8, Gather>(to, n, table, from);
+        } else {
+            for (int k = 0; k < n; ++k) MoveOne<Gather>(to, table, from, k);
         }
     }
 
     template <bool Gather>
-    static void PermuteInOrder(TComplexSingle* __restrict data, int n, const std::uint16_t* __restrict table,
-                               const TComplexSingle* __restrict work) {
-        for (int k = 0; k < n; ++k) {
-            if constexpr (Gather) {
-                data[k] = work[table[k]];
-            } else {
-                data[table[k]] = work[k];
+    [[gnu::always_inline]] static void MoveOne(TComplexSingle* __restrict to, const std::uint16_t* __restrict table,
+                                               const TComplexSingle* __restrict from, int k) {
+        to[Gather ? k : table[k]] = from[Gather ? table[k] : k];
+    }
+
+    template <int Columns, bool Gather>
+    static void MoveByColumns(TComplexSingle* __restrict to, int n, const std::uint16_t* __restrict table,
+                              const TComplexSingle* __restrict from) {
+        const int rowLength = n / 16;
+        for (int b = 0; b < rowLength; b += Columns) {
+            for (int p = 0; p < 16; ++p) {
+                const int k0 = p * rowLength + b;
+                for (int c = 0; c < Columns; ++c) MoveOne<Gather>(to, table, from, k0 + c);
             }
         }
     }
