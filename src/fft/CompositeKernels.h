@@ -82,91 +82,87 @@ constexpr LeafPlan<Batch, Log2> MakeLeafPlan() {
 template <class Ops, int Log2>
 inline constexpr LeafPlan<Ops::Batch, Log2> Leaves = MakeLeafPlan<Ops::Batch, Log2>();
 
-template <class Ops, int Log2>
+// Top: the block is the whole transform, whose first pass (forward) reads and whose last pass
+// (inverse) writes interleaved values; every other pass keeps the data split (VectorPasses.h).
+template <class Ops, int Log2, bool Top>
 [[gnu::always_inline]] inline void ForwardPassOf(TComplexSingle* data) {
-    const double* factors = PassFactorsOf(Log2);
-    if constexpr (Log2 < FirstLargePassLog2) {
-        Ops::template ForwardPass<false>(data, factors, (1 << Log2) / 8);
-    } else {
-        Ops::template ForwardPass<true>(data, factors, (1 << Log2) / 8);
-    }
+    Ops::template ForwardPass<(Log2 >= FirstLargePassLog2), !Top, true>(data, PassFactorsOf(Log2), (1 << Log2) / 8);
 }
 
-template <class Ops, int Log2>
+template <class Ops, int Log2, bool Top>
 [[gnu::always_inline]] inline void InversePassOf(TComplexSingle* data) {
-    const double* factors = PassFactorsOf(Log2);
-    if constexpr (Log2 < FirstLargePassLog2) {
-        Ops::template InversePass<false>(data, factors, (1 << Log2) / 8);
-    } else {
-        Ops::template InversePass<true>(data, factors, (1 << Log2) / 8);
-    }
+    Ops::template InversePass<(Log2 >= FirstLargePassLog2), true, !Top>(data, PassFactorsOf(Log2), (1 << Log2) / 8);
 }
 
 // The passes of a block and of all its sub-blocks down to 128 points, in kernel call order.
-template <class Ops, int Log2>
+template <class Ops, int Log2, bool Top>
 void ForwardPasses(TComplexSingle* data) {
     if constexpr (Log2 >= 7) {
         constexpr int n = 1 << Log2;
-        ForwardPassOf<Ops, Log2>(data);
-        ForwardPasses<Ops, Log2 - 2>(data + n / 2);
-        ForwardPasses<Ops, Log2 - 2>(data + 3 * n / 4);
-        ForwardPasses<Ops, Log2 - 1>(data);
+        ForwardPassOf<Ops, Log2, Top>(data);
+        ForwardPasses<Ops, Log2 - 2, false>(data + n / 2);
+        ForwardPasses<Ops, Log2 - 2, false>(data + 3 * n / 4);
+        ForwardPasses<Ops, Log2 - 1, false>(data);
     }
 }
 
-template <class Ops, int Log2>
+template <class Ops, int Log2, bool Top>
 void InversePasses(TComplexSingle* data) {
     if constexpr (Log2 >= 7) {
         constexpr int n = 1 << Log2;
-        InversePasses<Ops, Log2 - 1>(data);
-        InversePasses<Ops, Log2 - 2>(data + n / 2);
-        InversePasses<Ops, Log2 - 2>(data + 3 * n / 4);
-        InversePassOf<Ops, Log2>(data);
+        InversePasses<Ops, Log2 - 1, false>(data);
+        InversePasses<Ops, Log2 - 2, false>(data + n / 2);
+        InversePasses<Ops, Log2 - 2, false>(data + 3 * n / 4);
+        InversePassOf<Ops, Log2, Top>(data);
     }
 }
 
 // Leaves: where the leaves store their results, at the same offsets as in data. The kernel
 // proper passes data itself; the transform with reordering passes the work block, so that the
 // leaves make the copy the reordering needs.
-template <class Ops, int Log2>
+template <class Ops, int Log2, bool Top>
 void ForwardComposite(TComplexSingle* data, TComplexSingle* leaves) {
     constexpr int n = 1 << Log2;
     if constexpr (Log2 <= LeafBatchLog2) {
         using Plan = LeafPlan<Ops::Batch, Log2>;
-        ForwardPasses<Ops, Log2>(data);
-        Ops::ForwardPasses64(data, Leaves<Ops, Log2>.sixtyFour, Plan::SixtyFour);
-        Ops::ForwardPasses32(data, Leaves<Ops, Log2>.thirtyTwo, Plan::ThirtyTwo);
+        ForwardPasses<Ops, Log2, Top>(data);
+        Ops::template ForwardPasses64<!(Top && Log2 == 6)>(data, Leaves<Ops, Log2>.sixtyFour, Plan::SixtyFour);
+        Ops::template ForwardPasses32<!(Top && Log2 == 5)>(data, Leaves<Ops, Log2>.thirtyTwo, Plan::ThirtyTwo);
         Ops::ForwardLeaves16(data, leaves, Leaves<Ops, Log2>.sixteen, Plan::Sixteen);
         Ops::ForwardLeaves8(data, leaves, Leaves<Ops, Log2>.eight, Plan::Eight);
     } else {
-        ForwardPassOf<Ops, Log2>(data);
-        ForwardComposite<Ops, Log2 - 2>(data + 3 * n / 4, leaves + 3 * n / 4);
-        ForwardComposite<Ops, Log2 - 2>(data + n / 2, leaves + n / 2);
-        ForwardComposite<Ops, Log2 - 1>(data, leaves);
+        ForwardPassOf<Ops, Log2, Top>(data);
+        ForwardComposite<Ops, Log2 - 2, false>(data + 3 * n / 4, leaves + 3 * n / 4);
+        ForwardComposite<Ops, Log2 - 2, false>(data + n / 2, leaves + n / 2);
+        ForwardComposite<Ops, Log2 - 1, false>(data, leaves);
     }
 }
 
-template <class Ops, int Log2>
+template <class Ops, int Log2, bool Top>
 void InverseComposite(TComplexSingle* data) {
     constexpr int n = 1 << Log2;
     if constexpr (Log2 <= LeafBatchLog2) {
         using Plan = LeafPlan<Ops::Batch, Log2>;
         Ops::InverseLeaves16(data, data, Leaves<Ops, Log2>.sixteen, Plan::Sixteen);
         Ops::InverseLeaves8(data, data, Leaves<Ops, Log2>.eight, Plan::Eight);
-        Ops::InversePasses32(data, Leaves<Ops, Log2>.thirtyTwo, Plan::ThirtyTwo);
-        Ops::InversePasses64(data, Leaves<Ops, Log2>.sixtyFour, Plan::SixtyFour);
-        InversePasses<Ops, Log2>(data);
+        Ops::template InversePasses32<!(Top && Log2 == 5)>(data, Leaves<Ops, Log2>.thirtyTwo, Plan::ThirtyTwo);
+        Ops::template InversePasses64<!(Top && Log2 == 6)>(data, Leaves<Ops, Log2>.sixtyFour, Plan::SixtyFour);
+        InversePasses<Ops, Log2, Top>(data);
     } else {
-        InverseComposite<Ops, Log2 - 1>(data);
-        InverseComposite<Ops, Log2 - 2>(data + n / 2);
-        InverseComposite<Ops, Log2 - 2>(data + 3 * n / 4);
-        InversePassOf<Ops, Log2>(data);
+        InverseComposite<Ops, Log2 - 1, false>(data);
+        InverseComposite<Ops, Log2 - 2, false>(data + n / 2);
+        InverseComposite<Ops, Log2 - 2, false>(data + 3 * n / 4);
+        InversePassOf<Ops, Log2, Top>(data);
     }
 }
 
 template <class Ops, int Log2>
 void ForwardKernel(TComplexSingle* data) {
-    ForwardComposite<Ops, Log2>(data, data);
+    ForwardComposite<Ops, Log2, true>(data, data);
+}
+template <class Ops, int Log2>
+void ForwardKernelToWork(TComplexSingle* data, TComplexSingle* work) {
+    ForwardComposite<Ops, Log2, true>(data, work);
 }
 
 
@@ -176,7 +172,7 @@ constexpr std::array<TKernel, MaxLog2 + 1> ForwardKernels(std::integer_sequence<
 }
 template <class Ops, int... Log2>
 constexpr std::array<TKernel, MaxLog2 + 1> InverseKernels(std::integer_sequence<int, Log2...>) {
-    return {nullptr, InverseFFT2, InverseFFT4, InverseFFT8, InverseFFT16, InverseComposite<Ops, Log2 + 5>...};
+    return {nullptr, InverseFFT2, InverseFFT4, InverseFFT8, InverseFFT16, InverseComposite<Ops, Log2 + 5, true>...};
 }
 
 // The kernels by log2(N) for a code path: the unrolled portable ones up to 16 points.
@@ -193,7 +189,7 @@ constexpr std::array<TKernel, MaxLog2 + 1> InverseKernelsOf() {
 // transform (index 0..4 unused: those sizes reorder separately).
 template <class Ops, int... Log2>
 constexpr std::array<TWorkKernel, MaxLog2 + 1> ForwardWorkKernels(std::integer_sequence<int, Log2...>) {
-    return {nullptr, nullptr, nullptr, nullptr, nullptr, ForwardComposite<Ops, Log2 + 5>...};
+    return {nullptr, nullptr, nullptr, nullptr, nullptr, ForwardKernelToWork<Ops, Log2 + 5>...};
 }
 template <class Ops>
 constexpr std::array<TWorkKernel, MaxLog2 + 1> ForwardWorkKernelsOf() {

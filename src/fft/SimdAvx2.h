@@ -36,6 +36,25 @@ struct Simd4 {
 
     [[gnu::always_inline]] static D4 LoadD(const double* p) { return {_mm256_loadu_pd(p)}; }
 
+    using Half = __m128;  // the real or the imaginary parts of four complex values
+    [[gnu::always_inline]] static Half LoadH(const float* p) { return _mm_loadu_ps(p); }
+    [[gnu::always_inline]] static void StoreH(float* p, Half h) { _mm_storeu_ps(p, h); }
+    [[gnu::always_inline]] static Half AddH(Half a, Half b) { return _mm_add_ps(a, b); }
+    [[gnu::always_inline]] static D4 WidenH(Half h) { return {_mm256_cvtps_pd(h)}; }
+    // Rounded to float (to nearest, like the scalar conversion).
+    [[gnu::always_inline]] static Half NarrowH(D4 v) { return _mm256_cvtpd_ps(v.v); }
+
+    // Four interleaved complex floats apart into their real and imaginary parts, and back.
+    [[gnu::always_inline]] static void SplitF(Floats f, Half& re, Half& im) {
+        const __m128 lo = _mm256_castps256_ps128(f);
+        const __m128 hi = _mm256_extractf128_ps(f, 1);
+        re = _mm_shuffle_ps(lo, hi, _MM_SHUFFLE(2, 0, 2, 0));
+        im = _mm_shuffle_ps(lo, hi, _MM_SHUFFLE(3, 1, 3, 1));
+    }
+    [[gnu::always_inline]] static Floats JoinF(Half re, Half im) {
+        return _mm256_set_m128(_mm_unpackhi_ps(re, im), _mm_unpacklo_ps(re, im));
+    }
+
     // Deinterleaved and widened.
     [[gnu::always_inline]] static C Widen(Floats f) {
         const __m128 lo = _mm256_castps256_ps128(f);
@@ -106,6 +125,43 @@ struct Simd4 {
         }
     }
 
+
+    // Point k of four blocks at once from data split in groups of G points (see
+    // VectorPasses.h): the real parts of points k .. k+3 of a block are four floats of their
+    // group, the imaginary parts G floats further on; two 4 x 4 transposes.
+    template <int Count, int G>
+    [[gnu::always_inline]] static void LoadSplitBlocks(const TComplexSingle* const* blocks, C* x) {
+        for (int k = 0; k < Count; k += 4) {
+            __m128 re[4], im[4];
+            for (int b = 0; b < 4; ++b) {
+                const float* f = &blocks[b]->Re + 2 * (k & ~(G - 1)) + (k & (G - 1));
+                re[b] = _mm_loadu_ps(f);
+                im[b] = _mm_loadu_ps(f + G);
+            }
+            _MM_TRANSPOSE4_PS(re[0], re[1], re[2], re[3]);
+            _MM_TRANSPOSE4_PS(im[0], im[1], im[2], im[3]);
+            for (int j = 0; j < 4; ++j) x[k + j] = {WidenH(re[j]), WidenH(im[j])};
+        }
+    }
+
+    // The inverse of LoadSplitBlocks, rounding every value to float.
+    template <int Count, int G>
+    [[gnu::always_inline]] static void StoreSplitBlocks(TComplexSingle* const* blocks, const C* x) {
+        for (int k = 0; k < Count; k += 4) {
+            __m128 re[4], im[4];
+            for (int j = 0; j < 4; ++j) {
+                re[j] = NarrowH(x[k + j].re);
+                im[j] = NarrowH(x[k + j].im);
+            }
+            _MM_TRANSPOSE4_PS(re[0], re[1], re[2], re[3]);
+            _MM_TRANSPOSE4_PS(im[0], im[1], im[2], im[3]);
+            for (int b = 0; b < 4; ++b) {
+                float* f = &blocks[b]->Re + 2 * (k & ~(G - 1)) + (k & (G - 1));
+                _mm_storeu_ps(f, re[b]);
+                _mm_storeu_ps(f + G, im[b]);
+            }
+        }
+    }
 };
 
 }  // namespace

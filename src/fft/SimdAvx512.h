@@ -38,6 +38,26 @@ struct Simd8 {
 
     [[gnu::always_inline]] static D8 LoadD(const double* p) { return {_mm512_loadu_pd(p)}; }
 
+    using Half = __m256;  // the real or the imaginary parts of eight complex values
+    [[gnu::always_inline]] static Half LoadH(const float* p) { return _mm256_loadu_ps(p); }
+    [[gnu::always_inline]] static void StoreH(float* p, Half h) { _mm256_storeu_ps(p, h); }
+    [[gnu::always_inline]] static Half AddH(Half a, Half b) { return _mm256_add_ps(a, b); }
+    [[gnu::always_inline]] static D8 WidenH(Half h) { return {_mm512_cvtps_pd(h)}; }
+    // Rounded to float (to nearest, like the scalar conversion).
+    [[gnu::always_inline]] static Half NarrowH(D8 v) { return _mm512_cvtpd_ps(v.v); }
+
+    // Eight interleaved complex floats apart into their real and imaginary parts, and back.
+    [[gnu::always_inline]] static void SplitF(Floats f, Half& re, Half& im) {
+        const __m512i split = _mm512_setr_epi32(0, 2, 4, 6, 8, 10, 12, 14, 1, 3, 5, 7, 9, 11, 13, 15);
+        const __m512 halves = _mm512_permutexvar_ps(split, f);
+        re = _mm512_castps512_ps256(halves);
+        im = _mm256_castpd_ps(_mm512_extractf64x4_pd(_mm512_castps_pd(halves), 1));
+    }
+    [[gnu::always_inline]] static Floats JoinF(Half re, Half im) {
+        const __m512i interleave = _mm512_setr_epi32(0, 16, 1, 17, 2, 18, 3, 19, 4, 20, 5, 21, 6, 22, 7, 23);
+        return _mm512_permutex2var_ps(_mm512_castps256_ps512(re), interleave, _mm512_castps256_ps512(im));
+    }
+
     // Deinterleaved (real parts to the low half, imaginary parts to the high half) and widened.
     [[gnu::always_inline]] static C Widen(Floats f) {
         const __m512i split = _mm512_setr_epi32(0, 2, 4, 6, 8, 10, 12, 14, 1, 3, 5, 7, 9, 11, 13, 15);
@@ -97,7 +117,62 @@ struct Simd8 {
         }
     }
 
+    // Point k of eight blocks at once from data split in groups of eight points (see
+    // VectorPasses.h): each block's group is one row of real parts and imaginary parts, and the
+    // 8 x 8 transpose of 32-bit cells runs on both halves of the rows together.
+    template <int Count, int G>
+    [[gnu::always_inline]] static void LoadSplitBlocks(const TComplexSingle* const* blocks, C* x) {
+        static_assert(G == 8);
+        for (int k = 0; k < Count; k += 8) {
+            __m512 r[8];
+            for (int b = 0; b < 8; ++b) r[b] = _mm512_loadu_ps(&blocks[b][k].Re);
+            __m512 c[8];
+            TransposeSplit(r, c);
+            for (int j = 0; j < 8; ++j) {
+                x[k + j] = {{_mm512_cvtps_pd(_mm512_castps512_ps256(c[j]))},
+                            {_mm512_cvtps_pd(_mm256_castpd_ps(_mm512_extractf64x4_pd(_mm512_castps_pd(c[j]), 1)))}};
+            }
+        }
+    }
+
+    // The inverse of LoadSplitBlocks, rounding every value to float.
+    template <int Count, int G>
+    [[gnu::always_inline]] static void StoreSplitBlocks(TComplexSingle* const* blocks, const C* x) {
+        static_assert(G == 8);
+        for (int k = 0; k < Count; k += 8) {
+            __m512 c[8];
+            for (int j = 0; j < 8; ++j) {
+                c[j] = _mm512_castpd_ps(_mm512_insertf64x4(_mm512_castps_pd(_mm512_castps256_ps512(NarrowH(x[k + j].re))),
+                                                           _mm256_castps_pd(NarrowH(x[k + j].im)), 1));
+            }
+            __m512 r[8];
+            TransposeSplit(c, r);
+            for (int b = 0; b < 8; ++b) _mm512_storeu_ps(&blocks[b][k].Re, r[b]);
+        }
+    }
+
 private:
+    // The 8 x 8 transpose of 32-bit cells, in the 256-bit halves of the rows at once.
+    [[gnu::always_inline]] static void TransposeSplit(const __m512* r, __m512* c) {
+        __m512 t[8], u[8];
+        for (int b = 0; b < 8; b += 2) {
+            t[b] = _mm512_unpacklo_ps(r[b], r[b + 1]);
+            t[b + 1] = _mm512_unpackhi_ps(r[b], r[b + 1]);
+        }
+        for (int b = 0; b < 8; b += 4) {
+            u[b] = _mm512_shuffle_ps(t[b], t[b + 2], 0x44);
+            u[b + 1] = _mm512_shuffle_ps(t[b], t[b + 2], 0xEE);
+            u[b + 2] = _mm512_shuffle_ps(t[b + 1], t[b + 3], 0x44);
+            u[b + 3] = _mm512_shuffle_ps(t[b + 1], t[b + 3], 0xEE);
+        }
+        const __m512i lo = _mm512_setr_epi64(0, 1, 8, 9, 4, 5, 12, 13);
+        const __m512i hi = _mm512_setr_epi64(2, 3, 10, 11, 6, 7, 14, 15);
+        for (int j = 0; j < 4; ++j) {
+            c[j] = _mm512_castpd_ps(_mm512_permutex2var_pd(_mm512_castps_pd(u[j]), lo, _mm512_castps_pd(u[j + 4])));
+            c[j + 4] = _mm512_castpd_ps(_mm512_permutex2var_pd(_mm512_castps_pd(u[j]), hi, _mm512_castps_pd(u[j + 4])));
+        }
+    }
+
     // The first two steps of the 8x8 transpose of 64-bit cells (pairs of rows, then pairs of
     // pairs); the callers finish it by exchanging 128-bit halves between u[j] and u[j + 4].
     [[gnu::always_inline]] static void TransposeQuarters(const __m512d* r, __m512d* u) {

@@ -16,28 +16,45 @@ template <class Wide, class Narrow>
 struct Engine {
     static_assert(Wide::Width % Narrow::Width == 0);
     using P = Passes<Wide>;
+    using NarrowLeaves = Passes<Narrow, Wide::Width>;  // on the same split layout as P
     static constexpr int Batch = Narrow::Width;
 
-    template <bool Large>
-    static void ForwardPass(TComplexSingle* d, const double* factors, int n8) { P::template ForwardPass<Large>(d, factors, n8); }
-    template <bool Large>
-    static void InversePass(TComplexSingle* d, const double* factors, int n8) { P::template InversePass<Large>(d, factors, n8); }
-    static void ForwardPasses32(TComplexSingle* b, const std::uint16_t* o, int count) { P::template ForwardPasses<5>(b, o, count); }
-    static void ForwardPasses64(TComplexSingle* b, const std::uint16_t* o, int count) { P::template ForwardPasses<6>(b, o, count); }
-    static void InversePasses32(TComplexSingle* b, const std::uint16_t* o, int count) { P::template InversePasses<5>(b, o, count); }
-    static void InversePasses64(TComplexSingle* b, const std::uint16_t* o, int count) { P::template InversePasses<6>(b, o, count); }
+    template <bool Large, bool SplitIn, bool SplitOut>
+    static void ForwardPass(TComplexSingle* d, const double* factors, int n8) {
+        P::template ForwardPass<Large, SplitIn, SplitOut>(d, factors, n8);
+    }
+    template <bool Large, bool SplitIn, bool SplitOut>
+    static void InversePass(TComplexSingle* d, const double* factors, int n8) {
+        P::template InversePass<Large, SplitIn, SplitOut>(d, factors, n8);
+    }
+    template <bool SplitIn>
+    static void ForwardPasses32(TComplexSingle* b, const std::uint16_t* o, int count) {
+        P::template ForwardPasses<5, SplitIn, true>(b, o, count);
+    }
+    template <bool SplitIn>
+    static void ForwardPasses64(TComplexSingle* b, const std::uint16_t* o, int count) {
+        P::template ForwardPasses<6, SplitIn, true>(b, o, count);
+    }
+    template <bool SplitOut>
+    static void InversePasses32(TComplexSingle* b, const std::uint16_t* o, int count) {
+        P::template InversePasses<5, true, SplitOut>(b, o, count);
+    }
+    template <bool SplitOut>
+    static void InversePasses64(TComplexSingle* b, const std::uint16_t* o, int count) {
+        P::template InversePasses<6, true, SplitOut>(b, o, count);
+    }
 
     static void ForwardLeaves16(const TComplexSingle* from, TComplexSingle* to, const std::uint16_t* o, int count) {
-        Leaves<16>(from, to, o, count, [](auto* x) { Forward16(x); });
+        Leaves<16, true>(from, to, o, count, [](auto* x) { Forward16(x); });
     }
     static void ForwardLeaves8(const TComplexSingle* from, TComplexSingle* to, const std::uint16_t* o, int count) {
-        Leaves<8>(from, to, o, count, [](auto* x) { Forward8(x); });
+        Leaves<8, true>(from, to, o, count, [](auto* x) { Forward8(x); });
     }
     static void InverseLeaves16(const TComplexSingle* from, TComplexSingle* to, const std::uint16_t* o, int count) {
-        Leaves<16>(from, to, o, count, [](auto* x) { Inverse16(x); });
+        Leaves<16, false>(from, to, o, count, [](auto* x) { Inverse16(x); });
     }
     static void InverseLeaves8(const TComplexSingle* from, TComplexSingle* to, const std::uint16_t* o, int count) {
-        Leaves<8>(from, to, o, count, [](auto* x) { Inverse8(x); });
+        Leaves<8, false>(from, to, o, count, [](auto* x) { Inverse8(x); });
     }
 
     static const TCodePath& Path() {
@@ -60,11 +77,11 @@ private:
     // factors of the same size instead, which hold the same values.
     template <bool Large>
     static void ForwardPassOfTable(TComplexSingle* d, const TComplexSingle*, int n8) {
-        P::template ForwardPass<Large>(d, PassFactorsOf(Log2Of(8 * n8)), n8);
+        P::template ForwardPass<Large, false, false>(d, PassFactorsOf(Log2Of(8 * n8)), n8);
     }
     template <bool Large>
     static void InversePassOfTable(TComplexSingle* d, const TComplexSingle*, int n8) {
-        P::template InversePass<Large>(d, PassFactorsOf(Log2Of(8 * n8)), n8);
+        P::template InversePass<Large, false, false>(d, PassFactorsOf(Log2Of(8 * n8)), n8);
     }
     static int Log2Of(int n) {
         int log2n = 0;
@@ -73,13 +90,13 @@ private:
     }
 
     // The kernel is a generic lambda, instantiated for each layer's number type.
-    template <int Count, class Kernel>
+    template <int Count, bool SplitIn, class Kernel>
     [[gnu::always_inline]] static void Leaves(const TComplexSingle* from, TComplexSingle* to, const std::uint16_t* offsets,
                                               int count, Kernel kernel) {
         const int wide = count / Wide::Width * Wide::Width;
-        P::template Leaves<Count>(from, to, offsets, wide, kernel);
+        P::template Leaves<Count, SplitIn>(from, to, offsets, wide, kernel);
         if constexpr (Wide::Width != Narrow::Width) {
-            if (wide < count) Passes<Narrow>::template Leaves<Count>(from, to, offsets + wide, count - wide, kernel);
+            if (wide < count) NarrowLeaves::template Leaves<Count, SplitIn>(from, to, offsets + wide, count - wide, kernel);
         }
     }
 };

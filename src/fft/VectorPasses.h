@@ -19,48 +19,106 @@
 
 namespace uFFTasm::vector {
 
-template <class S>
+template <class S, int G = S::Width>
 struct Passes {
     using C = typename S::C;
     static constexpr int W = S::Width;
+    static_assert(G % W == 0);
 
     [[gnu::always_inline]] static typename S::Vec SqrtHalf() { return Constant<typename S::Vec>(Sqrt1_2); }
 
+    // Inside a transform the passes keep the data split: each group of G points (counted from
+    // the block start, a multiple of eight points) as their G real parts, then their G
+    // imaginary parts, in the same bytes. A vector then loads or stores a group's real or
+    // imaginary parts without shuffling them apart; only the first pass of a transform reads
+    // interleaved values and the last one (or the leaves) writes them. Split (template
+    // arguments SplitIn, SplitOut) selects the layout a routine reads or writes. G is the width
+    // of the engine's passes: a pass that changes the layout in place must hold a whole group.
+    using H = typename S::Half;
+    struct Halves {
+        H re, im;
+    };
+
+    // Where the real parts of point i (a multiple of W) and the W after it are; the imaginary
+    // parts follow G floats later.
+    [[gnu::always_inline]] static float* SplitAt(TComplexSingle* data, int i) {
+        return &data->Re + 2 * (i & ~(G - 1)) + (i & (G - 1));
+    }
+    [[gnu::always_inline]] static const float* SplitAt(const TComplexSingle* data, int i) {
+        return &data->Re + 2 * (i & ~(G - 1)) + (i & (G - 1));
+    }
+
+    template <bool Split>
+    [[gnu::always_inline]] static Halves LoadHalves(const TComplexSingle* data, int i) {
+        Halves h;
+        if constexpr (Split) {
+            const float* f = SplitAt(data, i);
+            h = {S::LoadH(f), S::LoadH(f + G)};
+        } else {
+            S::SplitF(S::LoadF(data + i), h.re, h.im);
+        }
+        return h;
+    }
+
+    template <bool Split>
+    [[gnu::always_inline]] static void StoreHalves(TComplexSingle* data, int i, Halves h) {
+        if constexpr (Split) {
+            float* f = SplitAt(data, i);
+            S::StoreH(f, h.re);
+            S::StoreH(f + G, h.im);
+        } else {
+            S::StoreF(data + i, S::JoinF(h.re, h.im));
+        }
+    }
+
+    [[gnu::always_inline]] static C Widen(Halves h) { return {S::WidenH(h.re), S::WidenH(h.im)}; }
+
+    template <bool Split>
+    [[gnu::always_inline]] static C Load(const TComplexSingle* data, int i) {
+        if constexpr (Split) {
+            return Widen(LoadHalves<true>(data, i));
+        } else {
+            return S::Load(data + i);
+        }
+    }
+
+    template <bool Split>
+    [[gnu::always_inline]] static void Store(TComplexSingle* data, int i, C v) {
+        if constexpr (Split) {
+            StoreHalves<true>(data, i, {S::NarrowH(v.re), S::NarrowH(v.im)});
+        } else {
+            S::Store(data + i, v);
+        }
+    }
+
     // One group of the forward pass at g .. g+W-1 (q = N/4); Turn maps (z1, z3) to what is
     // stored in the last two quarters.
-    template <class Turn>
+    template <bool SplitIn, bool SplitOut, class Turn>
     [[gnu::always_inline]] static void ForwardGroup(TComplexSingle* data, int g, int q, Turn turn) {
-        TComplexSingle* p0 = data + g;
-        TComplexSingle* p1 = p0 + q;
-        TComplexSingle* p2 = p1 + q;
-        TComplexSingle* p3 = p2 + q;
-        const auto f0 = S::LoadF(p0), f1 = S::LoadF(p1), f2 = S::LoadF(p2), f3 = S::LoadF(p3);
-        const C a = S::Widen(f0) - S::Widen(f2);
-        const C b = S::Widen(f1) - S::Widen(f3);
+        const Halves h0 = LoadHalves<SplitIn>(data, g), h1 = LoadHalves<SplitIn>(data, g + q);
+        const Halves h2 = LoadHalves<SplitIn>(data, g + 2 * q), h3 = LoadHalves<SplitIn>(data, g + 3 * q);
+        const C a = Widen(h0) - Widen(h2);
+        const C b = Widen(h1) - Widen(h3);
         // The sums go straight back to memory, so they are added in float: a sum of two floats
         // rounded to double and then to float equals their float sum (double has more than
         // 2 * 24 + 2 bits), so this is the portable formula's result without the conversions.
-        S::StoreF(p0, S::AddF(f0, f2));
-        S::StoreF(p1, S::AddF(f1, f3));
+        StoreHalves<SplitOut>(data, g, {S::AddH(h0.re, h2.re), S::AddH(h0.im, h2.im)});
+        StoreHalves<SplitOut>(data, g + q, {S::AddH(h1.re, h3.re), S::AddH(h1.im, h3.im)});
         const auto [y2, y3] = turn(PlusI(a, b), MinusI(a, b));
-        S::Store(p2, y2);
-        S::Store(p3, y3);
+        Store<SplitOut>(data, g + 2 * q, y2);
+        Store<SplitOut>(data, g + 3 * q, y3);
     }
 
-    template <class Turn>
+    template <bool SplitIn, bool SplitOut, class Turn>
     [[gnu::always_inline]] static void InverseGroup(TComplexSingle* data, int g, int q, Turn turn) {
-        TComplexSingle* p0 = data + g;
-        TComplexSingle* p1 = p0 + q;
-        TComplexSingle* p2 = p1 + q;
-        TComplexSingle* p3 = p2 + q;
-        const auto [z1, z3] = turn(S::Load(p2), S::Load(p3));
+        const auto [z1, z3] = turn(Load<SplitIn>(data, g + 2 * q), Load<SplitIn>(data, g + 3 * q));
         const C s = z1 + z3;
         const C t = z1 - z3;
-        const C x0 = S::Load(p0), x1 = S::Load(p1);
-        S::Store(p2, x0 - s);
-        S::Store(p0, x0 + s);
-        S::Store(p3, PlusI(x1, t));
-        S::Store(p1, MinusI(x1, t));
+        const C x0 = Load<SplitIn>(data, g), x1 = Load<SplitIn>(data, g + q);
+        Store<SplitOut>(data, g + 2 * q, x0 - s);
+        Store<SplitOut>(data, g, x0 + s);
+        Store<SplitOut>(data, g + 3 * q, PlusI(x1, t));
+        Store<SplitOut>(data, g + q, MinusI(x1, t));
     }
 
     // The factors of n = g .. g+W-1 from the pass factors of the size (see PassFactorsOf).
@@ -68,35 +126,41 @@ struct Passes {
         return {S::LoadD(factors + g), S::LoadD(factors + q + g)};
     }
 
+    template <bool SplitIn, bool SplitOut>
     [[gnu::always_inline]] static void ForwardFirst(TComplexSingle* data, int q, C w) {
-        ForwardGroup(data, 0, q, [w](C z1, C z3) {
+        ForwardGroup<SplitIn, SplitOut>(data, 0, q, [w](C z1, C z3) {
             return std::pair{S::WithLane0(Mul(z1, w.re, w.im), z1), S::WithLane0(MulConj(z3, w.re, w.im), z3)};
         });
     }
 
+    template <bool SplitIn, bool SplitOut>
     [[gnu::always_inline]] static void ForwardTwiddled(TComplexSingle* data, int g, int q, C w) {
-        ForwardGroup(data, g, q, [w](C z1, C z3) { return std::pair{Mul(z1, w.re, w.im), MulConj(z3, w.re, w.im)}; });
+        ForwardGroup<SplitIn, SplitOut>(data, g, q, [w](C z1, C z3) { return std::pair{Mul(z1, w.re, w.im), MulConj(z3, w.re, w.im)}; });
     }
 
+    template <bool SplitIn, bool SplitOut>
     [[gnu::always_inline]] static void ForwardEighth(TComplexSingle* data, int n8, int q, C w) {
-        ForwardGroup(data, n8, q, [w](C z1, C z3) {
+        ForwardGroup<SplitIn, SplitOut>(data, n8, q, [w](C z1, C z3) {
             return std::pair{S::WithLane0(Mul(z1, w.re, w.im), MulSqrtHalf(z1, SqrtHalf())),
                              S::WithLane0(MulConj(z3, w.re, w.im), MulConjSqrtHalf(z3, SqrtHalf()))};
         });
     }
 
+    template <bool SplitIn, bool SplitOut>
     [[gnu::always_inline]] static void InverseFirst(TComplexSingle* data, int q, C w) {
-        InverseGroup(data, 0, q, [w](C x2, C x3) {
+        InverseGroup<SplitIn, SplitOut>(data, 0, q, [w](C x2, C x3) {
             return std::pair{S::WithLane0(MulConj(x2, w.re, w.im), x2), S::WithLane0(Mul(x3, w.re, w.im), x3)};
         });
     }
 
+    template <bool SplitIn, bool SplitOut>
     [[gnu::always_inline]] static void InverseTwiddled(TComplexSingle* data, int g, int q, C w) {
-        InverseGroup(data, g, q, [w](C x2, C x3) { return std::pair{MulConj(x2, w.re, w.im), Mul(x3, w.re, w.im)}; });
+        InverseGroup<SplitIn, SplitOut>(data, g, q, [w](C x2, C x3) { return std::pair{MulConj(x2, w.re, w.im), Mul(x3, w.re, w.im)}; });
     }
 
+    template <bool SplitIn, bool SplitOut>
     [[gnu::always_inline]] static void InverseEighth(TComplexSingle* data, int n8, int q, C w) {
-        InverseGroup(data, n8, q, [w](C x2, C x3) {
+        InverseGroup<SplitIn, SplitOut>(data, n8, q, [w](C x2, C x3) {
             return std::pair{S::WithLane0(MulConj(x2, w.re, w.im), MulConjSqrtHalf(x2, SqrtHalf())),
                              S::WithLane0(Mul(x3, w.re, w.im), MulSqrtHalf(x3, SqrtHalf()))};
         });
@@ -104,61 +168,63 @@ struct Passes {
 
     // The passes over a block of N = 8 * n8 points; factors: PassFactorsOf(log2(N)). Large:
     // from 1024 points on, where n = N/8 takes sqrt(1/2) in the two-multiplication form.
-    template <bool Large>
+    template <bool Large, bool SplitIn, bool SplitOut>
     static void ForwardPass(TComplexSingle* data, const double* factors, int n8) {
         const int q = 2 * n8;
-        ForwardFirst(data, q, Factors(factors, 0, q));
+        ForwardFirst<SplitIn, SplitOut>(data, q, Factors(factors, 0, q));
         for (int g = W; g < q; g += W) {
             if (Large && g == n8) {
-                ForwardEighth(data, g, q, Factors(factors, g, q));
+                ForwardEighth<SplitIn, SplitOut>(data, g, q, Factors(factors, g, q));
             } else {
-                ForwardTwiddled(data, g, q, Factors(factors, g, q));
+                ForwardTwiddled<SplitIn, SplitOut>(data, g, q, Factors(factors, g, q));
             }
         }
     }
 
-    template <bool Large>
+    template <bool Large, bool SplitIn, bool SplitOut>
     static void InversePass(TComplexSingle* data, const double* factors, int n8) {
         const int q = 2 * n8;
-        InverseFirst(data, q, Factors(factors, 0, q));
+        InverseFirst<SplitIn, SplitOut>(data, q, Factors(factors, 0, q));
         for (int g = W; g < q; g += W) {
             if (Large && g == n8) {
-                InverseEighth(data, g, q, Factors(factors, g, q));
+                InverseEighth<SplitIn, SplitOut>(data, g, q, Factors(factors, g, q));
             } else {
-                InverseTwiddled(data, g, q, Factors(factors, g, q));
+                InverseTwiddled<SplitIn, SplitOut>(data, g, q, Factors(factors, g, q));
             }
         }
     }
 
     // The passes of the 2^Log2-point blocks at base + offsets[i], i < count (32 or 64 points:
     // every block of a size uses the same factors, so they are loaded once for all).
-    template <int Log2>
+    template <int Log2, bool SplitIn, bool SplitOut>
     static void ForwardPasses(TComplexSingle* base, const std::uint16_t* offsets, int count) {
         constexpr int q = (1 << Log2) / 4;
         C w[q / W];
         LoadFactors<Log2>(w);
         for (int i = 0; i < count; ++i) {
             TComplexSingle* data = base + offsets[i];
-            ForwardFirst(data, q, w[0]);
-            for (int j = 1; j < q / W; ++j) ForwardTwiddled(data, j * W, q, w[j]);
+            ForwardFirst<SplitIn, SplitOut>(data, q, w[0]);
+            for (int j = 1; j < q / W; ++j) ForwardTwiddled<SplitIn, SplitOut>(data, j * W, q, w[j]);
         }
     }
 
-    template <int Log2>
+    template <int Log2, bool SplitIn, bool SplitOut>
     static void InversePasses(TComplexSingle* base, const std::uint16_t* offsets, int count) {
         constexpr int q = (1 << Log2) / 4;
         C w[q / W];
         LoadFactors<Log2>(w);
         for (int i = 0; i < count; ++i) {
             TComplexSingle* data = base + offsets[i];
-            InverseFirst(data, q, w[0]);
-            for (int j = 1; j < q / W; ++j) InverseTwiddled(data, j * W, q, w[j]);
+            InverseFirst<SplitIn, SplitOut>(data, q, w[0]);
+            for (int j = 1; j < q / W; ++j) InverseTwiddled<SplitIn, SplitOut>(data, j * W, q, w[j]);
         }
     }
 
     // The Count-point leaves of the blocks at offsets[i] from source, stored at the same
     // offsets from target (which may be source), W blocks at a time; count is a multiple of W.
-    template <int Count, class Kernel>
+    // The forward leaves read split data and store interleaved results, the inverse ones the
+    // other way round.
+    template <int Count, bool SplitIn, class Kernel>
     [[gnu::always_inline]] static void Leaves(const TComplexSingle* source, TComplexSingle* target,
                                               const std::uint16_t* offsets, int count, Kernel kernel) {
         for (int i = 0; i < count; i += W) {
@@ -169,9 +235,15 @@ struct Passes {
                 to[b] = target + offsets[i + b];
             }
             C x[Count];
-            S::template LoadBlocks<Count>(from, x);
-            kernel(x);
-            S::template StoreBlocks<Count>(to, x);
+            if constexpr (SplitIn) {
+                S::template LoadSplitBlocks<Count, G>(from, x);
+                kernel(x);
+                S::template StoreBlocks<Count>(to, x);
+            } else {
+                S::template LoadBlocks<Count>(from, x);
+                kernel(x);
+                S::template StoreSplitBlocks<Count, G>(to, x);
+            }
         }
     }
 
