@@ -126,6 +126,12 @@ void ComplexFFT(TComplexSingle* Data, std::int32_t N, bool Inverse, bool Scale, 
         if (Reorder) ReorderComplex(Data, N, table, TDirection::Forward, WorkBuf);
         return;
     }
+    if (Reorder && CurrentPath->InverseFromWork[static_cast<std::size_t>(log2n)] != nullptr) {
+        TComplexSingle* work = TakeWorkBuffer(WorkBuf);
+        CurrentPath->CopyScaled(Data, N, Scale, factor, work);
+        CurrentPath->InverseFromWork[static_cast<std::size_t>(log2n)](Data, work);
+        return;
+    }
     if (Scale && Reorder && CurrentPath->ScaleAndScatter != nullptr) {
         CurrentPath->ScaleAndScatter(Data, N, table, factor, TakeWorkBuffer(WorkBuf));
         KernelTable[slot + 1](Data);

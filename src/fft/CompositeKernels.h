@@ -138,20 +138,29 @@ void ForwardComposite(TComplexSingle* data, TComplexSingle* leaves) {
     }
 }
 
+// Source, order: with reordering, the leaves read point j of the block (j counted from the
+// start of the block) from source[order[j]], the input in natural order; otherwise (order null)
+// from the block itself.
 template <class Ops, int Log2, bool Top>
-void InverseComposite(TComplexSingle* data) {
+void InverseComposite(TComplexSingle* data, const TComplexSingle* source, const std::uint16_t* order) {
     constexpr int n = 1 << Log2;
     if constexpr (Log2 <= LeafBatchLog2) {
         using Plan = LeafPlan<Ops::Batch, Log2>;
-        Ops::InverseLeaves16(data, data, Leaves<Ops, Log2>.sixteen, Plan::Sixteen);
-        Ops::InverseLeaves8(data, data, Leaves<Ops, Log2>.eight, Plan::Eight);
+        if (order == nullptr) {
+            Ops::InverseLeaves16(data, data, Leaves<Ops, Log2>.sixteen, Plan::Sixteen);
+            Ops::InverseLeaves8(data, data, Leaves<Ops, Log2>.eight, Plan::Eight);
+        } else {
+            Ops::InverseLeaves16(source, order, data, Leaves<Ops, Log2>.sixteen, Plan::Sixteen);
+            Ops::InverseLeaves8(source, order, data, Leaves<Ops, Log2>.eight, Plan::Eight);
+        }
         Ops::template InversePasses32<!(Top && Log2 == 5)>(data, Leaves<Ops, Log2>.thirtyTwo, Plan::ThirtyTwo);
         Ops::template InversePasses64<!(Top && Log2 == 6)>(data, Leaves<Ops, Log2>.sixtyFour, Plan::SixtyFour);
         InversePasses<Ops, Log2, Top>(data);
     } else {
-        InverseComposite<Ops, Log2 - 1, false>(data);
-        InverseComposite<Ops, Log2 - 2, false>(data + n / 2);
-        InverseComposite<Ops, Log2 - 2, false>(data + 3 * n / 4);
+        const auto at = [order](int offset) { return order == nullptr ? nullptr : order + offset; };
+        InverseComposite<Ops, Log2 - 1, false>(data, source, order);
+        InverseComposite<Ops, Log2 - 2, false>(data + n / 2, source, at(n / 2));
+        InverseComposite<Ops, Log2 - 2, false>(data + 3 * n / 4, source, at(3 * n / 4));
         InversePassOf<Ops, Log2, Top>(data);
     }
 }
@@ -164,6 +173,14 @@ template <class Ops, int Log2>
 void ForwardKernelToWork(TComplexSingle* data, TComplexSingle* work) {
     ForwardComposite<Ops, Log2, true>(data, work);
 }
+template <class Ops, int Log2>
+void InverseKernel(TComplexSingle* data) {
+    InverseComposite<Ops, Log2, true>(data, nullptr, nullptr);
+}
+template <class Ops, int Log2>
+void InverseKernelFromWork(TComplexSingle* data, TComplexSingle* work) {
+    InverseComposite<Ops, Log2, true>(data, work, KernelOrderOf(Log2));
+}
 
 
 template <class Ops, int... Log2>
@@ -172,7 +189,7 @@ constexpr std::array<TKernel, MaxLog2 + 1> ForwardKernels(std::integer_sequence<
 }
 template <class Ops, int... Log2>
 constexpr std::array<TKernel, MaxLog2 + 1> InverseKernels(std::integer_sequence<int, Log2...>) {
-    return {nullptr, InverseFFT2, InverseFFT4, InverseFFT8, InverseFFT16, InverseComposite<Ops, Log2 + 5, true>...};
+    return {nullptr, InverseFFT2, InverseFFT4, InverseFFT8, InverseFFT16, InverseKernel<Ops, Log2 + 5>...};
 }
 
 // The kernels by log2(N) for a code path: the unrolled portable ones up to 16 points.
@@ -185,14 +202,33 @@ constexpr std::array<TKernel, MaxLog2 + 1> InverseKernelsOf() {
     return InverseKernels<Ops>(std::make_integer_sequence<int, MaxLog2 - 4>());
 }
 
-// The forward composites with the leaves storing into the work block, for the reordering
-// transform (index 0..4 unused: those sizes reorder separately).
+// The composites whose leaves store into (forward) or gather from (inverse) the work block, for
+// the transforms with reordering (index 0..4 unused: those sizes reorder separately).
 template <class Ops, int... Log2>
 constexpr std::array<TWorkKernel, MaxLog2 + 1> ForwardWorkKernels(std::integer_sequence<int, Log2...>) {
     return {nullptr, nullptr, nullptr, nullptr, nullptr, ForwardKernelToWork<Ops, Log2 + 5>...};
 }
+// The inverse leaves gather their input only while the natural-order copy stays in the second
+// cache level; beyond that the scattered reordering (ScaleAndScatter) is faster.
+inline constexpr int GatherLeavesUpToLog2 = 14;
+template <class Ops, int Log2>
+constexpr TWorkKernel InverseWorkKernel() {
+    if constexpr (Log2 <= GatherLeavesUpToLog2) {
+        return InverseKernelFromWork<Ops, Log2>;
+    } else {
+        return nullptr;
+    }
+}
+template <class Ops, int... Log2>
+constexpr std::array<TWorkKernel, MaxLog2 + 1> InverseWorkKernels(std::integer_sequence<int, Log2...>) {
+    return {nullptr, nullptr, nullptr, nullptr, nullptr, InverseWorkKernel<Ops, Log2 + 5>()...};
+}
 template <class Ops>
 constexpr std::array<TWorkKernel, MaxLog2 + 1> ForwardWorkKernelsOf() {
     return ForwardWorkKernels<Ops>(std::make_integer_sequence<int, MaxLog2 - 4>());
+}
+template <class Ops>
+constexpr std::array<TWorkKernel, MaxLog2 + 1> InverseWorkKernelsOf() {
+    return InverseWorkKernels<Ops>(std::make_integer_sequence<int, MaxLog2 - 4>());
 }
 }  // namespace uFFTasm::composite

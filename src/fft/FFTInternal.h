@@ -45,6 +45,9 @@ extern std::array<std::span<const TComplexSingle>, MaxLog2 + 1> TwiddleTable;
 // sqrt(1/2)); the passes treat those two apart. A plain call, for the vector engine files
 // (see CompositeKernels.h).
 const double* PassFactorsOf(int log2n);
+// The inverse of OrderTable[log2n]: entry j is the frequency at kernel position j (P_N), built
+// with the order tables.
+const std::uint16_t* KernelOrderOf(int log2n);
 
 using TKernel = void (*)(TComplexSingle*);
 // For each size 2, 4, ..., 65536: the forward kernel, then the inverse kernel.
@@ -109,7 +112,7 @@ void InverseFFT32768(TComplexSingle*);
 void InverseFFT65536(TComplexSingle*);
 
 using TPass = void (*)(TComplexSingle* Data, const TComplexSingle* Twiddles, int N8);
-// A forward kernel whose leaves store to Work instead of Data, at the same offsets.
+// A kernel whose leaves store to Work (forward) or read from Work (inverse) instead of Data.
 using TWorkKernel = void (*)(TComplexSingle* Data, TComplexSingle* Work);
 
 // One code path: the kernels by log2(N) (index 0 unused; 1..4 are the unrolled kernels on
@@ -127,10 +130,16 @@ struct TCodePath {
     TPass InversePassLarge = nullptr;
     // Optional (null: the kernel, then Scale and Permute, as above). Forward with reordering:
     // ForwardToWork[log2(N)] leaves the kernel-order result in Work (the copy the reordering
-    // makes anyway), then Gather puts it into Data in natural order. Inverse with scaling and
-    // reordering: ScaleAndScatter scales while it copies Data into Work, then scatters.
+    // makes anyway), then Gather puts it into Data in natural order. Inverse with reordering:
+    // CopyScaled copies Data into Work, scaled if asked (the copy the reordering makes), and
+    // InverseFromWork[log2(N)] transforms it into Data, its leaves reading their input straight
+    // from the natural order in Work.
     std::array<TWorkKernel, MaxLog2 + 1> ForwardToWork{};
     void (*Gather)(TComplexSingle* Data, int N, const std::uint16_t* Table, const TComplexSingle* Work) = nullptr;
+    std::array<TWorkKernel, MaxLog2 + 1> InverseFromWork{};
+    void (*CopyScaled)(const TComplexSingle* Data, int N, bool Scale, float Factor, TComplexSingle* Work) = nullptr;
+    // Inverse with scaling and reordering where InverseFromWork is null: the copy scales, then
+    // the reordering scatters.
     void (*ScaleAndScatter)(TComplexSingle* Data, int N, const std::uint16_t* Table, float Factor,
                             TComplexSingle* Work) = nullptr;
 };

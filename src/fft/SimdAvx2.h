@@ -126,6 +126,18 @@ struct Simd4 {
     }
 
 
+    // Point k of four blocks at once, lane b taking source[order[b][k]].
+    template <int Count>
+    [[gnu::always_inline]] static void GatherBlocks(const TComplexSingle* source, const std::uint16_t* const* order, C* x) {
+        for (int k = 0; k < Count; ++k) {
+            const __m128i p01 = _mm_unpacklo_epi64(_mm_loadl_epi64(reinterpret_cast<const __m128i*>(source + order[0][k])),
+                                                   _mm_loadl_epi64(reinterpret_cast<const __m128i*>(source + order[1][k])));
+            const __m128i p23 = _mm_unpacklo_epi64(_mm_loadl_epi64(reinterpret_cast<const __m128i*>(source + order[2][k])),
+                                                   _mm_loadl_epi64(reinterpret_cast<const __m128i*>(source + order[3][k])));
+            x[k] = Widen(_mm256_castsi256_ps(_mm256_inserti128_si256(_mm256_castsi128_si256(p01), p23, 1)));
+        }
+    }
+
     // Point k of four blocks at once from data split in groups of G points (see
     // VectorPasses.h): the real parts of points k .. k+3 of a block are four floats of their
     // group, the imaginary parts G floats further on; two 4 x 4 transposes.

@@ -117,6 +117,21 @@ struct Simd8 {
         }
     }
 
+    // Point k of eight blocks at once, lane b taking source[order[b][k]].
+    template <int Count>
+    [[gnu::always_inline]] static void GatherBlocks(const TComplexSingle* source, const std::uint16_t* const* order, C* x) {
+        for (int k = 0; k < Count; ++k) {
+            __m128i pairs[4];
+            for (int b = 0; b < 8; b += 2) {
+                pairs[b / 2] = _mm_unpacklo_epi64(_mm_loadl_epi64(reinterpret_cast<const __m128i*>(source + order[b][k])),
+                                                  _mm_loadl_epi64(reinterpret_cast<const __m128i*>(source + order[b + 1][k])));
+            }
+            const __m256i lo = _mm256_inserti128_si256(_mm256_castsi128_si256(pairs[0]), pairs[1], 1);
+            const __m256i hi = _mm256_inserti128_si256(_mm256_castsi128_si256(pairs[2]), pairs[3], 1);
+            x[k] = Widen(_mm512_castsi512_ps(_mm512_inserti64x4(_mm512_castsi256_si512(lo), hi, 1)));
+        }
+    }
+
     // Point k of eight blocks at once from data split in groups of eight points (see
     // VectorPasses.h): each block's group is one row of real parts and imaginary parts, and the
     // 8 x 8 transpose of 32-bit cells runs on both halves of the rows together.

@@ -10,6 +10,8 @@ namespace {
 
 // All order tables back to back: sizes 2, 4, ..., 65536 need 2 * 65536 - 2 entries.
 std::array<std::uint16_t, 2 * MaxSize - 2> OrderStorage{0, 1};
+// Their inverses, the kernel orders P_N, laid out the same way.
+std::array<std::uint16_t, 2 * MaxSize - 2> KernelOrderStorage{0, 1};
 
 constexpr int TotalTwiddles() {
     int total = 0;
@@ -64,6 +66,8 @@ std::array<TKernel, 2 * MaxLog2> KernelTable{};
 
 const double* PassFactorsOf(int log2n) { return PassFactorsFor(log2n); }
 
+const std::uint16_t* KernelOrderOf(int log2n) { return KernelOrderStorage.data() + ((1 << log2n) - 2); }
+
 // Doubles the size-2 table fifteen times. After copying 2*T into both halves, one run of M
 // consecutive entries starting at ceil(2M/3) gets the odd frequencies: that is where the
 // split-radix recursion leaves the 4k+1 and 4k-1 quarters.
@@ -84,6 +88,8 @@ void BuildOrderTables() {
         }
         for (int i = s; i < s + m; ++i) next[i] = static_cast<std::uint16_t>(next[i] + 1);
         OrderTable[k + 1] = std::span<const std::uint16_t>(next, 2 * m);
+        std::uint16_t* inverse = KernelOrderStorage.data() + (next - OrderStorage.data());
+        for (int i = 0; i < 2 * m; ++i) inverse[next[i]] = static_cast<std::uint16_t>(i);
     }
 }
 

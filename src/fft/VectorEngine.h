@@ -56,6 +56,16 @@ struct Engine {
     static void InverseLeaves8(const TComplexSingle* from, TComplexSingle* to, const std::uint16_t* o, int count) {
         Leaves<8, false>(from, to, o, count, [](auto* x) { Inverse8(x); });
     }
+    // The same with the input gathered from natural order: point k of the block at offset o
+    // from source[order[o + k]].
+    static void InverseLeaves16(const TComplexSingle* source, const std::uint16_t* order, TComplexSingle* to,
+                                const std::uint16_t* o, int count) {
+        GatherLeaves<16>(source, order, to, o, count, [](auto* x) { Inverse16(x); });
+    }
+    static void InverseLeaves8(const TComplexSingle* source, const std::uint16_t* order, TComplexSingle* to,
+                               const std::uint16_t* o, int count) {
+        GatherLeaves<8>(source, order, to, o, count, [](auto* x) { Inverse8(x); });
+    }
 
     static const TCodePath& Path() {
         static const TCodePath path{composite::ForwardKernelsOf<Engine>(),
@@ -68,11 +78,23 @@ struct Engine {
                                     InversePassOfTable<true>,
                                     composite::ForwardWorkKernelsOf<Engine>(),
                                     P::Gather,
+                                    composite::InverseWorkKernelsOf<Engine>(),
+                                    P::CopyScaled,
                                     P::ScaleAndScatter};
         return path;
     }
 
 private:
+    template <int Count, class Kernel>
+    [[gnu::always_inline]] static void GatherLeaves(const TComplexSingle* source, const std::uint16_t* order, TComplexSingle* to,
+                                                    const std::uint16_t* offsets, int count, Kernel kernel) {
+        const int wide = count / Wide::Width * Wide::Width;
+        P::template GatherLeaves<Count>(source, order, to, offsets, wide, kernel);
+        if constexpr (Wide::Width != Narrow::Width) {
+            if (wide < count) NarrowLeaves::template GatherLeaves<Count>(source, order, to, offsets + wide, count - wide, kernel);
+        }
+    }
+
     // The pass routines as the code path lists them, over a twiddle table: they read the pass
     // factors of the same size instead, which hold the same values.
     template <bool Large>

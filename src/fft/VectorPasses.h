@@ -247,6 +247,27 @@ struct Passes {
         }
     }
 
+    // The inverse leaves of the blocks at offsets[i] of target, their point k read from
+    // source[order[offsets[i] + k]]: the input in natural order, gathered as the reordering
+    // would have placed it.
+    template <int Count, class Kernel>
+    [[gnu::always_inline]] static void GatherLeaves(const TComplexSingle* source, const std::uint16_t* order,
+                                                    TComplexSingle* target, const std::uint16_t* offsets, int count,
+                                                    Kernel kernel) {
+        for (int i = 0; i < count; i += W) {
+            const std::uint16_t* from[W];
+            TComplexSingle* to[W];
+            for (int b = 0; b < W; ++b) {
+                from[b] = order + offsets[i + b];
+                to[b] = target + offsets[i + b];
+            }
+            C x[Count];
+            S::template GatherBlocks<Count>(source, from, x);
+            kernel(x);
+            S::template StoreSplitBlocks<Count, G>(to, x);
+        }
+    }
+
     // Each float times the factor, rounded once to float. The product of two floats needs at
     // most 48 bits and lies far inside the double range, so the portable formula's double
     // product is exact and its one rounding to float is exactly the float product.
@@ -283,10 +304,20 @@ struct Passes {
     // factor (rounded as in Scale), then Data[Table[k]] := Work[k]. The block ends up holding
     // the scaled natural-order input, as after the two steps one by one.
     static void ScaleAndScatter(TComplexSingle* data, int n, const std::uint16_t* table, float factor, TComplexSingle* work) {
+        CopyScaled(data, n, true, factor, work);
+        Move<false>(data, n, table, work);
+    }
+
+    // The copy of the inverse reordering, scaled when asked (rounded as in Scale); unscaled
+    // values are moved, not multiplied, so that even a signalling NaN keeps its bits.
+    static void CopyScaled(const TComplexSingle* data, int n, bool scale, float factor, TComplexSingle* work) {
+        if (!scale) {
+            std::memcpy(work, data, static_cast<std::size_t>(n) * sizeof(TComplexSingle));
+            return;
+        }
         int k = 0;
         for (; k + W <= n; k += W) S::StoreF(work + k, S::MulF(S::LoadF(data + k), factor));
         for (; k < n; ++k) work[k] = {data[k].Re * factor, data[k].Im * factor};
-        Move<false>(data, n, table, work);
     }
 
 private:
