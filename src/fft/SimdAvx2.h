@@ -31,7 +31,6 @@ struct Simd4 {
 
     [[gnu::always_inline]] static Floats LoadF(const TComplexSingle* p) { return _mm256_loadu_ps(&p->Re); }
     [[gnu::always_inline]] static void StoreF(TComplexSingle* p, Floats f) { _mm256_storeu_ps(&p->Re, f); }
-    [[gnu::always_inline]] static Floats AddF(Floats a, Floats b) { return _mm256_add_ps(a, b); }
     [[gnu::always_inline]] static Floats MulF(Floats a, float factor) { return _mm256_mul_ps(a, _mm256_set1_ps(factor)); }
 
     [[gnu::always_inline]] static D4 LoadD(const double* p) { return {_mm256_loadu_pd(p)}; }

@@ -33,7 +33,6 @@ struct Simd8 {
 
     [[gnu::always_inline]] static Floats LoadF(const TComplexSingle* p) { return _mm512_loadu_ps(&p->Re); }
     [[gnu::always_inline]] static void StoreF(TComplexSingle* p, Floats f) { _mm512_storeu_ps(&p->Re, f); }
-    [[gnu::always_inline]] static Floats AddF(Floats a, Floats b) { return _mm512_add_ps(a, b); }
     [[gnu::always_inline]] static Floats MulF(Floats a, float factor) { return _mm512_mul_ps(a, _mm512_set1_ps(factor)); }
 
     [[gnu::always_inline]] static D8 LoadD(const double* p) { return {_mm512_loadu_pd(p)}; }

@@ -31,8 +31,10 @@ TEST_P(OrderTableTest, IsTheInverseOfTheKernelOrder) {
     const auto table = OrderTable.at(static_cast<std::size_t>(std::countr_zero(static_cast<unsigned>(n))));
     ASSERT_EQ(table.size(), static_cast<std::size_t>(n));
     const std::vector<int> order = KernelOrder(n);
+    const std::uint16_t* kernelOrder = KernelOrderOf(std::countr_zero(static_cast<unsigned>(n)));
     for (int j = 0; j < n; ++j) {
         ASSERT_EQ(table[static_cast<std::size_t>(order[static_cast<std::size_t>(j)])], j) << "position " << j;
+        ASSERT_EQ(kernelOrder[j], order[static_cast<std::size_t>(j)]) << "kernel order, position " << j;
     }
 }
 
