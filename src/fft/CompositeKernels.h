@@ -12,13 +12,15 @@
 // leaves that the loops keep before it.
 //
 // Ops supplies Batch (the leaf plans are padded to a multiple of it) and the static routines
-// ForwardPass<Large> and InversePass<Large> (over the pass factors), ForwardPasses32/64,
-// InversePasses32/64, ForwardLeaves16, ForwardLeaves8, InverseLeaves16 and InverseLeaves8. Each
-// code path passes its own Ops type, made of types from an unnamed namespace, so no instance is
-// shared between code built for different processors. For the same reason the plans are
-// plain arrays and the tables are reached through PassFactorsOf: a library template instantiated
-// here with shared types (a std::array or std::span member, say) would be a function that an
-// unoptimised build emits once per file and the linker may take from either.
+// ForwardPass<Large, SplitIn, SplitOut> and InversePass<...> (over the pass factors),
+// ForwardPasses32/64<SplitIn>, InversePasses32/64<SplitOut>, ForwardLeaves16/8 (source,
+// target) and InverseLeaves16/8 (source, order, target); see VectorPasses.h for the split
+// layout. Each code path passes its own Ops type, made of types from an unnamed namespace, so
+// no instance is shared between code built for different processors. For the same reason the
+// plans are plain arrays and the tables are reached through plain calls (PassFactorsOf,
+// KernelOrderOf): a library template instantiated here with shared types (a std::array or
+// std::span member, say) would be a function that an unoptimised build emits once per file
+// and the linker may take from either.
 
 #include "fft/FFTInternal.h"
 
