@@ -45,6 +45,8 @@ void TSeriesMarks::DrawMarks() {
   if (!chart || !horiz || !vert || first < 0 || last < first) return;
 
   TZelCanvas3D& c = chart->Canvas();
+  // In depth the marks stand where their series does.
+  FZPosition = FSeries.MarksDepth();
   chart->ApplyFont(FFont);
   const TView3DOptions& view = chart->View3DOptions();
   if (chart->View3D() && view.ZoomText() && view.Zoom() != 100)

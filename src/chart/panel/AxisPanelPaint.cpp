@@ -3,6 +3,7 @@
 #include "chart/axis/CustomChartAxis.h"
 #include "chart/panel/CustomAxisPanel.h"
 #include "chart/series/ChartSeries.h"
+#include "chart/series/SeriesDepth.h"
 
 namespace chart {
 
@@ -14,6 +15,9 @@ void TCustomAxisPanel::PaintChart(const TRect& bounds) {
   DrawHeadings();
   LayoutAxes();
   ApplySeriesMargins();
+  // Depth slots of the series (all 0 in 2D) and their share of the chart's depth.
+  const int depthSlots = AssignDepthOrders(SeriesList(), View3D());
+  PlaceSeriesInDepth(SeriesList(), depthSlots, View3D() ? Width3D() : 0);
   c.SetProjection(Width3D(), bounds, ChartRect());
   if (c.RendersTrue3D()) {
     // A real 3D renderer draws the headings in space, over the whole drawing.
@@ -30,8 +34,7 @@ void TCustomAxisPanel::PaintChart(const TRect& bounds) {
       if (IsAxisShown(*axis)) DrawAxis(*axis);
   }
   if (OnBeforeDrawSeries) OnBeforeDrawSeries(this);
-  for (TChartSeries* s : SeriesList())
-    if (s->Active()) DrawSeries(*s);
+  ForEachSeriesBackToFront(SeriesList(), depthSlots, [this](TChartSeries& s) { DrawSeries(s); });
   if (ZoomRectangleActive()) DrawZoomRectangle();
   c.ResetDrawingState();
   if (OnAfterDraw) OnAfterDraw(this);

@@ -267,6 +267,21 @@ class TChartSeries : public TChartComponent {
   virtual void CalcVerticalMargins(int& top, int& bottom) { top = bottom = 0; }
   // Whether the series is drawn against axes at all.
   virtual bool UseAxis() const { return true; }
+
+  // --- depth (3D) ----------------------------------------------------------------------
+  // The depth slot the series takes: by default the next free one (`next`); series that
+  // share a slot with earlier ones (side-by-side bars, stacked areas) answer theirs.
+  // `largest` is the highest slot taken so far (-1 before the first).
+  virtual int TakeDepthOrder(int next, int largest) const { (void)largest; return next; }
+  int DepthOrder() const { return FDepthOrder; }
+  void SetDepthOrder(int v) { FDepthOrder = v; }
+  // The series' front, back and middle depth in the current paint; 0 in 2D.
+  int StartZ() const { return FStartZ; }
+  int EndZ() const { return FEndZ; }
+  int MiddleZ() const { return static_cast<int>((std::int64_t{FStartZ} + FEndZ) / 2); }
+  void SetDepthPositions(int startZ, int endZ) { FStartZ = startZ; FEndZ = endZ; }
+  // The depth the series' marks are drawn at.
+  virtual int MarksDepth() const { return MiddleZ(); }
   std::function<void(TChartSeries* sender)> BeforeDrawValues;
   std::function<void(TChartSeries* sender)> AfterDrawValues;
 
@@ -355,6 +370,8 @@ class TChartSeries : public TChartComponent {
   TChartSeries& CheckedSource(TChartComponent& source) const;
   void ReceiveNotice(TChartSeries& source, TSeriesNotice notice, int index);
 
+  int FDepthOrder = 0;
+  int FStartZ = 0, FEndZ = 0;
   TChartValueLists FValueLists;
   TTwoEndedArray<TColor> FColors;
   std::unique_ptr<TPendingPoints> FPending;

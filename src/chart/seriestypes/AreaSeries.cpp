@@ -137,6 +137,17 @@ bool TAreaSeries::AreaPixels(const TPointPixelMapper& map, int first, int n, TPo
   return drawable;
 }
 
+int TAreaSeries::TakeDepthOrder(int next, int largest) const {
+  (void)largest;
+  if (!Stacked() || !ParentChart()) return next;
+  for (const TChartSeries* s : ParentChart()->SeriesList()) {
+    if (s == this) break;
+    const auto* area = dynamic_cast<const TAreaSeries*>(s);
+    if (s->Active() && area && area->Stacked()) return s->DepthOrder();
+  }
+  return next;
+}
+
 void TAreaSeries::DrawVisiblePoints() {
   if (Stacked()) CollectStack();
   FStackHeld = Stacked();

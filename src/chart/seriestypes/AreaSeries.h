@@ -35,6 +35,8 @@ class TAreaSeries : public TCustomSeries {
   double MinY() const override;
   double MaxY() const override;
 
+  // Stacked areas share the slot of the first earlier stacked area.
+  int TakeDepthOrder(int next, int largest) const override;
   void DrawVisiblePoints() override;
   // A box filled and outlined as the area is, under the marker when that is shown.
   void DrawLegendSymbol(TCanvas3D& canvas, const TRect& rect, TColor color) override;

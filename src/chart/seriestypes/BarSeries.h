@@ -100,6 +100,11 @@ class TCustomBarSeries : public TChartSeries {
   double BarsMaximum() const;
 
   // --- what the chart calls --------------------------------------------------------------
+  // Side-by-side and stacked bars share the slot of the first earlier bar series of their
+  // class.
+  int TakeDepthOrder(int next, int largest) const override;
+  // On the bars' front faces.
+  int MarksDepth() const override { return StartZ(); }
   void CalcFirstLastVisibleIndex() override;
   void DrawVisiblePoints() override;
   void DrawMark(int valueIndex, const std::string& text, TSeriesMarkPosition& position) override;

@@ -61,9 +61,8 @@ void TCustomBarSeries::DrawBarRectangle(TCanvas3D& c, const TRect& r) {
 }
 
 void TCustomBarSeries::DrawBar3D(TCanvas3D& c, TBarStyle style, const TRect& r) {
-  // One depth slot over the chart's whole depth; the solids draw their front and, in a
-  // real 3D view, their top and side.
-  const int z0 = 0, z1 = ParentChart()->Width3D();
+  // The solid spans the series' depth slot.
+  const int z0 = StartZ(), z1 = EndZ();
   const TRect box = NormalizeRect(r);
   const bool vertical = !FHorizontal;
   switch (style) {
@@ -76,6 +75,16 @@ void TCustomBarSeries::DrawBar3D(TCanvas3D& c, TBarStyle style, const TRect& r) 
       break;
     default: c.DrawCube(box, z0, z1, FDark3D); break;
   }
+}
+
+int TCustomBarSeries::TakeDepthOrder(int next, int largest) const {
+  (void)largest;
+  if (FMultiBar == mbNone || !ParentChart()) return next;
+  for (const TChartSeries* s : ParentChart()->SeriesList()) {
+    if (s == this) break;
+    if (s->Active() && SameClass(*s)) return s->DepthOrder();
+  }
+  return next;
 }
 
 void TCustomBarSeries::DrawBar(TCanvas3D& c, int index, const TBarPixels& p, TColor color) {
@@ -195,7 +204,7 @@ bool TCustomBarSeries::Hit(TBarStyle style, const TBarPixels& p, TPoint at) cons
 int TCustomBarSeries::Clicked(int x, int y) {
   const int first = FirstValueIndex(), last = LastValueIndex();
   if (first < 0 || last < 0 || !ParentChart() || !GetHorizAxis() || !GetVertAxis()) return -1;
-  if (ParentChart()->View3D()) ParentChart()->Canvas().UnprojectPoint(x, y, 0);
+  if (ParentChart()->View3D()) ParentChart()->Canvas().UnprojectPoint(x, y, StartZ());
   const bool stacked = FMultiBar == mbStacked || FMultiBar == mbStacked100;
   for (int i = first; i <= last && i < Count(); ++i) {
     // Nothing is drawn for a null point, so nothing there can be hit.

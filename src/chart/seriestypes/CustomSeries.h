@@ -120,6 +120,32 @@ class TCustomSeries : public TChartSeries {
   bool CanDrawDirectly() const;
   void DrawVisiblePointsDirectly();
 
+  // --- 3D: ribbons over the series' depth, the area's faces, markers in depth ---------
+  // Takes the screen direction of the series' depth, for the shading of ribbons.
+  void BeginDepthDrawing(TCanvas3D& c);
+  // Whether a ribbon along (dx, dy) shows its underside: it rises more steeply than the
+  // depth does, and Dark3D darkens it.
+  bool ShowsUnderside(std::int64_t dx, std::int64_t dy) const {
+    return -FDepthUp * dx - FDepthAcross * dy > 0;
+  }
+  // The fill of a face in colour c (hatches over `background`), darker when `dark`.
+  static void ApplyFaceBrush(TCanvas3D& c, TColor color, TBrushStyle style, TColor background, bool dark);
+  // The area's fill colour for a point of colour c.
+  TColor AreaFillColor(TColor c) const { return FAreaColor == clDefault || ColorEachPoint() ? c : FAreaColor; }
+  // The segment's ribbon from the front to the back of the series, filled with LineBrush
+  // in the point's colour and outlined with LinePen; with LineHeight, its front face too.
+  void DrawRibbon(TCanvas3D& c, int x0, int y0, int x1, int y1, TColor color);
+  // The ribbons of one segment (two legs with stairs).
+  void DrawLink3D(TCanvas3D& c, int x, int y, TColor color);
+  // The area's front face and the ribbon along its top.
+  void DrawAreaSegment3D(TCanvas3D& c, int x0, int y0, int base0, int x1, int y1, int base1, TColor color);
+  void DrawPointer3D(TCanvas3D& c, TSeriesPointerStyle style, int x, int y);
+  // Dense 3D lines: the ribbons of the segments inside one pixel column are one fill.
+  bool CanDrawRibbonsDirectly() const;
+  void DrawVisibleRibbonsDirectly();
+  // The screen step of the series' depth: across (right) and up.
+  std::int64_t FDepthAcross = 0, FDepthUp = 0;
+
   std::unique_ptr<TSeriesPointer> FPointer;
   TChartPen FAreaLinesPen;
   TChartPen FLinePen;

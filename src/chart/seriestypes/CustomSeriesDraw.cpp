@@ -32,6 +32,10 @@ void TCustomSeries::DrawPointer(int x, int y, int index, TColor color) {
   c.Brush().Assign(p.Brush());
   if (p.Brush().Color() == clDefault) c.Brush().SetColor(color);
   const TSeriesPointerStyle style = OnGetPointerStyle ? OnGetPointerStyle(this, index) : p.Style();
+  if (ParentChart()->View3D()) {
+    DrawPointer3D(c, style, x, y);
+    return;
+  }
   TSeriesPointer::DrawMarker(c, style, x, y, p.HorizSize(), p.VertSize());
 }
 
@@ -41,6 +45,10 @@ void TCustomSeries::DrawMark(int valueIndex, const std::string& text, TSeriesMar
 }
 
 void TCustomSeries::DrawAreaSegment(TCanvas3D& cv, int x0, int y0, int base0, int x1, int y1, int base1, TColor c) {
+  if (ParentChart()->View3D()) {
+    DrawAreaSegment3D(cv, x0, y0, base0, x1, y1, base1, c);
+    return;
+  }
   PrepareAreaCanvas(cv, c);
   if (FStairs) {
     cv.DrawRectangle(x0, base1, x1 + 1, FInvertedStairs ? y1 : y0);
@@ -54,7 +62,7 @@ void TCustomSeries::PrepareAreaCanvas(TCanvas3D& cv, TColor c) {
   cv.ApplyChartPen(FAreaLinesPen);
   if (FAreaLinesPen.Color() == clDefault || !FAreaLinesPen.Visible()) cv.Pen().SetColor(c);
   // A hatch shows the series colour between its lines.
-  cv.ApplyFillBrush(FAreaColor == clDefault || ColorEachPoint() ? c : FAreaColor, FAreaBrush, SeriesColor());
+  cv.ApplyFillBrush(AreaFillColor(c), FAreaBrush, SeriesColor());
 }
 
 void TCustomSeries::DrawLink(bool withPointers, int index, int x, int y, TColor c, bool isLast) {
@@ -62,7 +70,9 @@ void TCustomSeries::DrawLink(bool withPointers, int index, int x, int y, TColor 
   if ((x != FPrevX || y != FPrevY) && c != clNone) {
     if (FDrawArea) {
       DrawAreaSegment(cv, FPrevX, FPrevY, FPrevBasePos, x, y, FBasePos, c);
-    } else if (FDrawLine && !ParentChart()->View3D()) {
+    } else if (FDrawLine && ParentChart()->View3D()) {
+      DrawLink3D(cv, x, y, c);
+    } else if (FDrawLine) {
       PrepareLinePen(cv, c);
       if (FStairs) {
         if (FInvertedStairs) cv.DrawVerticalLine(FPrevX, FPrevY, y);
@@ -137,7 +147,23 @@ void TCustomSeries::DrawVisiblePoints() {
     DrawVisibleAreaDirectly();
     return;
   }
+  if (!ParentChart()->View3D()) {
+    for (int i = first; i <= last; ++i) DrawPointAt(i);
+    return;
+  }
+  TCanvas3D& c = ParentChart()->Canvas();
+  BeginDepthDrawing(c);
+  if (FDirectDrawing && CanDrawRibbonsDirectly()) {
+    DrawVisibleRibbonsDirectly();
+    return;
+  }
   for (int i = first; i <= last; ++i) DrawPointAt(i);
+  // The area's end facing the viewer closes it at its last point.
+  if (FDrawArea && FPrevValid && FPrevColor != clNone) {
+    PrepareAreaCanvas(c, FPrevColor);
+    ApplyFaceBrush(c, AreaFillColor(FPrevColor), FAreaBrush, SeriesColor(), FDark3D);
+    c.DrawPlane3D({FPrevX, FPrevY}, {FPrevX, FPrevBasePos}, StartZ(), EndZ());
+  }
 }
 
 bool TCustomSeries::CanDrawDirectly() const {

@@ -41,8 +41,6 @@ void TFastLineSeries::Assign(const TChartSeries& source) {
 
 int TFastLineSeries::XPixel(int index) const { return GetHorizAxis()->ValueToXPixel(XValue(index)); }
 int TFastLineSeries::YPixel(int index) const { return GetVertAxis()->ValueToYPixel(YValue(index)); }
-int TFastLineSeries::MiddleZ() const { return ParentChart() ? ParentChart()->Width3D() / 2 : 0; }
-
 void TFastLineSeries::DrawMark(int valueIndex, const std::string& text, TSeriesMarkPosition& position) {
   position.LiftBy(Marks().ArrowLength());
   TChartSeries::DrawMark(valueIndex, text, position);

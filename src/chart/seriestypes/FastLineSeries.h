@@ -34,8 +34,6 @@ class TFastLineSeries : public TChartSeries {
   // --- pixels --------------------------------------------------------------------------
   int XPixel(int index) const;
   int YPixel(int index) const;
-  // The depth the line is drawn at in a 3D view: the middle of the chart's depth.
-  int MiddleZ() const;
 
   // --- drawing -------------------------------------------------------------------------
   void CalcFirstLastVisibleIndex() override { CalcVisibleRange(); }

@@ -34,6 +34,14 @@ void TPieSeries::DrawSlice(TCanvas3D& c, int index, TPoint& from) {
     const TRect& r = CircleRect();
     auto x = [&o](int v) { return ClampToPixel(std::int64_t{v} + o.X); };
     auto y = [&o](int v) { return ClampToPixel(std::int64_t{v} - o.Y); };
+    if (ParentChart()->View3D()) {
+      // The slice in depth over the series' slot, its sides shaded with Dark3D.
+      const TPoint centre = CircleCenter();
+      c.DrawPie3D(x(centre.X), y(centre.Y), XRadius(), YRadius(), StartZ(), EndZ(), a.Start + Rotation(),
+                  a.End + Rotation(), Dark3D(), true);
+      from = to;
+      return;
+    }
     c.DrawPieSlice(x(r.Left), y(r.Top), x(r.Right), y(r.Bottom), x(from.X), y(from.Y), x(to.X), y(to.Y));
   }
   from = to;
