@@ -129,7 +129,9 @@ void PaintRecordedAndCompare(TChartSession& s) {
   bool anyDirect = false;
   for (const auto& series : s.Series)
     anyDirect = anyDirect || (series->DirectDrawing() && series->Active() && series->Count() > 0 && series->ParentChart());
-  if (!anyDirect) {
+  // In 3D the direct path draws the ribbons of a pixel column as one fill, on purpose: its
+  // calls differ from the point-by-point ones.
+  if (!anyDirect || s.Chart.View3D()) {
     PaintOps(s);
     return;
   }
