@@ -83,7 +83,7 @@ class TCustomSeries : public TChartSeries {
 
   // Index of the point (or the first point of the segment) at a pixel in the last
   // paint's visible range; -1 when nothing is hit.
-  int Clicked(int x, int y);
+  int Clicked(int x, int y) override;
 
   // Dense 2D lines skip the per-point generality (same calls, same order). Off, every
   // point goes through DrawPointAt: the reference the direct path is checked against.
