@@ -1172,7 +1172,8 @@ class TDecoder {
     for (const auto& s : S.Series) bound(*s);
     for (const auto& s : S.Typed) bound(*s);
     if (onQt) {
-      if (QtPaints++ < MaxQtPaints) PaintOnQtImage(S);
+      // The first on the window's device, the next through QPainter alone.
+      if (QtPaints < MaxQtPaints) QtPaints++ == 0 ? PaintOnQtImage(S) : PaintThroughPainter(S);
     } else if (RecordedPaints++ < MaxRecordedPaints) {
       PaintRecordedAndCompare(S);
     }

@@ -8,6 +8,7 @@
 
 #include "fuzz/FuzzReader.h"
 #include "app/QtChartHost.h"
+#include "platform/ChartExport.h"
 #include "support/RecordingDevice.h"
 #include "chart/seriestypes/CustomSeries.h"
 
@@ -165,6 +166,13 @@ void PaintOnQtImage(TChartSession& s) {
   s.Chart.SetHost(&qt);
   s.Chart.Paint();
   s.Chart.SetHost(&s.Host);
+}
+
+void PaintThroughPainter(TChartSession& s) {
+  demo::testing::EnsureQtApp();
+  const chart::TRect client = s.Host.Client;
+  const QSize size(std::clamp(client.Width(), 1, MaxQtWidth), std::clamp(client.Height(), 1, MaxQtHeight));
+  (void)platform::ChartImage(s.Chart, size, 2.0);
 }
 
 }  // namespace fuzz

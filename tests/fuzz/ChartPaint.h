@@ -35,5 +35,8 @@ void PaintRecordedAndCompare(TChartSession& s);
 // Paints once on a Qt image of the chart's size (bounded to keep a paint cheap), then gives
 // the chart back its recording window.
 void PaintOnQtImage(TChartSession& s);
+// Paints the chart through QPainter alone, as exports and high-density screens do, on an
+// image of twice the resolution.
+void PaintThroughPainter(TChartSession& s);
 
 }  // namespace fuzz
