@@ -4,7 +4,6 @@
 #include "fft/FFTInternal.h"
 
 #include <bit>
-#include <cmath>
 #include <cstring>
 #include <memory>
 
@@ -113,8 +112,8 @@ void ComplexFFT(TComplexSingle* Data, std::int32_t N, bool Inverse, bool Scale, 
     if (log2n < 0 || InitCount == 0) return;
     const std::size_t slot = 2 * static_cast<std::size_t>(log2n - 1);
     const std::uint16_t* table = OrderTable[static_cast<std::size_t>(log2n)].data();
-    // 1/N is a power of two, so the scaling itself never rounds (short of underflow).
-    const float factor = std::ldexp(1.0f, -log2n);
+    // 1/N is a power of two, 2^-log2n, so the scaling itself never rounds (short of underflow).
+    const float factor = std::bit_cast<float>(static_cast<std::uint32_t>(127 - log2n) << 23);
     if (!Inverse) {
         if (Reorder && CurrentPath->ForwardToWork[static_cast<std::size_t>(log2n)] != nullptr) {
             TComplexSingle* work = TakeWorkBuffer(WorkBuf);
