@@ -71,7 +71,7 @@ const TCodePath& PortablePath() {
 
 const TCodePath* Avx2PathIfSupported() {
 #if defined(__x86_64__) || defined(__i386__)
-    if (__builtin_cpu_supports("avx2")) return &Avx2Path();
+    if (__builtin_cpu_supports("avx2") && __builtin_cpu_supports("fma")) return &Avx2Path();
 #endif
     return nullptr;
 }
