@@ -27,6 +27,7 @@ TEST_P(ChartRectFromMargins, IsMulDivOfTheDrawing) {
   host.Client = {0, 0, c.width, c.height};
   chart.SetHost(&host);
   chart.SetAxisVisible(false);  // no axis takes room: the rectangle stays as the margins leave it
+  chart.SetView3D(false);       // nor does the depth of a 3D view
   chart.Paint();
   EXPECT_EQ(chart.ChartRect(), c.expected);
   EXPECT_EQ(chart.ChartWidth(), c.expected.Width());

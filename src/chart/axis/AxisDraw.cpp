@@ -16,14 +16,15 @@ constexpr std::size_t InitialTickCapacity = 2000;
 }  // namespace
 
 int TCustomChartAxis::DrawDepth() const {
-  if (!FParent || !FIsOtherSide || FIsDepth) return 0;
+  if (FIsDepth) return FDepthLabelZ;
+  if (!FParent || !FIsOtherSide) return 0;
   return FParent->ChartDepth3D();
 }
 
 void TCustomChartAxis::DrawAxis(bool placeAxisLine) {
   TCanvas3D* canvas = FParent ? FParent->AxisCanvas() : nullptr;
   // The depth axis runs into the picture; a flat chart never shows it.
-  if (!canvas || FIsDepth) return;
+  if (!canvas || (FIsDepth && FParent->ChartDepth3D() == 0)) return;
   RefreshScaleIsDateTime();
   FParent->ApplyFont(FLabelsFont);
   const double step = ComputeIncrement();
@@ -55,11 +56,20 @@ void TCustomChartAxis::DrawTitle(TCanvas3D& canvas) {
   canvas.Brush().SetColor(FParent->AxisBackColor());
   canvas.Brush().SetStyle(bsClear);
   canvas.SetTextBackMode(TRANSPARENT);
-  if (FIsHorizontal) DrawLabel(FPixelCenter, FTitlePosition, FTitle->Caption(), FTitle->Angle());
+  if (FIsDepth) DrawDepthLabel(FPixelCenter, FTitlePosition, FTitle->Caption(), FTitle->Angle());
+  else if (FIsHorizontal) DrawLabel(FPixelCenter, FTitlePosition, FTitle->Caption(), FTitle->Angle());
   else DrawLabel(FTitlePosition, FPixelCenter, FTitle->Caption(), FTitle->Angle());
 }
 
+void TCustomChartAxis::DrawDepthLabel(int z, int x, std::string_view text, int angle) {
+  FDepthLabelZ = z;
+  DrawLabel(x, FParent->AxisChartRect().Bottom, text, angle);
+  FDepthLabelZ = 0;
+}
+
 bool TCustomChartAxis::Clicked(int x, int y) const {
+  // The depth axis lies along the floor, not along a side of the chart rectangle.
+  if (FIsDepth) return false;
   if (!FParent || !FParent->AxisIsShown(*this)) return false;
   const long long lo = std::min(FPixelStart, FPixelEnd), hi = std::max(FPixelStart, FPixelEnd);
   long long a0, a1;

@@ -27,7 +27,8 @@ void TCustomChartAxis::DrawLabelAt(TCanvas3D& canvas, int pos, std::string_view 
   canvas.Brush().SetStyle(bsClear);
   // The clear brush means the chart shows behind the text.
   canvas.SetTextBackMode(TRANSPARENT);
-  if (FIsHorizontal) DrawLabel(pos, FLabelsPosition, text, FLabelsAngle);
+  if (FIsDepth) DrawDepthLabel(pos, FLabelsPosition, text, FLabelsAngle);
+  else if (FIsHorizontal) DrawLabel(pos, FLabelsPosition, text, FLabelsAngle);
   else DrawLabel(FLabelsPosition, pos, text, FLabelsAngle);
 }
 

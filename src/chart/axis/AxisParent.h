@@ -53,11 +53,16 @@ class TAxisParent {
   virtual void ApplyFont(TFont& font) = 0;
   // Wall thickness along the axis in a 3D view with walls; 0 otherwise.
   virtual int WallThickness(const TCustomChartAxis& axis) = 0;
+  // Thickness of the wall the axis line runs into at its start (the left wall for the
+  // bottom axis) or end (the bottom wall for the left axis); 0 otherwise.
+  virtual int CrossWallThickness(const TCustomChartAxis& axis) { (void)axis; return 0; }
   // The label style an automatic axis gets from the series bound to it.
   virtual TAxisLabelStyle AutoLabelStyle(const TCustomChartAxis& axis) = 0;
   // Widest point label and widest mark text over the series (0 when none).
   virtual int MaxLabelTextWidth() = 0;
   virtual int MaxMarkTextWidth() = 0;
+  // Widest title of an active series (the depth axis's text labels).
+  virtual int MaxSeriesTitleWidth() { return 0; }
 
   // --- drawing. The defaults suit an axis without a chart: it has nothing to draw on. ---
   // The canvas the axis draws on; null draws nothing.

@@ -75,7 +75,11 @@ void TCustomChartAxis::ApplyAutomaticRange() {
 
 void TCustomChartAxis::ComputePixelSpan() {
   const TRect r = FParent ? FParent->AxisChartRect() : TRect{};
-  // The depth axis runs along the vertical pair too.
+  if (FIsDepth) {
+    // Front to back; labels and ticks keep inside this span like any axis's.
+    SetPixelSpan(0, FParent ? FParent->ChartDepth3D() : 0);
+    return;
+  }
   const std::int64_t edge = FIsHorizontal ? r.Left : r.Top;
   const double size = FIsHorizontal ? double(r.Right) - r.Left : double(r.Bottom) - r.Top;
   // Offsets far past any pixel saturate before they meet the edge, so the sum cannot

@@ -55,7 +55,7 @@ int TCustomChartAxis::LabelsExtent() {
   switch (EffectiveLabelStyle()) {
     case talValue: return ValueLabelsExtent();
     case talMark: return FParent->MaxMarkTextWidth();
-    case talText: return FParent->MaxLabelTextWidth();
+    case talText: return FIsDepth ? FParent->MaxSeriesTitleWidth() : FParent->MaxLabelTextWidth();
     default: return 0;
   }
 }

@@ -14,7 +14,10 @@ void TCustomChartAxis::DrawTick(TCanvas3D& c, int t, int o, int n, int wall) {
   auto clamp = [](long long v) { return static_cast<int>(std::clamp<long long>(v, INT32_MIN, INT32_MAX)); };
   const int depth = DrawDepth();
   // Outer ticks point away from the chart rectangle, inner ones into it.
-  if (FIsHorizontal) {
+  if (FIsDepth) {
+    // Across the floor's right edge, at the tick's depth.
+    c.DrawHorizontalLine3D(clamp(a + o), clamp(a + o + n), FParent->AxisChartRect().Bottom, t);
+  } else if (FIsHorizontal) {
     if (FIsOtherSide) c.DrawVerticalLine3D(t, clamp(a - o), clamp(a - o - n), depth);
     else c.DrawVerticalLine3D(t, clamp(a + o + wall), clamp(a + o + wall + n), 0);
   } else {
@@ -24,8 +27,24 @@ void TCustomChartAxis::DrawTick(TCanvas3D& c, int t, int o, int n, int wall) {
 }
 
 void TCustomChartAxis::DrawGridLine(TCanvas3D& c, int t, const TRect& r) {
-  if (FIsHorizontal) c.DrawVerticalLine(t, r.Top, r.Bottom);
-  else c.DrawHorizontalLine(r.Left, r.Right, t);
+  const int depth = FParent->ChartDepth3D();
+  if (depth == 0) {
+    if (FIsHorizontal) c.DrawVerticalLine(t, r.Top, r.Bottom);
+    else c.DrawHorizontalLine(r.Left, r.Right, t);
+    return;
+  }
+  // In depth: across the back wall, and for the front axes on along the floor or the
+  // left wall; the depth axis crosses the floor and climbs the left wall.
+  if (FIsDepth) {
+    c.DrawLineAtDepth(r.Left, r.Bottom, r.Right, r.Bottom, t);
+    c.DrawVerticalLine3D(r.Left, r.Bottom, r.Top, t);
+  } else if (FIsHorizontal) {
+    c.DrawVerticalLine3D(t, r.Top, r.Bottom, depth);
+    if (!FIsOtherSide) c.DrawDepthLine3D(t, r.Bottom, depth, 0);
+  } else {
+    c.DrawHorizontalLine3D(r.Left, r.Right, t, depth);
+    if (!FIsOtherSide) c.DrawDepthLine3D(r.Left, t, depth, 0);
+  }
 }
 
 namespace {
@@ -186,9 +205,17 @@ void TCustomChartAxis::DrawLinesTicksAndGrids(TCanvas3D& c) {
   const int depth = DrawDepth();
   if (FAxisPen.Visible()) {
     c.ApplyChartPen(FAxisPen);
-    // A wall along the axis pushes the line outwards by its thickness.
-    if (FIsHorizontal) c.DrawHorizontalLine3D(FPixelStart, FPixelEnd, FIsOtherSide ? FAxisPosition : FAxisPosition + wall, depth);
-    else c.DrawVerticalLine3D(FIsOtherSide ? FAxisPosition : FAxisPosition - wall, FPixelStart, FPixelEnd, depth);
+    // A wall along the axis pushes the line outwards by its thickness, and the line runs
+    // on under the wall it meets at its end.
+    const std::int64_t cross = FParent->CrossWallThickness(*this);
+    if (FIsDepth)
+      c.DrawDepthLine3D(FAxisPosition, FParent->AxisChartRect().Bottom, FPixelStart, FPixelEnd);
+    else if (FIsHorizontal)
+      c.DrawHorizontalLine3D(ClampToInt(FPixelStart - cross), FPixelEnd,
+                             FIsOtherSide ? FAxisPosition : ClampToInt(std::int64_t{FAxisPosition} + wall), depth);
+    else
+      c.DrawVerticalLine3D(FIsOtherSide ? FAxisPosition : ClampToInt(std::int64_t{FAxisPosition} - wall), FPixelStart,
+                           ClampToInt(FPixelEnd + cross), depth);
   }
   if (FTicks.Visible()) {
     c.ApplyChartPen(FTicks);

@@ -226,6 +226,9 @@ class TCustomChartAxis {
   void ForEachMinorPosition(F&& f) const;
   // Depth of the top and right axes' drawing in a 3D view; 0 for the others.
   int DrawDepth() const;
+  // The depth axis: a label or title at depth z, right of the floor's right edge.
+  void DrawDepthLabel(int z, int x, std::string_view text, int angle);
+  int FDepthLabelZ = 0;
 
   TAxisParent* FParent;
   bool FIsHorizontal;

@@ -293,6 +293,7 @@ void TZelCanvas3D::SetProjection(int depth, const TRect& /*bounds*/, const TRect
   FZCenter = depth / 2;
   FXCenterOffset = FXCenter;
   FYCenterOffset = FYCenter;
+  FPerspective = 0.0;
   if (FView3DOptions) {
     FXCenterOffset = ClampToInt(static_cast<std::int64_t>(FXCenter) + FView3DOptions->HorizOffset());
     FYCenterOffset = ClampToInt(static_cast<std::int64_t>(FYCenter) + FView3DOptions->VertOffset());

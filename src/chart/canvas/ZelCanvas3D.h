@@ -9,6 +9,11 @@
 
 namespace chart {
 
+// A point of a solid's outline around its axis, on the unit circle or square.
+struct TUnitPoint {
+  double A, B;
+};
+
 class TZelCanvas3D final : public TCanvas3D {
  public:
   TZelCanvas3D();
@@ -123,6 +128,17 @@ class TZelCanvas3D final : public TCanvas3D {
   void ComputeRotation(int elevation, int rotation, int tilt);
   void DiscardBuffer();
   void ProjectedPolygon(std::span<const TPoint3D> points);
+  // Projects a face (corners in the order that shows it clockwise on screen from outside)
+  // and fills it when it faces the viewer; fill is the RGB colour to use, or clDefault for
+  // the current brush. Returns whether it was drawn.
+  bool DrawFacing(std::span<const TPoint3D> points, TColor fill);
+  // A solid of revolution (or a pyramid) along the rectangle's height (vertical) or width:
+  // rings of the given unit outline at the base and the tip, scaled by baseScale and
+  // tipScale, across the depth z0 .. z1.
+  void DrawRevolved(bool vertical, const TRect& rect, int z0, int z1, double baseScale, double tipScale,
+                    bool darkSides, std::span<const TUnitPoint> outline);
+  // The RGB colour of the current solid brush when sides are to be shaded, else clDefault.
+  TColor ShadeBase(bool darkSides) const;
   // Size for text scaled by the 3D zoom: the current size when no scaling applies.
   int ZoomedFontSize() const;
 

@@ -161,8 +161,22 @@ bool HasTexts(const TChartSeries& s) {
 }
 }  // namespace
 
+int TCustomAxisPanel::MaxSeriesTitleWidth() {
+  int widest = 0;
+  for (const TChartSeries* s : SeriesList())
+    if (s->Active()) widest = std::max(widest, MultiLineTextWidth(s->Title()).Width);
+  return widest;
+}
+
 bool TCustomAxisPanel::SeriesLabelRange(const TCustomChartAxis& axis, int& first, int& last) {
   first = last = -1;
+  if (axis.IsDepth()) {
+    // One text per depth slot: the title of the series standing in it.
+    if (ActiveCount() == 0) return false;
+    first = 0;
+    last = FDepthSlots - 1;
+    return true;
+  }
   bool any = false;
   for (TChartSeries* s : SeriesList()) {
     if (!s->Active() || !SeriesBoundToAxis(*s, axis) || !HasTexts(*s)) continue;
@@ -178,6 +192,17 @@ bool TCustomAxisPanel::SeriesLabelRange(const TCustomChartAxis& axis, int& first
 
 bool TCustomAxisPanel::SeriesLabelAt(TCustomChartAxis& axis, int index, bool markText, double& value,
                                      std::string& text) {
+  if (axis.IsDepth()) {
+    for (TChartSeries* s : SeriesList()) {
+      if (!s->Active() || s->DepthOrder() != index) continue;
+      value = index;
+      std::string label = s->Title();
+      if (OnGetAxisLabel) OnGetAxisLabel(&axis, s, -1, label);
+      text = std::move(label);
+      return true;
+    }
+    return false;
+  }
   for (TChartSeries* s : SeriesList()) {
     if (!s->Active() || !SeriesBoundToAxis(*s, axis) || index >= s->Count() || index >= s->LabelCount()) continue;
     std::string label = s->XLabel(index);

@@ -27,7 +27,8 @@ double TCustomAxisPanel::PagedExtreme(const TCustomChartAxis& axis, bool maximum
 }
 
 double TCustomAxisPanel::SeriesExtreme(const TCustomChartAxis& axis, bool maximum, bool xValues) {
-  if (axis.IsDepth()) return maximum ? 0.5 : -0.5;  // one depth slot in a flat chart
+  // Half a unit around the slots: each series sits in the middle of its own.
+  if (axis.IsDepth()) return maximum ? FDepthSlots - 0.5 : -0.5;
   if (FMaxPointsPerPage > 0) {
     const TChartSeries* first = FirstSeriesOfAxis(axis);
     // Paging runs along the dimension a series counts its points in.

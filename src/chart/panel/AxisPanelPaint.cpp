@@ -13,11 +13,13 @@ void TCustomAxisPanel::PaintChart(const TRect& bounds) {
   for (TChartSeries* s : SeriesList())
     if (s->Active()) s->DoBeforeDrawChart();
   DrawHeadings();
+  // Depth slots of the series (all 0 in 2D, or with ApplyZOrder off): they size the depth
+  // and the depth axis, and the series then share out the depth the layout gave.
+  FDepthSlots = AssignDepthOrders(SeriesList(), View3D() && FApplyZOrder);
+  const int depthSlots = FDepthSlots;
   LayoutAxes();
-  ApplySeriesMargins();
-  // Depth slots of the series (all 0 in 2D) and their share of the chart's depth.
-  const int depthSlots = AssignDepthOrders(SeriesList(), View3D());
   PlaceSeriesInDepth(SeriesList(), depthSlots, View3D() ? Width3D() : 0);
+  ApplySeriesMargins();
   c.SetProjection(Width3D(), bounds, ChartRect());
   if (c.RendersTrue3D()) {
     // A real 3D renderer draws the headings in space, over the whole drawing.

@@ -21,6 +21,7 @@ std::optional<TRect> Intersection(const TRect& a, const TRect& b) {
 void TCustomChart::LayoutAxes() {
   const auto& axes = AxisList();
   for (TCustomChartAxis* axis : axes) axis->ApplyAutomaticRange();
+  LayoutDepth();
   NormalizeChartRect();
   TRect working = ChartRect();
   const std::size_t standard = std::min<std::size_t>(axes.size(), 5);

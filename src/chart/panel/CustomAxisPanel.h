@@ -105,6 +105,12 @@ class TCustomAxisPanel : public TCustomZelPanelExtended, public TAxisParent {
   bool ScaleLastPage() const { return FScaleLastPage; }
   void SetScaleLastPage(bool v);
   int NumPages() const;
+  // In a 3D view each active series takes a depth slot of its own, drawn back to front;
+  // with this off they all share the whole depth and draw in list order.
+  bool ApplyZOrder() const { return FApplyZOrder; }
+  void SetApplyZOrder(bool v);
+  // Depth slots of this paint (at least 1).
+  int DepthSlots() const { return FDepthSlots; }
 
   double ChartMinX(const TCustomChartAxis& axis) override;
   double ChartMaxX(const TCustomChartAxis& axis) override;
@@ -117,6 +123,7 @@ class TCustomAxisPanel : public TCustomZelPanelExtended, public TAxisParent {
   bool SeriesBoundToAxis(const TChartSeries& series, const TCustomChartAxis& axis) const;
   int MaxLabelTextWidth() override;
   int MaxMarkTextWidth() override;
+  int MaxSeriesTitleWidth() override;
   // Widest line and line count of a text in the current canvas font.
   TTextExtent MultiLineTextWidth(std::string_view text);
 
@@ -183,6 +190,8 @@ class TCustomAxisPanel : public TCustomZelPanelExtended, public TAxisParent {
   bool FAxisVisible = true;
   bool FClipPoints = true;
   bool FView3DWalls = true;
+  bool FApplyZOrder = true;
+  int FDepthSlots = 1;
 
  private:
   TChartSeriesList FSeriesList;

@@ -2,6 +2,7 @@
 #include "chart/panel/CustomChart.h"
 
 #include <algorithm>
+#include <cstdint>
 
 #include "chart/axis/ChartAxisTitle.h"
 #include "chart/canvas/ChartFont.h"
@@ -74,15 +75,42 @@ void TCustomChart::SetBackImageInside(bool v) {
   InvalidateChart();
 }
 
+namespace {
+// Far beyond any drawing, yet small enough that the axes can add a few of these to a
+// pixel position without overflowing.
+constexpr int MaxThickness = 1 << 24;
+int Bounded(int size) { return std::clamp(size, -MaxThickness, MaxThickness); }
+}  // namespace
+
 int TCustomChart::WallThickness(const TCustomChartAxis& axis) {
   if (!View3D() || !View3DWalls()) return 0;
-  // Far beyond any drawing, yet small enough that the axes can add a few of these to a
-  // pixel position without overflowing.
-  static constexpr int MaxThickness = 1 << 24;
-  auto bounded = [](int size) { return std::clamp(size, -MaxThickness, MaxThickness); };
-  if (&axis == LeftAxis()) return bounded(FLeftWall->Size());
-  if (&axis == BottomAxis()) return bounded(FBottomWall->Size());
+  if (&axis == LeftAxis()) return Bounded(FLeftWall->Size());
+  if (&axis == BottomAxis()) return Bounded(FBottomWall->Size());
   return 0;
+}
+
+int TCustomChart::CrossWallThickness(const TCustomChartAxis& axis) {
+  if (!View3D() || !View3DWalls()) return 0;
+  if (&axis == BottomAxis()) return std::max(0, Bounded(FLeftWall->Size()));
+  if (&axis == LeftAxis()) return std::max(0, Bounded(FBottomWall->Size()));
+  return 0;
+}
+
+void TCustomChart::LayoutDepth() {
+  if (!View3D()) {
+    SetDepth3D(0, 0, 0);
+    return;
+  }
+  // The depth is a share of the chart's smaller side, split between the depth slots.
+  const int side = std::max(0, std::min(ChartWidth(), ChartHeight()));
+  const int depth = std::max(0, MulDiv(side, Chart3DPercent(), 100));
+  SetDepth3D(depth, depth, depth / DepthSlots());
+  // The back wall stands at the far depth, which shows up and to the right of the front.
+  const int back = View3DWalls() ? std::max(0, Bounded(FBackWall->Size())) : 0;
+  TRect r = ChartRect();
+  r.Right = ClampToInt(static_cast<std::int64_t>(r.Right) - depth - back);
+  r.Top = ClampToInt(static_cast<std::int64_t>(r.Top) + depth + back);
+  SetChartRect(r);
 }
 
 void TCustomChart::DrawBackImage(const TRect& rect) {
@@ -111,6 +139,7 @@ void TCustomChart::DrawHeadings() {
 void TCustomChart::PaintWalls() {
   TZelCanvas3D& c = Canvas();
   const TRect r = ChartRect();
+  if (View3D()) return PaintWalls3D();
   FBackWall->PrepareCanvas(c);
   // One past the right and bottom edges: the frame lies on both edges of the rectangle.
   c.DrawRectangle(r.Left, r.Top, r.Right + 1, r.Bottom + 1);
@@ -121,13 +150,6 @@ void TCustomChart::PaintWalls() {
       --inside.Bottom;
     }
     c.StretchGraphic(inside, BackImage().get());
-  }
-  if (View3D() && View3DWalls()) {
-    // Flat planes along the depth; with no depth they collapse to lines.
-    FLeftWall->PrepareCanvas(c);
-    c.DrawSidePlane(r.Left, r.Top, r.Bottom, 0, Width3D());
-    FBottomWall->PrepareCanvas(c);
-    c.DrawFloorPlane(r.Left, r.Bottom, r.Right, 0, Width3D());
   }
 }
 

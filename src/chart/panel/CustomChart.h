@@ -63,8 +63,13 @@ class TCustomChart : public TCustomAxisPanel {
   void LayoutAxes() override;
   void ApplySeriesMargins() override;
   int WallThickness(const TCustomChartAxis& axis) override;
+  int CrossWallThickness(const TCustomChartAxis& axis) override;
+  // The 3D depth of this paint and the room the back wall takes at the far depth.
+  void LayoutDepth();
   void DrawHeadings() override;
   void PaintWalls() override;
+  // The back wall at the far depth, the left and bottom walls along the depth.
+  void PaintWalls3D();
   void DrawBackImage(const TRect& rect) override;
 
   // --- mouse: click events, zoom, panning and the wheel (zoom/CustomChartMouse.cpp,
@@ -72,6 +77,8 @@ class TCustomChart : public TCustomAxisPanel {
   // Entry points for the window, in client coordinates. Each fires the control's own event
   // first, then does the chart's work.
   void MouseDown(TMouseButton button, TShiftState shift, int x, int y);
+  // The point of the front plane (depth 0) shown at (x, y) in the last paint.
+  TPoint FrontPlanePoint(int x, int y) const;
   void MouseMove(TShiftState shift, int x, int y);
   void MouseUp(TMouseButton button, TShiftState shift, int x, int y);
   void MouseWheelDown(TShiftState shift, TPoint pos);

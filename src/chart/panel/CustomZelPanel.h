@@ -4,6 +4,7 @@
 
 #include <cstdint>
 
+#include <functional>
 #include <memory>
 
 #include "chart/canvas/View3DOptions.h"
@@ -60,6 +61,9 @@ class TCustomZelPanel : public TChartComponent {
   void SetHost(TChartHost* host);
   TZelCanvas3D& Canvas() const { return *FCanvas; }
   TView3DOptions& View3DOptions() { return FView3DOptions; }
+  // The 3D view was moved (horizontal: by HorizOffset) or is about to take a new zoom.
+  std::function<void(TCustomZelPanel* sender, bool horizontal)> OnView3DScroll;
+  std::function<void(TCustomZelPanel* sender, int zoom)> OnView3DZoom;
 
   int Width() const { return FWidth; }
   void SetWidth(int v);
@@ -101,6 +105,12 @@ class TCustomZelPanel : public TChartComponent {
   int Width3D() const { return FWidth3D; }
   int Height3D() const { return FHeight3D; }
   int SeriesWidth3D() const { return FSeriesWidth3D; }
+  // The 3D depth of this paint (set by the layout; all 0 in a flat chart).
+  void SetDepth3D(int width3D, int height3D, int seriesWidth3D) {
+    FWidth3D = width3D;
+    FHeight3D = height3D;
+    FSeriesWidth3D = seriesWidth3D;
+  }
   // The rectangle the canvas gave for this paint.
   const TRect& ChartBounds() const { return FChartBounds; }
   // The client rectangle: the host's, or (0, 0, Width, Height) without one.
@@ -122,7 +132,10 @@ class TCustomZelPanel : public TChartComponent {
  private:
   TChartHost* FHost = nullptr;
   std::unique_ptr<TZelCanvas3D> FCanvas = std::make_unique<TZelCanvas3D>();
-  TView3DOptions FView3DOptions{TView3DOptions::TOwnerLinks{[this] { InvalidateChart(); }, {}, {}}};
+  TView3DOptions FView3DOptions{TView3DOptions::TOwnerLinks{
+      [this] { InvalidateChart(); },
+      [this](bool horizontal) { if (OnView3DScroll) OnView3DScroll(this, horizontal); },
+      [this](int zoom) { if (OnView3DZoom) OnView3DZoom(this, zoom); }}};
   int FWidth = 400;
   int FHeight = 250;
   TBevelCut FBevelOuter = bvRaised;

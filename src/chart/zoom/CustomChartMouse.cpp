@@ -25,6 +25,12 @@ void TCustomChart::ReleaseSeriesCursor(const TChartSeries& series) {
   if (FCursor == series.Cursor() && FCursor != FHomeCursor) SetCursor(FHomeCursor);
 }
 
+TPoint TCustomChart::FrontPlanePoint(int x, int y) const {
+  // The projection of the last paint; a flat chart leaves the point as it is.
+  Canvas().UnprojectPoint(x, y, 0);
+  return {x, y};
+}
+
 TChartClickedPart TCustomChart::PartAtPoint(int x, int y) {
   TChartClickedPart part;
   const TChartSeriesList& list = SeriesList();
@@ -50,7 +56,7 @@ TChartClickedPart TCustomChart::PartAtPoint(int x, int y) {
     part.Part = TChartPart::Title;
   } else if (FFoot->Clicked(x, y)) {
     part.Part = TChartPart::Foot;
-  } else if (InsideChartRect(ChartRect(), x, y) && ActiveCount() > 0) {
+  } else if (const TPoint p = FrontPlanePoint(x, y); InsideChartRect(ChartRect(), p.X, p.Y) && ActiveCount() > 0) {
     part.Part = TChartPart::ChartRect;
   } else if (LegendVisible()) {
     const int item = LegendClicked(x, y);
@@ -157,14 +163,17 @@ void TCustomChart::MouseMove(TShiftState shift, int x, int y) {
     return;
   }
   if (FPanning.Dragging) {
-    if (!InsideChartRect(ChartRect(), x, y)) {
+    // The data under the pointer lies in the front plane of a 3D view.
+    const TPoint now = FrontPlanePoint(x, y);
+    if (!InsideChartRect(ChartRect(), now.X, now.Y)) {
       FPanning.Dragging = false;
       return;
     }
     if (x == FPanning.ToX && y == FPanning.ToY) return;
     if (FAtHomeScales) SaveHomeScales();
-    bool moved = PanDirection(true, x, FPanning.ToX);
-    moved = PanDirection(false, y, FPanning.ToY) || moved;
+    const TPoint before = FrontPlanePoint(FPanning.ToX, FPanning.ToY);
+    bool moved = PanDirection(true, now.X, before.X);
+    moved = PanDirection(false, now.Y, before.Y) || moved;
     FPanning.ToX = x;
     FPanning.ToY = y;
     if (moved) {

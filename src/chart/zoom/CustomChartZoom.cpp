@@ -54,7 +54,13 @@ void TCustomChart::CustomAxisRemoving(TCustomChartAxis& axis) {
 void TCustomChart::ZoomToRectangle() {
   FZoom.Normalize();
   auto v = [](const TCustomChartAxis* axis, int pixel) { return axis->PixelToValue(pixel); };
-  const TZoomPanningRecord& z = FZoom;
+  // The band is drawn on the screen; its corners mean points of the front plane.
+  TZoomPanningRecord z = FZoom;
+  const TPoint from = FrontPlanePoint(z.FromX, z.FromY), to = FrontPlanePoint(z.ToX, z.ToY);
+  z.FromX = from.X;
+  z.FromY = from.Y;
+  z.ToX = to.X;
+  z.ToY = to.Y;
   // On the vertical axes the rectangle's lower edge is the minimum.
   ZoomAxes(v(TopAxis(), z.FromX), v(TopAxis(), z.ToX), v(BottomAxis(), z.FromX), v(BottomAxis(), z.ToX),
            v(LeftAxis(), z.ToY), v(LeftAxis(), z.FromY), v(RightAxis(), z.ToY), v(RightAxis(), z.FromY));
