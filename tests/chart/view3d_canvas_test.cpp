@@ -189,6 +189,13 @@ TEST_F(View3DCanvas, PieSliceWithDepthShowsItsFaceAndTheRimTowardsTheViewer) {
     for (const TPoint& p : polygons[i]) EXPECT_TRUE(p.X >= 100 && p.Y <= 50) << i;
 }
 
+TEST_F(View3DCanvas, ClipToCubeKeepsTheWholeProjectedBox) {
+  Begin(true);
+  canvas.ClipToCube({10, 20, 110, 220}, 0, 30);
+  // Columns 11 .. 109 and rows 21 .. 218 at depths 0 to 30: up to 30 right and 30 up.
+  EXPECT_EQ(*device.Clip(), (TRect{11, -9, 140, 219}));
+}
+
 TEST_F(View3DCanvas, OptionsTellTheirOwnerAboutScrollingAndZoom) {
   std::vector<std::string> heard;
   const TView3DOptions* seen = nullptr;

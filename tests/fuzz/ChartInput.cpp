@@ -1092,7 +1092,7 @@ class TDecoder {
   void View3D() {
     TChart& c = S.Chart;
     TView3DOptions& o = c.View3DOptions();
-    switch (In.Byte() % 12) {
+    switch (In.Byte() % 20) {
       case 0: Prop("View3D", [&] { return c.View3D(); }, [&](auto v) { c.SetView3D(v); }, In.Bool()); break;
       case 1: Prop("Chart3DPercent", [&] { return c.Chart3DPercent(); }, [&](int v) { c.SetChart3DPercent(v); }, In.Int()); break;
       case 2: Prop("Zoom", [&] { return o.Zoom(); }, [&](auto v) { o.SetZoom(v); }, In.Int()); break;
@@ -1105,6 +1105,36 @@ class TDecoder {
       case 9: Prop("Tilt", [&] { return o.Tilt(); }, [&](auto v) { o.SetTilt(v); }, In.Int()); break;
       case 10: (In.Bool() ? c.LeftWall() : c.BottomWall()).SetSize(In.Int()); break;
       case 11: Prop("View3DWalls", [&] { return c.View3DWalls(); }, [&](auto v) { c.SetView3DWalls(v); }, In.Bool()); break;
+      case 12: Prop("ZoomText", [&] { return o.ZoomText(); }, [&](auto v) { o.SetZoomText(v); }, In.Bool()); break;
+      case 13: Prop("ApplyZOrder", [&] { return c.ApplyZOrder(); }, [&](auto v) { c.SetApplyZOrder(v); }, In.Bool()); break;
+      case 14: c.BackWall().SetSize(In.Int()); break;
+      case 15: Wall().SetColor(Color()); break;
+      case 16: Wall().SetDark3D(In.Bool()); break;
+      case 17: Wall().Brush().SetStyle(static_cast<TBrushStyle>(In.Byte() % 8)); break;
+      case 18: {
+        TCustomChartAxis& d = *c.DepthAxis();
+        switch (In.Byte() % 3) {
+          case 0: d.SetVisible(In.Bool()); break;
+          case 1: d.SetInverted(In.Bool()); break;
+          default: d.SetLabelStyle(static_cast<TAxisLabelStyle>(In.Byte() % 5)); break;
+        }
+        break;
+      }
+      case 19: {
+        // The notifications of the 3D options reach the chart's events.
+        c.OnView3DScroll = [](TCustomZelPanel*, bool) {};
+        c.OnView3DZoom = [](TCustomZelPanel*, int) {};
+        break;
+      }
+    }
+  }
+
+  TChartWall& Wall() {
+    TChart& c = S.Chart;
+    switch (In.Byte() % 3) {
+      case 0: return c.BackWall();
+      case 1: return c.LeftWall();
+      default: return c.BottomWall();
     }
   }
 

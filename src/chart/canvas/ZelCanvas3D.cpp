@@ -2,6 +2,7 @@
 #include "chart/canvas/ZelCanvas3D.h"
 
 #include <algorithm>
+#include <climits>
 #include <cmath>
 #include <cstdint>
 
@@ -315,8 +316,17 @@ bool TZelCanvas3D::RepaintFromBuffer() {
   return true;
 }
 
-void TZelCanvas3D::ClipToCube(const TRect& rect, int /*zMin*/, int /*zMax*/) {
-  ClipToRect({rect.Left + 1, rect.Top + 1, rect.Right, rect.Bottom - 1});
+void TZelCanvas3D::ClipToCube(const TRect& rect, int zMin, int zMax) {
+  const TRect inner{rect.Left + 1, rect.Top + 1, rect.Right, rect.Bottom - 1};
+  if (!FIs3D && !FIsOrthogonal) return ClipToRect(inner);
+  // In depth: the screen box around the projected box, so that nothing drawn inside the
+  // box is cut off.
+  TRect box{INT_MAX, INT_MAX, INT_MIN, INT_MIN};
+  for (int k = 0; k < 8; ++k) {
+    const TPoint p = Project(k & 1 ? inner.Right : inner.Left, k & 2 ? inner.Bottom : inner.Top, k & 4 ? zMax : zMin);
+    box = {std::min(box.Left, p.X), std::min(box.Top, p.Y), std::max(box.Right, p.X), std::max(box.Bottom, p.Y)};
+  }
+  ClipToRect(box);
 }
 
 }  // namespace chart

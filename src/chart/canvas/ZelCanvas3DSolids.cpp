@@ -108,6 +108,9 @@ void TZelCanvas3D::DrawRevolved(bool vertical, const TRect& rect, int z0, int z1
   };
   const TColor saved = Brush().Color();
   const std::size_t n = std::min(outline.size(), MaxFacePoints);
+  // A round side is one surface: its strips go without outlines (the caps keep theirs).
+  const TPenStyle penStyle = Pen().Style();
+  if (n > 4) Pen().SetStyle(psClear);
   for (std::size_t i = 0; i < n; ++i) {
     const TUnitPoint& u = outline[i];
     const TUnitPoint& w = outline[(i + 1) % n];
@@ -115,6 +118,7 @@ void TZelCanvas3D::DrawRevolved(bool vertical, const TRect& rect, int z0, int z1
                               point(w, baseScale, baseAt)};
     DrawFacing(side, base);
   }
+  Pen().SetStyle(penStyle);
   TPoint3D ring[MaxFacePoints];
   if (baseScale > 0) {
     for (std::size_t i = 0; i < n; ++i) ring[i] = point(outline[i], baseScale, baseAt);
@@ -188,10 +192,13 @@ void TZelCanvas3D::DrawPie3D(int xCenter, int yCenter, int xRadius, int yRadius,
     DrawFacing(start, side);
     const TPoint3D end[4] = {c0, c1, rim(segments, z1), rim(segments, z0)};
     DrawFacing(end, side);
+    const TPenStyle penStyle = Pen().Style();
+    Pen().SetStyle(psClear);  // the rim is one surface
     for (int i = 0; i < segments; ++i) {
       const TPoint3D band[4] = {rim(i, z0), rim(i + 1, z0), rim(i + 1, z1), rim(i, z1)};
       DrawFacing(band, side);
     }
+    Pen().SetStyle(penStyle);
     TPoint3D back[MaxFacePoints];
     back[0] = c1;
     for (int i = 0; i <= segments; ++i) back[i + 1] = rim(i, z1);
