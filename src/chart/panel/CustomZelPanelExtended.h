@@ -49,6 +49,10 @@ class TCustomZelPanelExtended : public TCustomZelPanel {
  private:
   TChartGradient FGradient{[this] { InvalidateChart(); }};
   std::shared_ptr<const TPicture> FBackImage;
+  // The back image repeated into a block of some 256 pixels a side, for tiling: the number
+  // of copies drawn then depends on the area covered, not on how small the image is.
+  std::shared_ptr<const TPicture> FTileBlock;
+  const TPicture* FTileBlockOf = nullptr;
   TZelBackImageMode FBackImageMode = pbmStretch;
   bool FAllowZoom = true;
   TPanningMode FAllowPanning = pmBoth;

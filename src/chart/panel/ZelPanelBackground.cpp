@@ -2,11 +2,33 @@
 #include "chart/panel/CustomZelPanelExtended.h"
 #include "chart/core/Store.h"
 
+#include <algorithm>
+#include <cstdint>
+#include <vector>
+
 namespace chart {
+
+namespace {
+
+constexpr int TileBlockSide = 256;
+
+// The picture repeated kx times across and ky times down.
+TPicture Repeated(const TPicture& pic, int kx, int ky) {
+  const int w = pic.Width(), h = pic.Height();
+  std::vector<TColor> pixels;
+  pixels.reserve(static_cast<std::size_t>(w) * kx * static_cast<std::size_t>(h) * ky);
+  for (int y = 0; y < h * ky; ++y)
+    for (int x = 0; x < w * kx; ++x) pixels.push_back(pic.Pixel(x % w, y % h));
+  return TPicture(w * kx, h * ky, std::move(pixels));
+}
+
+}  // namespace
 
 void TCustomZelPanelExtended::SetBackImage(std::shared_ptr<const TPicture> v) {
   if (v == FBackImage) return;
   FBackImage = std::move(v);
+  FTileBlock.reset();
+  FTileBlockOf = nullptr;
   InvalidateChart();
 }
 void TCustomZelPanelExtended::SetBackImageMode(TZelBackImageMode v) { if (Store(FBackImageMode, v)) InvalidateChart(); }
@@ -34,12 +56,22 @@ void TCustomZelPanelExtended::DrawBackImage(const TRect& rect) {
     case pbmStretch:
       c.StretchGraphic(rect, pic);
       break;
-    case pbmTile:
+    case pbmTile: {
+      const int kx = std::max(1, TileBlockSide / pic->Width()), ky = std::max(1, TileBlockSide / pic->Height());
+      if (kx > 1 || ky > 1) {
+        if (FTileBlockOf != pic) {
+          FTileBlock = std::make_shared<const TPicture>(Repeated(*pic, kx, ky));
+          FTileBlockOf = pic;
+        }
+        pic = FTileBlock.get();
+      }
       c.ClipToRect(rect);
-      for (int y = rect.Top; y < rect.Bottom; y += pic->Height())
-        for (int x = rect.Left; x < rect.Right; x += pic->Width()) c.DrawGraphic(x, y, pic);
+      for (std::int64_t y = rect.Top; y < rect.Bottom; y += pic->Height())
+        for (std::int64_t x = rect.Left; x < rect.Right; x += pic->Width())
+          c.DrawGraphic(static_cast<int>(x), static_cast<int>(y), pic);
       c.RemoveClip();
       break;
+    }
     case pbmCenter:
       FillBackground(rect);
       c.ClipToRect(rect);
