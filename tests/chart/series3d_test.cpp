@@ -3,9 +3,11 @@
 #include <gmock/gmock.h>
 
 #include <algorithm>
+#include <cmath>
 #include <memory>
 #include <vector>
 
+#include "chart/canvas/HitTest.h"
 #include "chart/series/SeriesDepth.h"
 #include "chart/seriestypes/AreaSeries.h"
 #include "chart/seriestypes/BarSeries.h"
@@ -121,6 +123,34 @@ TEST_F(Series3DFixture, DenseColumnIsOneRibbon) {
   EXPECT_EQ(Polygons(DrawAlone(s)).size(), 5u);
 }
 
+// A line far denser than its pixel columns is one fill: the sweep of the band it covers
+// through the depth holds every point at the front and at the back of the series.
+TEST_F(Series3DFixture, DenseLineIsOneBandHoldingEveryPoint) {
+  const struct {
+    double noise;
+    int points;
+  } cases[] = {{0, 5000}, {0.3, 5000}, {3, 20000}};
+  for (const auto& k : cases) {
+    TLineSeries s;
+    s.SetParentChart(&chart);
+    for (int i = 0; i < k.points; ++i) s.AddPoint(i, 5 + 4 * std::sin(i * 1e-3) + k.noise * std::sin(i * 2.3));
+    const auto polys = Polygons(DrawAlone(s));
+    ASSERT_EQ(polys.size(), 1u) << k.noise;
+    // At four times the scale: the pixel (its centre or a corner) meets the fill.
+    std::vector<TPoint> band = polys[0].Points;
+    for (TPoint& q : band) q = {4 * q.X, 4 * q.Y};
+    const int last = static_cast<int>(band.size()) - 1;
+    for (int i = 0; i < k.points; i += 7)
+      for (int z : {Z0, Z1}) {
+        const TPoint p{4 * (s.XPixel(i) + z) + 2, 4 * (s.YPixel(i) - z) + 2};
+        const bool meets = std::ranges::any_of(std::vector<TPoint>{{0, 0}, {-1, -1}, {1, -1}, {-1, 1}, {1, 1}},
+                                               [&](TPoint d) { return PolygonContains({p.X + d.X, p.Y + d.Y}, band, last); });
+        ASSERT_TRUE(meets) << k.noise << " point " << i << " z " << z << " at " << p.X << "," << p.Y << " band from " << band.front().X << "," << band.front().Y;
+      }
+    s.SetActive(false);
+  }
+}
+
 TEST_F(Series3DFixture, AreaHasTopRibbonThenFrontFace) {
   TAreaSeries s;
   s.SetParentChart(&chart);
@@ -176,6 +206,21 @@ TEST_F(Series3DFixture, MarkersAndFastLineStandInTheSeriesDepth) {
   for (const TRecordedOp& op : DrawAlone(line))
     if (op.Op == TOp::LineTo) ends = {op.Args[2], op.Args[3]};
   EXPECT_EQ(ends, (std::vector<int>{line.XPixel(1) + mid, line.YPixel(1) - mid}));
+}
+
+TEST_F(Series3DFixture, ClickFindsTheSegmentAtTheRibbonsMiddle) {
+  TLineSeries s;
+  s.SetParentChart(&chart);
+  s.AddPoint(0, 0);
+  s.AddPoint(10, 10);
+  s.AddPoint(20, 0);
+  DrawAlone(s);
+  const int mid = (Z0 + Z1) / 2;
+  const TPoint a{s.XPixel(0), s.YPixel(0)}, b{s.XPixel(1), s.YPixel(1)};
+  const TPoint on{(a.X + b.X) / 2, (a.Y + b.Y) / 2};
+  EXPECT_EQ(s.Clicked(on.X + mid, on.Y - mid), 0);
+  EXPECT_EQ(s.Clicked(b.X + mid, b.Y - mid), 1);
+  EXPECT_EQ(s.Clicked(on.X, on.Y), -1);
 }
 
 // Depth slots: each series its own, side-by-side or stacked bars and stacked areas one

@@ -83,16 +83,19 @@ void TCustomSeries::CalcVerticalMargins(int& top, int& bottom) {
   if (FLineHeight > 0 && !FDrawArea) bottom = std::max(bottom, FLineHeight);
 }
 
-int TCustomSeries::Clicked(int px, int py) {
+int TCustomSeries::Clicked(int clickX, int clickY) {
   const int first = FirstValueIndex(), last = LastValueIndex();
   if (first < 0 || last < 0 || !GetHorizAxis() || !GetVertAxis()) return -1;
+  // In depth, the click is taken back to the middle of the series' ribbons.
+  int px = clickX, py = clickY;
+  if (ParentChart() && ParentChart()->View3D()) ParentChart()->Canvas().UnprojectPoint(px, py, MiddleZ());
   const TPoint p{px, py};
   TPoint previous{};
   for (int i = first; i <= last && i < Count(); ++i) {
     const TPoint cur{XPixel(i), YPixel(i)};
     if (FPointer->Visible() && std::abs(static_cast<long long>(cur.X) - px) < FPointer->HorizSize() &&
         std::abs(static_cast<long long>(cur.Y) - py) < FPointer->VertSize()) {
-      if (OnClickPointer) OnClickPointer(this, i, px, py);
+      if (OnClickPointer) OnClickPointer(this, i, clickX, clickY);
       return i;
     }
     if (cur == p) return i;

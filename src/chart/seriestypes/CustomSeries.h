@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <vector>
 
 #include "chart/canvas/ChartPen.h"
 #include "chart/canvas/GraphicsTypes.h"
@@ -143,6 +144,14 @@ class TCustomSeries : public TChartSeries {
   // Dense 3D lines: the ribbons of the segments inside one pixel column are one fill.
   bool CanDrawRibbonsDirectly() const;
   void DrawVisibleRibbonsDirectly();
+  // Lines far denser than their pixel columns, in an orthogonal view of zoom 100 %: the
+  // ribbons of the whole line are one fill, the sweep through the depth of the band the
+  // line covers column by column, with the line's front and back edges in LinePen. False
+  // (nothing drawn) when the line does not qualify.
+  bool DrawVisibleRibbonBand();
+  // The band's rows per column and the fill and edge points, kept from paint to paint.
+  std::vector<int> FBandLow, FBandHigh, FBandWindow;
+  std::vector<TPoint> FBandPoints;
   // The screen step of the series' depth: across (right) and up.
   std::int64_t FDepthAcross = 0, FDepthUp = 0;
 

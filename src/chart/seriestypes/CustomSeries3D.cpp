@@ -35,6 +35,12 @@ void TCustomSeries::ApplyFaceBrush(TCanvas3D& c, TColor color, TBrushStyle style
 void TCustomSeries::DrawRibbon(TCanvas3D& c, int x0, int y0, int x1, int y1, TColor color) {
   if (x0 == x1 && y0 == y1) return;
   PrepareLinePen(c, color);
+  if (StartZ() == EndZ() && FLineHeight == 0) {
+    // A ribbon without depth shows only its edge: the line in the point's colour.
+    c.Pen().SetColor(color);
+    c.DrawLineAtDepth(x0, y0, x1, y1, StartZ());
+    return;
+  }
   const TColor back = ParentChart()->Color();
   ApplyFaceBrush(c, color, FLineBrush, back, FDark3D && ShowsUnderside(std::int64_t{x1} - x0, std::int64_t{y1} - y0));
   c.DrawPlane3D({x0, y0}, {x1, y1}, StartZ(), EndZ());
@@ -98,7 +104,7 @@ void TCustomSeries::DrawPointer3D(TCanvas3D& c, TSeriesPointerStyle style, int x
 }
 
 bool TCustomSeries::CanDrawRibbonsDirectly() const {
-  return !ParentChart()->Printing() && FDrawLine && !FDrawArea && !FStairs && !FPointer->Visible() &&
+  return !ParentChart()->Printing() && EndZ() > StartZ() && FDrawLine && !FDrawArea && !FStairs && !FPointer->Visible() &&
          FLineHeight == 0 && ValuesFromLists() && YValues().Count() >= Count();
 }
 

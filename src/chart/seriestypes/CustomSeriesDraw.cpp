@@ -154,7 +154,7 @@ void TCustomSeries::DrawVisiblePoints() {
   TCanvas3D& c = ParentChart()->Canvas();
   BeginDepthDrawing(c);
   if (FDirectDrawing && CanDrawRibbonsDirectly()) {
-    DrawVisibleRibbonsDirectly();
+    if (!DrawVisibleRibbonBand()) DrawVisibleRibbonsDirectly();
     return;
   }
   for (int i = first; i <= last; ++i) DrawPointAt(i);
