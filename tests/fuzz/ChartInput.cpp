@@ -849,6 +849,8 @@ class TDecoder {
       case 12:
         if (auto* a = dynamic_cast<TAreaSeries*>(&s))
           Prop("MultiArea", [&] { return a->MultiArea(); }, [&](auto v) { a->SetMultiArea(v); }, static_cast<TMultiArea>(In.Byte() % 3));
+        else
+          Series3DProperty(s);
         break;
       default: {
         // Copies go either way between any two series the input made.
@@ -857,6 +859,19 @@ class TDecoder {
         else if (other) other->Assign(s);
         break;
       }
+    }
+  }
+
+  // How a line-like series looks in depth: the ribbons' brush and shading, the ribbon's
+  // height and the markers' solids.
+  void Series3DProperty(TCustomSeries& s) {
+    TSeriesPointer& p = s.Pointer();
+    switch (In.Byte() % 5) {
+      case 0: Prop("Dark3D", [&] { return s.Dark3D(); }, [&](auto v) { s.SetDark3D(v); }, In.Bool()); break;
+      case 1: Prop("LineBrush", [&] { return s.LineBrush(); }, [&](auto v) { s.SetLineBrush(v); }, static_cast<TBrushStyle>(In.Byte() % 8)); break;
+      case 2: Prop("LineHeight", [&] { return s.LineHeight(); }, [&](auto v) { s.SetLineHeight(v); }, In.Bool() ? In.Size(40) : In.Int()); break;
+      case 3: Prop("Pointer.Draw3D", [&] { return p.Draw3D(); }, [&](auto v) { p.SetDraw3D(v); }, In.Bool()); break;
+      default: Prop("Pointer.Dark3D", [&] { return p.Dark3D(); }, [&](auto v) { p.SetDark3D(v); }, In.Bool()); break;
     }
   }
 
@@ -966,7 +981,7 @@ class TDecoder {
       case 16: (In.Bool() ? s.XValues() : s.YValues()).SetDateTime(In.Bool()); break;
       case 17: Prop("Order", [&] { return s.XValues().Order(); }, [&](auto v) { s.XValues().SetOrder(v); }, static_cast<TChartListOrder>(In.Byte() % 3)); break;
       case 18: Prop("Draw3D", [&] { return s.Pointer().Draw3D(); }, [&](auto v) { s.Pointer().SetDraw3D(v); }, In.Bool()); break;
-      case 19: Prop("Dark3D", [&] { return s.Dark3D(); }, [&](auto v) { s.SetDark3D(v); }, In.Bool()); break;
+      case 19: Series3DProperty(s); break;
       case 20: Prop("DrawArea", [&] { return s.DrawArea(); }, [&](auto v) { s.SetDrawArea(v); }, In.Bool()); break;
       case 21: Prop("AreaBrush", [&] { return s.AreaBrush(); }, [&](auto v) { s.SetAreaBrush(v); }, static_cast<TBrushStyle>(In.Byte() % 8)); break;
       case 22: Prop("LineHeight", [&] { return s.LineHeight(); }, [&](auto v) { s.SetLineHeight(v); }, In.Int()); break;
