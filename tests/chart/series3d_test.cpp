@@ -211,9 +211,11 @@ TEST_F(Series3DFixture, MarkersAndFastLineStandInTheSeriesDepth) {
 TEST_F(Series3DFixture, ClickFindsTheSegmentAtTheRibbonsMiddle) {
   TLineSeries s;
   s.SetParentChart(&chart);
-  s.AddPoint(0, 0);
-  s.AddPoint(10, 10);
+  // A shallow first segment: a steep one may run along the depth's diagonal.
+  s.AddPoint(0, 5);
+  s.AddPoint(10, 6);
   s.AddPoint(20, 0);
+  s.AddPoint(30, 10);
   DrawAlone(s);
   const int mid = (Z0 + Z1) / 2;
   const TPoint a{s.XPixel(0), s.YPixel(0)}, b{s.XPixel(1), s.YPixel(1)};
