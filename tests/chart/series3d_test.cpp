@@ -93,7 +93,7 @@ TEST_P(Ribbon, IsAPlaneOverTheSeriesDepth) {
   else expected = {Plane(a, {b.X, a.Y}, Z0, Z1), Plane({b.X, a.Y}, b, Z0, Z1)};
   for (int r = 0; r < k.ribbons; ++r) EXPECT_EQ(polys[r].Points, expected[r]) << "ribbon " << r;
   const TRecordedOp& first = polys[0];
-  EXPECT_EQ(first.Brush.Color(), k.darkFirst ? TColor{0x00906030} : TColor{0x00C08040});
+  EXPECT_EQ(first.Brush.Color(), k.darkFirst ? TColor{0x00804000} : TColor{0x00C08040});
   EXPECT_EQ(first.Brush.Style(), k.lineBrush);
   EXPECT_EQ(first.Pen.Color(), clRed);
 }
@@ -181,6 +181,26 @@ TEST_F(Series3DFixture, BarIsACubeOfItsSlotWithVisibleFaces) {
   EXPECT_THAT(faces, ::testing::UnorderedElementsAre(Sorted(AtDepth({{l, t}, {r, t}, {r, bot}, {l, bot}}, Z0)),
                                                      Sorted(Plane({l, t}, {r, t}, Z0, Z1)),
                                                      Sorted(Plane({r, t}, {r, bot}, Z0, Z1))));
+}
+
+TEST_F(Series3DFixture, InvertedPyramidShowsItsFrontRightAndTopFaces) {
+  TBarSeries s;
+  s.SetParentChart(&chart);
+  s.SetSeriesColor(0x00C08040);
+  s.SetBarStyle(bsInvPyramid);
+  s.Add(3);
+  s.Add(5);
+  const auto polys = Polygons(DrawAlone(s));
+  ASSERT_EQ(polys.size(), 6u);
+  const TBarPixels p = s.BarPixelsOf(1);
+  const int l = p.Start, r = p.End, t = p.Value, zm = (Z0 + Z1) / 2;
+  const TPoint apex{(l + r) / 2 + zm, p.Origin - zm};
+  auto at = [](int x, int y, int z) { return TPoint{x + z, y - z}; };
+  EXPECT_EQ(polys[3].Points, (TQuad{at(l, t, Z0), at(r, t, Z0), apex}));
+  EXPECT_EQ(polys[4].Points, (TQuad{at(r, t, Z0), at(r, t, Z1), apex}));
+  EXPECT_EQ(polys[5].Points, (TQuad{at(l, t, Z0), at(l, t, Z1), at(r, t, Z1), at(r, t, Z0)}));
+  EXPECT_EQ(polys[3].Brush.Color(), TColor{0x00C08040});
+  EXPECT_EQ(polys[4].Brush.Color(), TColor{0x00804000});
 }
 
 TEST_F(Series3DFixture, MarkersAndFastLineStandInTheSeriesDepth) {

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "ChartPicture.h"
+#include "chart/canvas/DarkColor.h"
 #include "chart/seriestypes/AreaSeries.h"
 #include "chart/seriestypes/BarSeries.h"
 #include "chart/seriestypes/FastLineSeries.h"
@@ -24,7 +25,7 @@ using namespace chart;
 // Pixels of the colour, or of the darker shade of the faces turned away from the light.
 int CountShades(const QImage& image, TColor c) {
   const QRgb lit = testing::Rgb(c);
-  const QRgb dark = qRgb(qRed(lit) * 3 / 4, qGreen(lit) * 3 / 4, qBlue(lit) * 3 / 4);
+  const QRgb dark = testing::Rgb(ApplyDark(c, DarkSideQuantity));
   int n = 0;
   for (int y = 0; y < image.height(); ++y)
     for (int x = 0; x < image.width(); ++x) {

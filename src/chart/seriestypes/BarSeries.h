@@ -149,6 +149,9 @@ class TCustomBarSeries : public TChartSeries {
   void DrawBar(TCanvas3D& c, int index, const TBarPixels& p, TColor color);
   void DrawBarRectangle(TCanvas3D& c, const TRect& r);
   void DrawBar3D(TCanvas3D& c, TBarStyle style, const TRect& r);
+  // The pyramid standing on its tip at the bar's foot, its base square at the value, over
+  // the depth z0 .. z1: the faces that turn towards the viewer, the sides shaded with Dark3D.
+  void DrawInvertedPyramid3D(TCanvas3D& c, const TRect& box, int z0, int z1);
   bool Hit(TBarStyle style, const TBarPixels& p, TPoint at) const;
 
   TChartBrush FBarBrush;

@@ -69,10 +69,7 @@ void TCustomBarSeries::DrawBar3D(TCanvas3D& c, TBarStyle style, const TRect& r) 
     case bsPyramid: c.DrawPyramid(vertical, box, z0, z1, FDark3D); break;
     case bsCilinder: c.DrawCylinder(vertical, box, z0, z1, FDark3D); break;
     case bsEllipse: c.DrawEllipseAtDepth(box.Left, box.Top, box.Right, box.Bottom, z0); break;
-    case bsInvPyramid:
-      if (vertical) c.DrawTriangleAtDepth({box.Left, box.Top}, {(box.Left + box.Right) / 2, box.Bottom}, {box.Right, box.Top}, z0);
-      else c.DrawTriangleAtDepth({box.Right, box.Top}, {box.Left, (box.Top + box.Bottom) / 2}, {box.Right, box.Bottom}, z0);
-      break;
+    case bsInvPyramid: DrawInvertedPyramid3D(c, box, z0, z1); break;
     default: c.DrawCube(box, z0, z1, FDark3D); break;
   }
 }

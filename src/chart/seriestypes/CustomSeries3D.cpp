@@ -5,20 +5,13 @@
 
 #include "chart/axis/CustomChartAxis.h"
 #include "chart/axis/PointPixelMapper.h"
+#include "chart/canvas/DarkColor.h"
 #include "chart/panel/CustomAxisPanel.h"
 #include "chart/seriestypes/CustomSeries.h"
 #include "chart/seriestypes/DrawableRange.h"
 #include "chart/seriestypes/PointColors.h"
 
 namespace chart {
-
-namespace {
-// Faces turned away from the light: each channel at three quarters.
-TColor Darker(TColor rgb) {
-  const TColor r = (rgb & 0xFF) * 3 / 4, g = ((rgb >> 8) & 0xFF) * 3 / 4, b = ((rgb >> 16) & 0xFF) * 3 / 4;
-  return r | (g << 8) | (b << 16);
-}
-}  // namespace
 
 void TCustomSeries::BeginDepthDrawing(TCanvas3D& c) {
   const TCustomAxisPanel& chart = *ParentChart();
@@ -29,7 +22,8 @@ void TCustomSeries::BeginDepthDrawing(TCanvas3D& c) {
 }
 
 void TCustomSeries::ApplyFaceBrush(TCanvas3D& c, TColor color, TBrushStyle style, TColor background, bool dark) {
-  c.ApplyFillBrush(dark ? Darker(c.ResolveColor(color)) : color, style, background);
+  // Shaded like the sides of the canvas's solids.
+  c.ApplyFillBrush(dark ? ApplyDark(c.ResolveColor(color), DarkSideQuantity) : color, style, background);
 }
 
 void TCustomSeries::DrawRibbon(TCanvas3D& c, int x0, int y0, int x1, int y1, TColor color) {
