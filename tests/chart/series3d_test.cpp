@@ -193,8 +193,8 @@ TEST_F(Series3DFixture, InvertedPyramidShowsItsFrontRightAndTopFaces) {
   const auto polys = Polygons(DrawAlone(s));
   ASSERT_EQ(polys.size(), 6u);
   const TBarPixels p = s.BarPixelsOf(1);
-  const int l = p.Start, r = p.End, t = p.Value, zm = (Z0 + Z1) / 2;
-  const TPoint apex{(l + r) / 2 + zm, p.Origin - zm};
+  const int l = p.Start, r = p.End, t = p.Value;
+  const TPoint apex{(l + r) / 2 + Z0, p.Origin - Z0};
   auto at = [](int x, int y, int z) { return TPoint{x + z, y - z}; };
   EXPECT_EQ(polys[3].Points, (TQuad{at(l, t, Z0), at(r, t, Z0), apex}));
   EXPECT_EQ(polys[4].Points, (TQuad{at(r, t, Z0), at(r, t, Z1), apex}));

@@ -13,11 +13,12 @@ void TCustomBarSeries::DrawInvertedPyramid3D(TCanvas3D& c, const TRect& box, int
   const bool vertical = !FHorizontal;
   const int a0 = vertical ? box.Left : box.Top, a1 = vertical ? box.Right : box.Bottom;
   const int tip = vertical ? box.Bottom : box.Left, base = vertical ? box.Top : box.Right;
-  const int middle = static_cast<int>((std::int64_t{a0} + a1) / 2), zMiddle = static_cast<int>((std::int64_t{z0} + z1) / 2);
+  const int middle = static_cast<int>((std::int64_t{a0} + a1) / 2);
   auto at = [&](int across, int along, int z) {
     return vertical ? c.ProjectToPoint(across, along, z) : c.ProjectToPoint(along, across, z);
   };
-  const TPoint apex = at(middle, tip, zMiddle);
+  // The tip on the front face, which then shows the flat shape of the bar.
+  const TPoint apex = at(middle, tip, z0);
   // The base square's corners in one turn around the bar's axis.
   const TPoint corner[4] = {at(a0, base, z0), at(a1, base, z0), at(a1, base, z1), at(a0, base, z1)};
   const TColor fill = c.Brush().Color();
