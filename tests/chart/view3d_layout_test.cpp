@@ -136,16 +136,18 @@ TEST_F(Chart3D, DepthAxisLabelsEachSlotWithItsSeriesTitle) {
 
 TEST_F(Chart3D, SeriesTakeDepthSlotsAndDrawBackToFront) {
   struct Case {
-    bool View3D, ApplyZOrder;
+    bool View3D, ApplyZOrder, Inverted;
     std::vector<int> A, B;  // start, middle, end depth
     std::vector<std::string> Order;
   };
-  const Case cases[] = {{true, true, {0, 18, 36}, {36, 54, 72}, {"b:points", "a:points"}},
-                        {true, false, {0, 36, 72}, {0, 36, 72}, {"a:points", "b:points"}},
-                        {false, true, {0, 0, 0}, {0, 0, 0}, {"a:points", "b:points"}}};
+  const Case cases[] = {{true, true, false, {0, 18, 36}, {36, 54, 72}, {"b:points", "a:points"}},
+                        {true, true, true, {36, 54, 72}, {0, 18, 36}, {"a:points", "b:points"}},
+                        {true, false, false, {0, 36, 72}, {0, 36, 72}, {"a:points", "b:points"}},
+                        {false, true, false, {0, 0, 0}, {0, 0, 0}, {"a:points", "b:points"}}};
   for (const Case& c : cases) {
     chart.SetView3D(c.View3D);
     chart.SetApplyZOrder(c.ApplyZOrder);
+    chart.DepthAxis()->SetInverted(c.Inverted);
     journal.clear();
     chart.Paint();
     EXPECT_EQ((std::vector<int>{a.StartZ(), a.MiddleZ(), a.EndZ()}), c.A) << c.View3D << c.ApplyZOrder;

@@ -18,7 +18,7 @@ void TCustomAxisPanel::PaintChart(const TRect& bounds) {
   FDepthSlots = AssignDepthOrders(SeriesList(), View3D() && FApplyZOrder);
   const int depthSlots = FDepthSlots;
   LayoutAxes();
-  PlaceSeriesInDepth(SeriesList(), depthSlots, View3D() ? Width3D() : 0);
+  PlaceSeriesAlongDepthAxis();
   ApplySeriesMargins();
   c.SetProjection(Width3D(), bounds, ChartRect());
   if (c.RendersTrue3D()) {
@@ -36,7 +36,14 @@ void TCustomAxisPanel::PaintChart(const TRect& bounds) {
       if (IsAxisShown(*axis)) DrawAxis(*axis);
   }
   if (OnBeforeDrawSeries) OnBeforeDrawSeries(this);
-  ForEachSeriesBackToFront(SeriesList(), depthSlots, [this](TChartSeries& s) { DrawSeries(s); });
+  if (View3D() && FDepthAxis->Inverted()) {
+    // The first slot stands at the back of an inverted depth axis.
+    for (int slot = 0; slot < depthSlots; ++slot)
+      for (TChartSeries* s : SeriesList())
+        if (s->Active() && s->DepthOrder() == slot) DrawSeries(*s);
+  } else {
+    ForEachSeriesBackToFront(SeriesList(), depthSlots, [this](TChartSeries& s) { DrawSeries(s); });
+  }
   if (ZoomRectangleActive()) DrawZoomRectangle();
   c.ResetDrawingState();
   if (OnAfterDraw) OnAfterDraw(this);

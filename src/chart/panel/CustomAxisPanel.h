@@ -111,6 +111,9 @@ class TCustomAxisPanel : public TCustomZelPanelExtended, public TAxisParent {
   void SetApplyZOrder(bool v);
   // Depth slots of this paint (at least 1).
   int DepthSlots() const { return FDepthSlots; }
+  // Each active series spans its slot on the depth axis (half a unit either side of its
+  // order), so that it follows the axis when the axis is scrolled, zoomed or inverted.
+  void PlaceSeriesAlongDepthAxis();
 
   double ChartMinX(const TCustomChartAxis& axis) override;
   double ChartMaxX(const TCustomChartAxis& axis) override;
