@@ -236,6 +236,7 @@ TEST_F(Functions, AChainRebuildsEachLinkOncePerChange) {
          f.SetPeriodAlign(paLast);
          f.EndUpdate();
        }},
+      {"every X renumbered", [&] { a.XValues().FillWithIndices(); }},
   };
   for (const auto& [what, change] : changes) {
     SCOPED_TRACE(what);

@@ -28,6 +28,11 @@ double TChartValueList::Value(int index) const {
 void TChartValueList::SetValue(int index, double value) {
   Settle();
   CheckIndex(index);
+  StoreValue(index, value);
+  if (FOwner) FOwner->NotifyLinkedSeries(snModify, index);
+}
+
+void TChartValueList::StoreValue(int index, double value) {
   const int oldTail = FOrderedFrom;
   FOrderedFrom = TailAfterChange(index, value, true);
   if (index < oldTail) {
@@ -37,7 +42,6 @@ void TChartValueList::SetValue(int index, double value) {
   else if (FOrderedFrom != oldTail) HeadChanged();
   FValues[static_cast<std::size_t>(index)] = value;
   ValuesChangedFrom(index);
-  if (FOwner) FOwner->NotifyLinkedSeries(snModify, index);
 }
 
 int TChartValueList::InsertIndex(double value) const {
@@ -247,7 +251,12 @@ int TChartValueList::IndexOfValue(double v) const {
 }
 
 void TChartValueList::FillWithIndices() {
-  for (int i = 0; i < Count(); ++i) SetValue(i, i);
+  Settle();
+  const int n = Count();
+  for (int i = 0; i < n; ++i) StoreValue(i, i);
+  // One modify notice for the whole list: a linked series rebuilds from all of it, so one
+  // rebuild leaves what one per value would, without a rebuild per value.
+  if (FOwner && n > 0) FOwner->NotifyLinkedSeries(snModify, 0);
 }
 
 void TChartValueList::Exchange(int a, int b) {

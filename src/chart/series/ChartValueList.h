@@ -65,7 +65,7 @@ class TChartValueList {
   double LastValue() const { return Value(Count() - 1); }
   // First index whose Value equals v exactly; -1 when none.
   int IndexOfValue(double v) const;
-  // SetValue(i, i) for every index.
+  // SetValue(i, i) for every index, with one modify notice for the whole list.
   void FillWithIndices();
   // Reorders the owner's points (or this list alone) by this list's Order.
   void Sort();
@@ -124,6 +124,8 @@ class TChartValueList {
     if (FOwnerPending) SettleOwner();
   }
   void SettleOwner() const;
+  // SetValue without its notice (index checked, waiting points merged).
+  void StoreValue(int index, double value);
   // Where value goes by the Order rule, without merging waiting points first.
   int PlaceOf(double value) const;
   // Of the values before the ordered tail, the one that lies beyond the least (a NaN if
