@@ -26,7 +26,7 @@ install(DIRECTORY src/platform/ DESTINATION ${SPECTRUMCHART_INCLUDE_DIR}/platfor
 install(FILES src/fft/uFFTasm.h DESTINATION ${SPECTRUMCHART_INCLUDE_DIR}/fft)
 
 install(EXPORT SpectrumChartTargets NAMESPACE SpectrumChart:: DESTINATION ${SPECTRUMCHART_CMAKE_DIR})
-configure_package_config_file(cmake/SpectrumChartConfig.cmake.in
+configure_package_config_file(cmake/PackageConfig.cmake.in
                               ${CMAKE_CURRENT_BINARY_DIR}/SpectrumChartConfig.cmake
                               INSTALL_DESTINATION ${SPECTRUMCHART_CMAKE_DIR})
 write_basic_package_version_file(${CMAKE_CURRENT_BINARY_DIR}/SpectrumChartConfigVersion.cmake
