@@ -8,12 +8,15 @@
 #include <QImage>
 #include <QString>
 
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <string>
 #include <system_error>
+
+#include <sys/wait.h>
 
 namespace demo::testing {
 
@@ -47,6 +50,24 @@ class TTempDir {
 inline std::string ReadFile(const std::filesystem::path& path) {
   std::ifstream in(path, std::ios::binary);
   return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+// A shell command's exit status, standard output, and the standard error it wrote to `err`.
+struct TRun {
+  int Status = -1;
+  std::string Out, Err;
+};
+
+inline TRun RunCommand(const std::string& command, const std::filesystem::path& err) {
+  TRun run;
+  if (FILE* p = popen(command.c_str(), "r")) {
+    char buf[256];
+    while (fgets(buf, sizeof buf, p)) run.Out += buf;
+    const int status = pclose(p);
+    run.Status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  }
+  run.Err = ReadFile(err);
+  return run;
 }
 
 }  // namespace demo::testing

@@ -70,10 +70,7 @@ TEST(DemoOptions, TakesOutputSizeScaleAndHelpAndRefusesTheRest) {
   }
 }
 
-struct TRun {
-  int Status = -1;
-  std::string Out, Err;
-};
+using testing::TRun;
 
 // The demo with `args`, without a display; `env` goes before the program.
 TRun RunDemo(const std::string& args, const fs::path& scratch, const std::string& env = "") {
@@ -81,15 +78,7 @@ TRun RunDemo(const std::string& args, const fs::path& scratch, const std::string
   const std::string command = "env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM XDG_RUNTIME_DIR='" +
                               scratch.string() + "' LSAN_OPTIONS=suppressions=" LSAN_SUPPRESSIONS_FILE " " + env +
                               " timeout 120 " SPECTRUM_DEMO_PATH " " + args + " 2>'" + err.string() + "'";
-  TRun run;
-  if (FILE* p = popen(command.c_str(), "r")) {
-    char buf[256];
-    while (fgets(buf, sizeof buf, p)) run.Out += buf;
-    const int status = pclose(p);
-    run.Status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  }
-  run.Err = testing::ReadFile(err);
-  return run;
+  return testing::RunCommand(command, err);
 }
 
 QSize PictureSize(const QString& path) {

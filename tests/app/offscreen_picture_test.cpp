@@ -20,10 +20,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-struct TRun {
-  int Status = -1;
-  std::string Out, Err;
-};
+using testing::TRun;
 
 // Runs the demo offscreen with TMPDIR set to `tmpdir`; its stderr goes into `scratch`.
 // The toolkit's runtime folder goes there too: by default it lies in the temp folder, and a
@@ -37,15 +34,7 @@ TRun RunOffscreenDemo(const fs::path& tmpdir, const fs::path& scratch) {
                               tmpdir.string() + "' XDG_RUNTIME_DIR='" + runtime.string() +
                               "' LSAN_OPTIONS=suppressions=" LSAN_SUPPRESSIONS_FILE " timeout 120 " SPECTRUM_DEMO_PATH
                               " 2>'" + err.string() + "'";
-  TRun run;
-  if (FILE* p = popen(command.c_str(), "r")) {
-    char buf[256];
-    while (fgets(buf, sizeof buf, p)) run.Out += buf;
-    const int status = pclose(p);
-    run.Status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  }
-  run.Err = testing::ReadFile(err);
-  return run;
+  return testing::RunCommand(command, err);
 }
 
 TEST(OffscreenDemo, WritesANewPictureFileAndNeverFollowsAPlantedLink) {
