@@ -4,6 +4,8 @@
 
 #include <algorithm>
 #include <climits>
+#include <cmath>
+#include <numbers>
 
 #include "chart/canvas/DarkColor.h"
 #include "chart/canvas/ZelCanvas3D.h"
@@ -187,6 +189,33 @@ TEST_F(View3DCanvas, PieSliceWithDepthShowsItsFaceAndTheRimTowardsTheViewer) {
   // (hidden); the rim and the back face are covered by the front face or show beside it.
   for (std::size_t i = 0; i + 1 < polygons.size(); ++i)
     for (const TPoint& p : polygons[i]) EXPECT_TRUE(p.X >= 100 && p.Y <= 50) << i;
+}
+
+TEST_F(View3DCanvas, RotatedPieLiesFlatWithItsFaceOnTheEllipseAndItsRimBelow) {
+  // The view a pie chart takes: looking down on the table at 45 degrees.
+  Begin(false, {360, 315, 0, 0, 100, 0, 0});
+  constexpr double pi = std::numbers::pi;
+  struct Case {
+    double From, To;
+    std::size_t Polygons;
+  };
+  // The front half shows its whole rim (32 pieces); the back half only its two cuts.
+  for (const Case& k : {Case{pi, 2 * pi, 33}, Case{0, pi, 3}}) {
+    device.ClearOps();
+    canvas.DrawPie3D(100, 50, 40, 20, 0, 10, k.From, k.To, false, true);
+    const auto polygons = Polygons();
+    ASSERT_EQ(polygons.size(), k.Polygons) << k.From;
+    const std::vector<TPoint>& face = polygons.back();
+    EXPECT_LE(std::abs(face[0].X - 100) + std::abs(face[0].Y - 50), 1) << "the centre stays where it was asked";
+    for (std::size_t i = 1; i < face.size(); ++i) {
+      const double dx = (face[i].X - 100) / 40.0, dy = (face[i].Y - 50) / 20.0;
+      EXPECT_NEAR(dx * dx + dy * dy, 1, 0.12) << "on the ellipse, as the flat pie and its marks";
+    }
+    int lowest = 0;
+    for (std::size_t i = 0; i + 1 < polygons.size(); ++i)
+      for (const TPoint& p : polygons[i]) lowest = std::max(lowest, p.Y);
+    if (k.Polygons == 33) EXPECT_GE(lowest, 50 + 20 + 5) << "the rim hangs below the face's front edge";
+  }
 }
 
 TEST_F(View3DCanvas, ClipToCubeKeepsTheWholeProjectedBox) {

@@ -77,6 +77,17 @@ const PictureCase Cases[] = {
        return clFuchsia;
      },
      3000},
+    {"series3d_line_rotated.png",
+     [](TChart& c, auto& owned) {
+       TView3DOptions& view = c.View3DOptions();
+       view.SetOrthogonal(false);
+       view.SetRotation(330);
+       view.SetElevation(340);
+       Wave(Attach<TLineSeries>(c, owned, clRed), 16, 0);
+       Wave(Attach<TLineSeries>(c, owned, clGreen), 16, 2);
+       return clRed;
+     },
+     3000},
     {"series3d_stairs.png",
      [](TChart& c, auto& owned) {
        TLineSeries& s = Attach<TLineSeries>(c, owned, clBlue);

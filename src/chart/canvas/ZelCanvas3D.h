@@ -112,6 +112,10 @@ class TZelCanvas3D final : public TCanvas3D {
   int ZCenter() const { return FZCenter; }
   TPoint CenterOffset() const { return {FXCenterOffset, FYCenterOffset}; }
 
+  // Corners of the largest face of a solid; a full circle is drawn in CircleSegments pieces.
+  static constexpr std::size_t MaxFacePoints = 72;
+  static constexpr int CircleSegments = 32;
+
   // In 2D (neither orthogonal nor 3D) the point is returned unchanged and z ignored.
   TPoint Project(int x, int y, int z) const {
     // Saturating: a huge zoom or view offset pins the point instead of wrapping it.
@@ -128,6 +132,9 @@ class TZelCanvas3D final : public TCanvas3D {
   void ComputeRotation(int elevation, int rotation, int tilt);
   void DiscardBuffer();
   void ProjectedPolygon(std::span<const TPoint3D> points);
+  // The rotated view's pie slice, lying flat with its face towards the viewer.
+  void DrawLyingPie3D(int xCenter, int yCenter, int xRadius, int yRadius, int thickness, double startAngle,
+                      double sweep, int segments, bool darkSides, bool drawSides);
   // Projects a face (corners in the order that shows it clockwise on screen from outside)
   // and fills it when it faces the viewer; fill is the RGB colour to use, or clDefault for
   // the current brush. Returns whether it was drawn.

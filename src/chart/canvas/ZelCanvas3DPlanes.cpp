@@ -20,8 +20,8 @@ int Px(std::int64_t v) { return ClampToPixel(v); }
 }  // namespace
 
 void TZelCanvas3D::ProjectedPolygon(std::span<const TPoint3D> points) {
-  TPoint projected[8];
-  const std::size_t n = std::min<std::size_t>(points.size(), 8);
+  TPoint projected[MaxFacePoints];
+  const std::size_t n = std::min(points.size(), MaxFacePoints);
   for (std::size_t i = 0; i < n; ++i) projected[i] = Project(points[i].X, points[i].Y, points[i].Z);
   FDevice->Polygon(std::span<const TPoint>(projected, n));
 }

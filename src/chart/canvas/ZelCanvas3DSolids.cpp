@@ -1,6 +1,6 @@
-// The 3D solids of the concrete canvas: boxes, cylinders, cones, pyramids and pie slices
-// with depth. Every face is projected and drawn only when it faces the viewer, which for
-// these convex shapes leaves no face over another, in any projection. Faces are listed
+// The 3D solids of the concrete canvas: boxes, cylinders, cones and pyramids. Every face
+// is projected and drawn only when it faces the viewer, which for these convex shapes
+// leaves no face over another, in any projection. Faces are listed
 // clockwise on screen as seen from outside (the front face of a box: top-left, top-right,
 // bottom-right, bottom-left), so a face turned away projects anticlockwise.
 #include "chart/canvas/ZelCanvas3D.h"
@@ -17,17 +17,7 @@ namespace chart {
 
 namespace {
 
-constexpr std::size_t MaxFacePoints = 72;
-// Segments of a full circle; arcs take their share, at least one.
-constexpr int CircleSegments = 32;
-
-// Twice the signed area of a polygon on screen (y down): positive when clockwise.
-std::int64_t TwiceArea(std::span<const TPoint> p) {
-  std::int64_t sum = 0;
-  for (std::size_t i = 0, j = p.size() - 1; i < p.size(); j = i++)
-    sum += static_cast<std::int64_t>(p[j].X) * p[i].Y - static_cast<std::int64_t>(p[i].X) * p[j].Y;
-  return sum;
-}
+constexpr int CircleSegments = TZelCanvas3D::CircleSegments;
 
 const std::array<TUnitPoint, CircleSegments>& UnitCircle() {
   static const auto circle = [] {
@@ -49,6 +39,14 @@ constexpr TUnitPoint UnitSquare[4] = {{1, -1}, {1, 1}, {-1, 1}, {-1, -1}};
 TColor TZelCanvas3D::ShadeBase(bool darkSides) const {
   if (!darkSides || Brush().Style() != bsSolid || Brush().HasBitmap()) return clDefault;
   return ResolveColor(Brush().Color());
+}
+
+// Twice the signed area of a polygon on screen (y down): positive when clockwise.
+static std::int64_t TwiceArea(std::span<const TPoint> p) {
+  std::int64_t sum = 0;
+  for (std::size_t i = 0, j = p.size() - 1; i < p.size(); j = i++)
+    sum += static_cast<std::int64_t>(p[j].X) * p[i].Y - static_cast<std::int64_t>(p[i].X) * p[j].Y;
+  return sum;
 }
 
 bool TZelCanvas3D::DrawFacing(std::span<const TPoint3D> points, TColor fill) {
@@ -158,59 +156,6 @@ void TZelCanvas3D::DrawCone(bool vertical, const TRect& r, int z0, int z1, bool 
 void TZelCanvas3D::DrawPyramid(bool vertical, const TRect& r, int z0, int z1, bool darkSides) {
   if (!FIs3D && !FIsOrthogonal) return DrawCone(vertical, r, z0, z1, darkSides, 0);
   DrawRevolved(vertical, r, z0, z1, 1, 0, darkSides, UnitSquare);
-}
-
-void TZelCanvas3D::DrawPie3D(int xCenter, int yCenter, int xRadius, int yRadius, int z0, int z1, double startAngle,
-                             double endAngle, bool darkSides, bool drawSides) {
-  if (!FIs3D && !FIsOrthogonal) {
-    // Flat: the slice of the ellipse, its edges through the rim at the two angles.
-    auto at = [&](double a) {
-      return TPoint{RoundInt(xCenter + xRadius * std::cos(a)), RoundInt(yCenter - yRadius * std::sin(a))};
-    };
-    const TPoint s = at(startAngle), e = at(endAngle);
-    FDevice->Pie(ClampToPixel(std::int64_t{xCenter} - xRadius), ClampToPixel(std::int64_t{yCenter} - yRadius),
-                 ClampToPixel(std::int64_t{xCenter} + xRadius), ClampToPixel(std::int64_t{yCenter} + yRadius), s.X, s.Y,
-                 e.X, e.Y);
-    return;
-  }
-  if (z0 > z1) std::swap(z0, z1);
-  if (!(std::isfinite(startAngle) && std::isfinite(endAngle))) return;
-  if (endAngle < startAngle) std::swap(startAngle, endAngle);
-  const double sweep = std::min(endAngle - startAngle, 2 * std::numbers::pi);
-  const int segments = std::clamp(static_cast<int>(std::ceil(sweep / (2 * std::numbers::pi) * CircleSegments * 2)), 1,
-                                  static_cast<int>(MaxFacePoints) - 2);
-  auto rim = [&](int i, int z) {
-    const double a = startAngle + sweep * i / segments;
-    return TPoint3D{RoundInt(xCenter + xRadius * std::cos(a)), RoundInt(yCenter - yRadius * std::sin(a)), z};
-  };
-  const TColor base = ShadeBase(darkSides);
-  const TColor side = base == clDefault ? base : ApplyDark(base, DarkSideQuantity);
-  const TColor saved = Brush().Color();
-  const TPoint3D c0{xCenter, yCenter, z0}, c1{xCenter, yCenter, z1};
-  if (drawSides && z1 > z0) {
-    const TPoint3D start[4] = {c0, rim(0, z0), rim(0, z1), c1};
-    DrawFacing(start, side);
-    const TPoint3D end[4] = {c0, c1, rim(segments, z1), rim(segments, z0)};
-    DrawFacing(end, side);
-    const TPenStyle penStyle = Pen().Style();
-    Pen().SetStyle(psClear);  // the rim is one surface
-    for (int i = 0; i < segments; ++i) {
-      const TPoint3D band[4] = {rim(i, z0), rim(i + 1, z0), rim(i + 1, z1), rim(i, z1)};
-      DrawFacing(band, side);
-    }
-    Pen().SetStyle(penStyle);
-    TPoint3D back[MaxFacePoints];
-    back[0] = c1;
-    for (int i = 0; i <= segments; ++i) back[i + 1] = rim(i, z1);
-    DrawFacing(std::span<const TPoint3D>(back, static_cast<std::size_t>(segments) + 2), base);
-  }
-  // The face at z0, turning from the end angle back to the start (clockwise on screen).
-  TPoint3D face[MaxFacePoints];
-  face[0] = c0;
-  for (int i = 0; i <= segments; ++i) face[i + 1] = rim(segments - i, z0);
-  if (!DrawFacing(std::span<const TPoint3D>(face, static_cast<std::size_t>(segments) + 2), base) && !drawSides)
-    ProjectedPolygon(std::span<const TPoint3D>(face, std::min<std::size_t>(8, static_cast<std::size_t>(segments) + 2)));
-  Brush().SetColor(saved);
 }
 
 }  // namespace chart

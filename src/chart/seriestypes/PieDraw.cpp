@@ -34,17 +34,19 @@ void TPieSeries::DrawSlice(TCanvas3D& c, int index, TPoint& from) {
     const TRect& r = CircleRect();
     auto x = [&o](int v) { return ClampToPixel(std::int64_t{v} + o.X); };
     auto y = [&o](int v) { return ClampToPixel(std::int64_t{v} - o.Y); };
-    if (ParentChart()->View3D()) {
-      // The slice in depth over the series' slot, its sides shaded with Dark3D.
-      const TPoint centre = CircleCenter();
-      c.DrawPie3D(x(centre.X), y(centre.Y), XRadius(), YRadius(), StartZ(), EndZ(), a.Start + Rotation(),
-                  a.End + Rotation(), Dark3D(), true);
-      from = to;
-      return;
-    }
     c.DrawPieSlice(x(r.Left), y(r.Top), x(r.Right), y(r.Bottom), x(from.X), y(from.Y), x(to.X), y(to.Y));
   }
   from = to;
+}
+
+void TPieSeries::DrawSlice3D(TCanvas3D& c, int index, bool sides) {
+  const TPieAngle& a = FAngles[static_cast<std::size_t>(index)];
+  PrepareBrush(c, index, ValueColor(index));
+  c.ApplyChartPen(FPiePen);
+  const TPoint o = ExplodedOffset(index);
+  const TPoint centre = CircleCenter();
+  c.DrawPie3D(ClampToPixel(std::int64_t{centre.X} + o.X), ClampToPixel(std::int64_t{centre.Y} - o.Y), XRadius(),
+              YRadius(), StartZ(), EndZ(), a.Start + Rotation(), a.End + Rotation(), Dark3D(), sides);
 }
 
 void TPieSeries::DrawVisiblePoints() {
@@ -59,12 +61,33 @@ void TPieSeries::DrawVisiblePoints() {
   const bool allWhole = AbsTotal() == 0;
   if (allWhole)
     while (lastShown > first && ValueColor(lastShown) == clNone) --lastShown;
+  auto skipped = [&](int i) {
+    return IsGathered(i) || (allWhole && i != lastShown && ExplodedOffset(i) == TPoint{0, 0});
+  };
   TPoint from = PointAtAngle(0, XRadius(), YRadius());
-  for (int i = first; i <= last; ++i) {
-    if (IsGathered(i)) continue;
-    if (allWhole && i != lastShown && ExplodedOffset(i) == TPoint{0, 0}) continue;
-    DrawSlice(c, i, from);
+  if (!ParentChart()->View3D()) {
+    for (int i = first; i <= last; ++i)
+      if (!skipped(i)) DrawSlice(c, i, from);
+    return;
   }
+  // In depth the sides of every slice go first, from the back of the pie to the front, and
+  // then the faces, which nothing stands in front of.
+  FDrawOrder.clear();
+  for (int i = first; i <= last; ++i) {
+    if (skipped(i)) continue;
+    const TPoint to = PointAtAngle(FAngles[static_cast<std::size_t>(i)].End, XRadius(), YRadius());
+    const TPieAngle& a = FAngles[static_cast<std::size_t>(i)];
+    const bool thin = to == from && Count() != 1 && !(a.End - a.Start > 1);
+    from = to;
+    if (!thin && ValueColor(i) != clNone) FDrawOrder.push_back(i);
+  }
+  const double rotation = Rotation();
+  std::stable_sort(FDrawOrder.begin(), FDrawOrder.end(), [&](int p, int q) {
+    return std::sin(FAngles[static_cast<std::size_t>(p)].Middle + rotation) >
+           std::sin(FAngles[static_cast<std::size_t>(q)].Middle + rotation);
+  });
+  for (int i : FDrawOrder) DrawSlice3D(c, i, true);
+  for (int i : FDrawOrder) DrawSlice3D(c, i, false);
 }
 
 void TPieSeries::DrawMarks() {

@@ -104,6 +104,8 @@ class TPieSeries : public TCircledSeries {
   void CalcPieGeometry();
   void ApplyExplodeBiggest();
   void DrawSlice(TCanvas3D& c, int index, TPoint& from);
+  // In depth: the slice's sides and face, or its face alone.
+  void DrawSlice3D(TCanvas3D& c, int index, bool sides);
   void PrepareBrush(TCanvas3D& c, int index, TColor color) const;
   // The points that are not gathered, in order, as of the last gathering.
   void IndexLegendItems() const;
@@ -112,6 +114,8 @@ class TPieSeries : public TCircledSeries {
   TPieOtherSlice FOtherSlice;
   std::vector<int> FExploded;
   std::vector<TPieAngle> FAngles;
+  // The slices of a 3D paint, back to front; kept to reuse its room.
+  std::vector<int> FDrawOrder;
   mutable std::vector<int> FLegendItems;
   mutable int FLegendItemsFor = -1;
   int FExplodeBiggest = 0;
