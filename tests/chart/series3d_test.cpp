@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "chart/canvas/HitTest.h"
@@ -263,7 +264,12 @@ TEST(SeriesDepth, SlotsSharesAndOrder) {
       {true, {3, 0, 3}, false, {0, 1, 0}, {1, 0, 2}},
   };
   for (const Case& k : cases) {
+    TFakeChartHost host;
+    host.Client = {0, 0, 400, 300};
     TChart chart;
+    chart.SetWidth(400);
+    chart.SetHeight(300);
+    chart.SetHost(&host);
     std::vector<std::unique_ptr<TChartSeries>> owned;
     for (int kind : k.kinds) {
       if (kind == 0) owned.push_back(std::make_unique<TLineSeries>());
@@ -284,12 +290,56 @@ TEST(SeriesDepth, SlotsSharesAndOrder) {
       EXPECT_EQ(s->StartZ(), s->DepthOrder() * (90 / slots));
       EXPECT_EQ(s->EndZ(), s->StartZ() + 90 / slots);
     }
-    ForEachSeriesBackToFront(chart.SeriesList(), slots, [&](TChartSeries& s) {
-      for (std::size_t i = 0; i < owned.size(); ++i)
-        if (owned[i].get() == &s) drawn.push_back(static_cast<int>(i));
-    });
+    // The paint draws them: each tells when it starts.
+    chart.SetView3D(k.is3D);
+    for (std::size_t i = 0; i < owned.size(); ++i) {
+      owned[i]->AddPoint(0, 1);
+      owned[i]->BeforeDrawValues = [&drawn, i](TChartSeries*) { drawn.push_back(static_cast<int>(i)); };
+    }
+    chart.Paint();
     EXPECT_EQ(orders, k.orders);
     EXPECT_EQ(drawn, k.drawn);
+  }
+}
+
+// Bars sharing a slot go point by point, left to right on screen on either axis, stacked
+// ones bottom-up: a bar drawn later is never farther than one it overlaps.
+TEST_F(Series3DFixture, BarsSharingASlotAreDrawnPointByPointNearestLast) {
+  struct Case {
+    TMultiBar multi;
+    bool invertX, invertY;
+    const char* colours;
+  };
+  const Case cases[] = {{mbSide, false, false, "RBRBRB"},
+                        {mbSide, true, false, "RBRBRB"},
+                        {mbStacked, false, false, "RBRBRB"},
+                        {mbStacked, false, true, "BRBRBR"},
+                        {mbStacked, true, false, "RBRBRB"}};
+  for (const Case& k : cases) {
+    TBarSeries red, blue;
+    for (TBarSeries* s : {&red, &blue}) {
+      s->SetSeriesColor(s == &red ? clRed : clBlue);
+      s->SetMultiBar(k.multi);
+      s->SetParentChart(&chart);
+      for (int i = 0; i < 3; ++i) s->Add(2 + i);
+    }
+    chart.BottomAxis()->SetInverted(k.invertX);
+    chart.LeftAxis()->SetInverted(k.invertY);
+    if (chart.Canvas().Buffer()) Buffer().ClearOps();
+    chart.InvalidateChart();
+    chart.Paint();
+    std::string colours;
+    std::vector<int> lefts;
+    for (const TRecordedOp& op : Buffer().OpsOf(TOp::Polygon)) {
+      const TColor c = op.Brush.Color();
+      if (c != clRed && c != clBlue) continue;  // the front faces; the others are shaded
+      colours += c == clRed ? 'R' : 'B';
+      lefts.push_back(std::min_element(op.Points.begin(), op.Points.end(), [](TPoint a, TPoint b) {
+                        return a.X < b.X;
+                      })->X);
+    }
+    EXPECT_EQ(colours, k.colours) << int{k.multi} << k.invertX << k.invertY;
+    EXPECT_TRUE(std::is_sorted(lefts.begin(), lefts.end())) << ::testing::PrintToString(lefts) << k.invertX;
   }
 }
 

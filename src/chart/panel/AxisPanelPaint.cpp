@@ -1,5 +1,8 @@
 // The paint sequence of a chart with axes: background, headings, layout, walls, axes,
 // series and the zoom rectangle, in that order.
+#include <algorithm>
+#include <vector>
+
 #include "chart/axis/CustomChartAxis.h"
 #include "chart/panel/CustomAxisPanel.h"
 #include "chart/series/ChartSeries.h"
@@ -36,17 +39,59 @@ void TCustomAxisPanel::PaintChart(const TRect& bounds) {
       if (IsAxisShown(*axis)) DrawAxis(*axis);
   }
   if (OnBeforeDrawSeries) OnBeforeDrawSeries(this);
-  if (View3D() && FDepthAxis->Inverted()) {
-    // The first slot stands at the back of an inverted depth axis.
-    for (int slot = 0; slot < depthSlots; ++slot)
-      for (TChartSeries* s : SeriesList())
-        if (s->Active() && s->DepthOrder() == slot) DrawSeries(*s);
-  } else {
-    ForEachSeriesBackToFront(SeriesList(), depthSlots, [this](TChartSeries& s) { DrawSeries(s); });
-  }
+  // From the back slot to the front one; the first slot stands at the back of an inverted
+  // depth axis.
+  if (View3D() && FDepthAxis->Inverted())
+    for (int slot = 0; slot < depthSlots; ++slot) DrawSlot(slot);
+  else
+    for (int slot = depthSlots - 1; slot >= 0; --slot) DrawSlot(slot);
   if (ZoomRectangleActive()) DrawZoomRectangle();
   c.ResetDrawingState();
   if (OnAfterDraw) OnAfterDraw(this);
+}
+
+void TCustomAxisPanel::DrawSlot(int slot) {
+  FSlotSeries.clear();
+  bool alone = true;
+  for (TChartSeries* s : SeriesList())
+    if (s->Active() && s->DepthOrder() == slot) {
+      FSlotSeries.push_back(s);
+      alone = alone && s->CanDrawPointAlone();
+    }
+  if (FSlotSeries.size() > 1 && alone && View3D()) return DrawInterleaved();
+  for (TChartSeries* s : FSlotSeries) DrawSeries(*s);
+}
+
+// The series of FSlotSeries, point index by point index, so that a bar of one series never
+// covers a nearer bar of another drawn before it. The steps around the points are those of
+// DrawSeries, for each series in turn.
+void TCustomAxisPanel::DrawInterleaved() {
+  std::vector<TChartSeries*>& group = FSlotSeries;
+  std::erase_if(group, [](TChartSeries* s) {
+    s->CalcFirstLastVisibleIndex();
+    return s->FirstValueIndex() == -1;
+  });
+  if (group.empty()) return;
+  if (!group.front()->DrawSeriesForward()) std::reverse(group.begin(), group.end());
+  int low = group.front()->FirstValueIndex(), high = group.front()->LastValueIndex();
+  for (TChartSeries* s : group) {
+    low = std::min(low, s->FirstValueIndex());
+    high = std::max(high, s->LastValueIndex());
+    if (s->BeforeDrawValues) s->BeforeDrawValues(s);
+    s->BeginPointByPoint();
+  }
+  TZelCanvas3D& c = Canvas();
+  const bool clipAllowed = !c.RendersTrue3D();
+  const bool clip = FClipPoints && clipAllowed;
+  if (clip) c.ClipToCube(ChartRect(), 0, Width3D());
+  const bool forward = group.front()->DrawValuesForward();
+  for (int k = low; k <= high; ++k) {
+    const int i = forward ? k : low + high - k;
+    for (TChartSeries* s : group)
+      if (s->FirstValueIndex() <= i && i <= s->LastValueIndex()) s->DrawPointAlone(i);
+  }
+  if (clip) c.RemoveClip();
+  for (TChartSeries* s : group) FinishSeries(*s);
 }
 
 void TCustomAxisPanel::DrawSeries(TChartSeries& s) {
@@ -59,8 +104,13 @@ void TCustomAxisPanel::DrawSeries(TChartSeries& s) {
   if (clip) c.ClipToCube(ChartRect(), 0, Width3D());
   s.DrawVisiblePoints();
   if (clip) c.RemoveClip();
+  FinishSeries(s);
+}
+
+void TCustomAxisPanel::FinishSeries(TChartSeries& s) {
+  TZelCanvas3D& c = Canvas();
   if (s.MarksVisible()) {
-    const bool clipMarks = s.MarksClip() && clipAllowed;
+    const bool clipMarks = s.MarksClip() && !c.RendersTrue3D();
     if (clipMarks) c.ClipToCube(ChartRect(), 0, Width3D());
     s.DrawMarks();
     if (clipMarks) c.RemoveClip();

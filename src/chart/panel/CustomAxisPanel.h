@@ -171,6 +171,9 @@ class TCustomAxisPanel : public TCustomZelPanelExtended, public TAxisParent {
   virtual void DrawZoomRectangle() {}
   // Draws one active series, clipped to the chart rectangle when allowed.
   void DrawSeries(TChartSeries& series);
+  // Draws the active series of one depth slot: one after another, or point by point
+  // interleaved when several share the slot of a 3D view and each can draw a point alone.
+  void DrawSlot(int slot);
 
   TNotifyEvent OnBeforeDrawAxes;
   TNotifyEvent OnBeforeDrawSeries;
@@ -181,6 +184,9 @@ class TCustomAxisPanel : public TCustomZelPanelExtended, public TAxisParent {
   double SeriesExtreme(const TCustomChartAxis& axis, bool maximum, bool xValues);
   double PagedExtreme(const TCustomChartAxis& axis, bool maximum, bool xValues);
   int PagesOfAxis(const TCustomChartAxis* axis) const;
+  void DrawInterleaved();
+  // The marks of a drawn series and its after-draw event.
+  void FinishSeries(TChartSeries& series);
 
   std::unique_ptr<TCustomChartAxis> FBottomAxisOwned, FTopAxisOwned, FLeftAxisOwned, FRightAxisOwned,
       FDepthAxisOwned;
@@ -195,6 +201,8 @@ class TCustomAxisPanel : public TCustomZelPanelExtended, public TAxisParent {
   bool FView3DWalls = true;
   bool FApplyZOrder = true;
   int FDepthSlots = 1;
+  // The series of the slot being drawn; kept to reuse its room.
+  std::vector<TChartSeries*> FSlotSeries;
 
  private:
   TChartSeriesList FSeriesList;

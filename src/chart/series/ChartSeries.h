@@ -282,6 +282,15 @@ class TChartSeries : public TChartComponent {
   void SetDepthPositions(int startZ, int endZ) { FStartZ = startZ; FEndZ = endZ; }
   // The depth the series' marks are drawn at.
   virtual int MarksDepth() const { return MiddleZ(); }
+  // Series that share a depth slot are drawn point by point, interleaved, when each of them
+  // can draw one point alone: BeginPointByPoint, then DrawPointAlone for visible indices.
+  virtual bool CanDrawPointAlone() const { return false; }
+  virtual void BeginPointByPoint() {}
+  virtual void DrawPointAlone(int index) { (void)index; }
+  // The two draw directions of a 3D view, so that nearer solids cover farther ones: the
+  // points from first to last, and this series before the later ones of its slot.
+  virtual bool DrawValuesForward() const { return true; }
+  virtual bool DrawSeriesForward() const { return true; }
   std::function<void(TChartSeries* sender)> BeforeDrawValues;
   std::function<void(TChartSeries* sender)> AfterDrawValues;
 

@@ -107,6 +107,11 @@ class TCustomBarSeries : public TChartSeries {
   int MarksDepth() const override { return StartZ(); }
   void CalcFirstLastVisibleIndex() override;
   void DrawVisiblePoints() override;
+  bool CanDrawPointAlone() const override { return true; }
+  void BeginPointByPoint() override { FStackRead = false; }
+  void DrawPointAlone(int index) override;
+  bool DrawValuesForward() const override;
+  bool DrawSeriesForward() const override;
   void DrawMark(int valueIndex, const std::string& text, TSeriesMarkPosition& position) override;
   int Clicked(int x, int y) override;
   void DrawLegendSymbol(TCanvas3D& canvas, const TRect& rect, TColor color) override;
@@ -174,6 +179,8 @@ class TCustomBarSeries : public TChartSeries {
   int FSideCount = 1;
   int FOrderPosition = 1;
   mutable TSeriesStack FStack;
+  // Whether this paint's stack has been read (stacked bars).
+  bool FStackRead = false;
 };
 
 class TBarSeries : public TCustomBarSeries {

@@ -138,17 +138,40 @@ void TCustomBarSeries::DrawBar(TCanvas3D& c, int index, const TBarPixels& p, TCo
 
 void TCustomBarSeries::DrawVisiblePoints() {
   const int first = FirstValueIndex(), last = LastValueIndex();
-  if (!ParentChart() || !GetHorizAxis() || !GetVertAxis() || first < 0 || last < first || last >= Count()) return;
-  TCanvas3D& c = ParentChart()->Canvas();
-  const bool stacked = FMultiBar == mbStacked || FMultiBar == mbStacked100;
-  for (int i = first; i <= last; ++i) {
-    const TColor color = ValueColor(i);
-    if (color == clNone) continue;
-    // The stack is read straight from the lists; after an event that may have changed any
-    // series it is read afresh.
-    if (stacked && (i == first || OnGetBarStyle)) CollectStack();
-    DrawBar(c, i, PixelsAt(i, PositionPixel(i)), color);
+  if (first < 0 || last < first) return;
+  BeginPointByPoint();
+  if (DrawValuesForward())
+    for (int i = first; i <= last; ++i) DrawPointAlone(i);
+  else
+    for (int i = last; i >= first; --i) DrawPointAlone(i);
+}
+
+void TCustomBarSeries::DrawPointAlone(int index) {
+  if (!ParentChart() || !GetHorizAxis() || !GetVertAxis() || index < 0 || index >= Count()) return;
+  const TColor color = ValueColor(index);
+  if (color == clNone) return;
+  // The stack is read straight from the lists; after an event that may have changed any
+  // series it is read afresh.
+  if ((FMultiBar == mbStacked || FMultiBar == mbStacked100) && (!FStackRead || OnGetBarStyle)) {
+    CollectStack();
+    FStackRead = true;
   }
+  DrawBar(ParentChart()->Canvas(), index, PixelsAt(index, PositionPixel(index)), color);
+}
+
+// In depth the nearer bars go last: the depth rises to the right and upwards, so bars go
+// left to right on screen, whichever way their axis runs (index order is reversed on an
+// inverted axis), and stacks bottom-up. Side-by-side bars stand left to right in series
+// order on either axis.
+bool TCustomBarSeries::DrawValuesForward() const {
+  const TCustomChartAxis* axis = PositionAxis();
+  return !(ParentChart() && ParentChart()->View3D() && axis && axis->Inverted());
+}
+
+bool TCustomBarSeries::DrawSeriesForward() const {
+  const TCustomChartAxis* axis = ValueAxis();
+  const bool stacked = FMultiBar == mbStacked || FMultiBar == mbStacked100;
+  return !(stacked && ParentChart() && ParentChart()->View3D() && axis && axis->Inverted());
 }
 
 void TCustomBarSeries::DrawMark(int valueIndex, const std::string& text, TSeriesMarkPosition& position) {
