@@ -114,10 +114,16 @@ void ComplexFFT(TComplexSingle* Data, std::int32_t N, bool Inverse, bool Scale, 
     const std::uint16_t* table = OrderTable[static_cast<std::size_t>(log2n)].data();
     // 1/N is a power of two, 2^-log2n, so the scaling itself never rounds (short of underflow).
     const float factor = std::bit_cast<float>(static_cast<std::uint32_t>(127 - log2n) << 23);
+    const TReorderKernels& reordering = CurrentPath->Reordering;
+    const auto at = static_cast<std::size_t>(log2n);
     if (!Inverse) {
-        if (Reorder && CurrentPath->ForwardToWork[static_cast<std::size_t>(log2n)] != nullptr) {
+        if (Reorder && reordering.ForwardNatural[at] != nullptr) {
+            reordering.ForwardNatural[at](Data, TakeWorkBuffer(WorkBuf));
+            return;
+        }
+        if (Reorder && reordering.ForwardToWork[at] != nullptr) {
             TComplexSingle* work = TakeWorkBuffer(WorkBuf);
-            CurrentPath->ForwardToWork[static_cast<std::size_t>(log2n)](Data, work);
+            reordering.ForwardToWork[at](Data, work);
             CurrentPath->Gather(Data, N, table, work);
             return;
         }
@@ -125,15 +131,14 @@ void ComplexFFT(TComplexSingle* Data, std::int32_t N, bool Inverse, bool Scale, 
         if (Reorder) ReorderComplex(Data, N, table, TDirection::Forward, WorkBuf);
         return;
     }
-    if (Reorder && CurrentPath->InverseFromWork[static_cast<std::size_t>(log2n)] != nullptr) {
-        TComplexSingle* work = TakeWorkBuffer(WorkBuf);
-        CurrentPath->CopyScaled(Data, N, Scale, factor, work);
-        CurrentPath->InverseFromWork[static_cast<std::size_t>(log2n)](Data, work);
+    if (Reorder && reordering.InverseNatural[at] != nullptr) {
+        reordering.InverseNatural[at](Data, TakeWorkBuffer(WorkBuf), Scale, factor);
         return;
     }
-    if (Scale && Reorder && CurrentPath->ScaleAndScatter != nullptr) {
-        CurrentPath->ScaleAndScatter(Data, N, table, factor, TakeWorkBuffer(WorkBuf));
-        KernelTable[slot + 1](Data);
+    if (Reorder && reordering.InverseFromWork[at] != nullptr) {
+        TComplexSingle* work = TakeWorkBuffer(WorkBuf);
+        CurrentPath->CopyScaled(Data, N, Scale, factor, work);
+        reordering.InverseFromWork[at](Data, work);
         return;
     }
     if (Scale) ScaleComplex(Data, N, factor);

@@ -169,6 +169,48 @@ void InverseComposite(TComplexSingle* data, const TComplexSingle* source, const 
     }
 }
 
+// The transforms with reordering from 2^NaturalFromLog2 points on, where every run of columns
+// of ColumnPlan.h is wide enough for a batch. Forward: the kernel with its leaves storing into
+// the work block (the copy the reordering makes), then the kernel-order results move into
+// data a batch of columns at a time, by rows (Ops::ForwardColumns). Inverse: the copy of data
+// into the work block (scaled when asked), then the leaves load it in natural order, by rows,
+// and store into data, where the passes run (Ops::InverseColumns).
+inline constexpr int NaturalFromLog2 = 8;
+
+// The inverse passes of a block of 2^Log2 points, in place, after its leaves.
+template <class Ops, int Log2>
+void InversePassesOnly(TComplexSingle* data) {
+    constexpr int n = 1 << Log2;
+    if constexpr (Log2 <= LeafBatchLog2) {
+        using Plan = LeafPlan<Ops::Batch, Log2>;
+        Ops::template InversePasses32<true>(data, Leaves<Ops, Log2>.thirtyTwo, Plan::ThirtyTwo);
+        Ops::template InversePasses64<true>(data, Leaves<Ops, Log2>.sixtyFour, Plan::SixtyFour);
+        InversePasses<Ops, Log2, false>(data);
+    } else {
+        InversePassesOnly<Ops, Log2 - 1>(data);
+        InversePassesOnly<Ops, Log2 - 2>(data + n / 2);
+        InversePassesOnly<Ops, Log2 - 2>(data + 3 * n / 4);
+        InversePassOf<Ops, Log2, false>(data);
+    }
+}
+
+template <class Ops, int Log2>
+void ForwardNatural(TComplexSingle* data, TComplexSingle* work) {
+    ForwardComposite<Ops, Log2, true>(data, work);
+    Ops::template ForwardColumns<Log2>(work, data);
+}
+
+template <class Ops, int Log2>
+void InverseNatural(TComplexSingle* data, TComplexSingle* work, bool scale, float factor) {
+    constexpr int n = 1 << Log2;
+    Ops::CopyScaled(data, n, scale, factor, work);
+    Ops::template InverseColumns<Log2>(work, data);
+    InversePassesOnly<Ops, Log2 - 1>(data);
+    InversePassesOnly<Ops, Log2 - 2>(data + n / 2);
+    InversePassesOnly<Ops, Log2 - 2>(data + 3 * n / 4);
+    InversePassOf<Ops, Log2, true>(data);
+}
+
 template <class Ops, int Log2>
 void ForwardKernel(TComplexSingle* data) {
     ForwardComposite<Ops, Log2, true>(data, data);
@@ -206,33 +248,54 @@ constexpr std::array<TKernel, MaxLog2 + 1> InverseKernelsOf() {
     return InverseKernels<Ops>(std::make_integer_sequence<int, MaxLog2 - 4>());
 }
 
-// The composites whose leaves store into (forward) or gather from (inverse) the work block, for
-// the transforms with reordering (index 0..4 unused: those sizes reorder separately).
-template <class Ops, int... Log2>
-constexpr std::array<TWorkKernel, MaxLog2 + 1> ForwardWorkKernels(std::integer_sequence<int, Log2...>) {
-    return {nullptr, nullptr, nullptr, nullptr, nullptr, ForwardKernelToWork<Ops, Log2 + 5>...};
+// The kernels of the transforms with reordering, by log2(N) (null: the sizes that reorder
+// otherwise). Below 2^NaturalFromLog2 points the forward leaves store into the work block and
+// the order table gathers from it; the inverse leaves gather their input from a copy of data
+// in the work block (scaled when asked) through the kernel order.
+template <class Ops, int Log2>
+constexpr TWorkKernel ForwardWorkKernel() {
+    if constexpr (Log2 < NaturalFromLog2) {
+        return ForwardKernelToWork<Ops, Log2>;
+    } else {
+        return nullptr;
+    }
 }
-// The inverse leaves gather their input only while the natural-order copy stays in the second
-// cache level; beyond that the scattered reordering (ScaleAndScatter) is faster.
-inline constexpr int GatherLeavesUpToLog2 = 14;
 template <class Ops, int Log2>
 constexpr TWorkKernel InverseWorkKernel() {
-    if constexpr (Log2 <= GatherLeavesUpToLog2) {
+    if constexpr (Log2 < NaturalFromLog2) {
         return InverseKernelFromWork<Ops, Log2>;
     } else {
         return nullptr;
     }
 }
+template <class Ops, int Log2>
+constexpr TNaturalForward ForwardNaturalKernel() {
+    if constexpr (Log2 >= NaturalFromLog2) {
+        return ForwardNatural<Ops, Log2>;
+    } else {
+        return nullptr;
+    }
+}
+template <class Ops, int Log2>
+constexpr TNaturalInverse InverseNaturalKernel() {
+    if constexpr (Log2 >= NaturalFromLog2) {
+        return InverseNatural<Ops, Log2>;
+    } else {
+        return nullptr;
+    }
+}
+
 template <class Ops, int... Log2>
-constexpr std::array<TWorkKernel, MaxLog2 + 1> InverseWorkKernels(std::integer_sequence<int, Log2...>) {
-    return {nullptr, nullptr, nullptr, nullptr, nullptr, InverseWorkKernel<Ops, Log2 + 5>()...};
+constexpr TReorderKernels ReorderKernels(std::integer_sequence<int, Log2...>) {
+    TReorderKernels kernels;
+    kernels.ForwardNatural = {nullptr, nullptr, nullptr, nullptr, nullptr, ForwardNaturalKernel<Ops, Log2 + 5>()...};
+    kernels.InverseNatural = {nullptr, nullptr, nullptr, nullptr, nullptr, InverseNaturalKernel<Ops, Log2 + 5>()...};
+    kernels.ForwardToWork = {nullptr, nullptr, nullptr, nullptr, nullptr, ForwardWorkKernel<Ops, Log2 + 5>()...};
+    kernels.InverseFromWork = {nullptr, nullptr, nullptr, nullptr, nullptr, InverseWorkKernel<Ops, Log2 + 5>()...};
+    return kernels;
 }
 template <class Ops>
-constexpr std::array<TWorkKernel, MaxLog2 + 1> ForwardWorkKernelsOf() {
-    return ForwardWorkKernels<Ops>(std::make_integer_sequence<int, MaxLog2 - 4>());
-}
-template <class Ops>
-constexpr std::array<TWorkKernel, MaxLog2 + 1> InverseWorkKernelsOf() {
-    return InverseWorkKernels<Ops>(std::make_integer_sequence<int, MaxLog2 - 4>());
+constexpr TReorderKernels ReorderKernelsOf() {
+    return ReorderKernels<Ops>(std::make_integer_sequence<int, MaxLog2 - 4>());
 }
 }  // namespace uFFTasm::composite

@@ -114,6 +114,24 @@ void InverseFFT65536(TComplexSingle*);
 using TPass = void (*)(TComplexSingle* Data, const TComplexSingle* Twiddles, int N8);
 // A kernel whose leaves store to Work (forward) or read from Work (inverse) instead of Data.
 using TWorkKernel = void (*)(TComplexSingle* Data, TComplexSingle* Work);
+// A whole transform with reordering, Work its scratch: forward, Data in natural order after it;
+// inverse (scaled by Factor when Scale), Data in natural order before it.
+using TNaturalForward = void (*)(TComplexSingle* Data, TComplexSingle* Work);
+using TNaturalInverse = void (*)(TComplexSingle* Data, TComplexSingle* Work, bool Scale, float Factor);
+
+// How a vector path reorders, by log2(N); a null entry leaves the size to the next way.
+// Forward with reordering: ForwardNatural[log2(N)]; else ForwardToWork[log2(N)] leaves the
+// kernel-order result in Work (the copy the reordering makes anyway), then Gather puts it into
+// Data in natural order. Inverse with reordering: InverseNatural[log2(N)]; else CopyScaled
+// copies Data into Work, scaled if asked (the copy the reordering makes), and
+// InverseFromWork[log2(N)] transforms it into Data, its leaves reading their input straight
+// from the natural order in Work.
+struct TReorderKernels {
+    std::array<TNaturalForward, MaxLog2 + 1> ForwardNatural{};
+    std::array<TNaturalInverse, MaxLog2 + 1> InverseNatural{};
+    std::array<TWorkKernel, MaxLog2 + 1> ForwardToWork{};
+    std::array<TWorkKernel, MaxLog2 + 1> InverseFromWork{};
+};
 
 // One code path: the kernels by log2(N) (index 0 unused; 1..4 are the unrolled kernels on
 // both paths), the reordering permutation (after WorkBuf has been resolved), the scaling, and
@@ -128,20 +146,10 @@ struct TCodePath {
     TPass ForwardPassLarge = nullptr;
     TPass InversePass = nullptr;
     TPass InversePassLarge = nullptr;
-    // Optional (null: the kernel, then Scale and Permute, as above). Forward with reordering:
-    // ForwardToWork[log2(N)] leaves the kernel-order result in Work (the copy the reordering
-    // makes anyway), then Gather puts it into Data in natural order. Inverse with reordering:
-    // CopyScaled copies Data into Work, scaled if asked (the copy the reordering makes), and
-    // InverseFromWork[log2(N)] transforms it into Data, its leaves reading their input straight
-    // from the natural order in Work.
-    std::array<TWorkKernel, MaxLog2 + 1> ForwardToWork{};
+    // Optional (none: the kernel, then Scale and Permute, as above).
+    TReorderKernels Reordering{};
     void (*Gather)(TComplexSingle* Data, int N, const std::uint16_t* Table, const TComplexSingle* Work) = nullptr;
-    std::array<TWorkKernel, MaxLog2 + 1> InverseFromWork{};
     void (*CopyScaled)(const TComplexSingle* Data, int N, bool Scale, float Factor, TComplexSingle* Work) = nullptr;
-    // Inverse with scaling and reordering where InverseFromWork is null: the copy scales, then
-    // the reordering scatters.
-    void (*ScaleAndScatter)(TComplexSingle* Data, int N, const std::uint16_t* Table, float Factor,
-                            TComplexSingle* Work) = nullptr;
 };
 
 namespace portable {

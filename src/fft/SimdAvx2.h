@@ -37,6 +37,18 @@ struct Simd4 {
 
     [[gnu::always_inline]] static D4 LoadD(const double* p) { return {_mm256_loadu_pd(p)}; }
 
+    // The first count (1 .. 4) complex values only; the others are neither read nor written
+    // (loaded as zeros).
+    [[gnu::always_inline]] static __m256i FirstLanes(int count) {
+        return _mm256_cmpgt_epi64(_mm256_set1_epi64x(count), _mm256_setr_epi64x(0, 1, 2, 3));
+    }
+    [[gnu::always_inline]] static Floats LoadFirstF(const TComplexSingle* p, int count) {
+        return _mm256_castpd_ps(_mm256_maskload_pd(reinterpret_cast<const double*>(p), FirstLanes(count)));
+    }
+    [[gnu::always_inline]] static void StoreFirstF(TComplexSingle* p, Floats f, int count) {
+        _mm256_maskstore_pd(reinterpret_cast<double*>(p), FirstLanes(count), _mm256_castps_pd(f));
+    }
+
     using Half = __m128;  // the real or the imaginary parts of four complex values
     [[gnu::always_inline]] static Half LoadH(const float* p) { return _mm_loadu_ps(p); }
     [[gnu::always_inline]] static void StoreH(float* p, Half h) { _mm_storeu_ps(p, h); }
@@ -95,6 +107,18 @@ struct Simd4 {
     template <int Count>
     [[gnu::always_inline]] static void LoadBlocks(const TComplexSingle* const* blocks, C* x) {
         const __m256i deinterleave = _mm256_setr_epi32(0, 2, 4, 6, 1, 3, 5, 7);
+        Floats columns[Count];
+        LoadRoundedBlocks<Count>(blocks, columns);
+        for (int k = 0; k < Count; ++k) {
+            const __m256 split = _mm256_permutevar8x32_ps(columns[k], deinterleave);
+            x[k] = {{_mm256_cvtps_pd(_mm256_castps256_ps128(split))}, {_mm256_cvtps_pd(_mm256_extractf128_ps(split, 1))}};
+        }
+    }
+
+    // Point k of four blocks at once as they are stored (interleaved floats), for k = 0 ..
+    // Count-1 (a multiple of 4).
+    template <int Count>
+    [[gnu::always_inline]] static void LoadRoundedBlocks(const TComplexSingle* const* blocks, Floats* f) {
         for (int k = 0; k < Count; k += 4) {
             const __m256d r0 = _mm256_castps_pd(_mm256_loadu_ps(&blocks[0][k].Re));
             const __m256d r1 = _mm256_castps_pd(_mm256_loadu_ps(&blocks[1][k].Re));
@@ -102,12 +126,10 @@ struct Simd4 {
             const __m256d r3 = _mm256_castps_pd(_mm256_loadu_ps(&blocks[3][k].Re));
             const __m256d t0 = _mm256_unpacklo_pd(r0, r1), t1 = _mm256_unpackhi_pd(r0, r1);
             const __m256d t2 = _mm256_unpacklo_pd(r2, r3), t3 = _mm256_unpackhi_pd(r2, r3);
-            const __m256d columns[4] = {_mm256_permute2f128_pd(t0, t2, 0x20), _mm256_permute2f128_pd(t1, t3, 0x20),
-                                        _mm256_permute2f128_pd(t0, t2, 0x31), _mm256_permute2f128_pd(t1, t3, 0x31)};
-            for (int j = 0; j < 4; ++j) {
-                const __m256 split = _mm256_permutevar8x32_ps(_mm256_castpd_ps(columns[j]), deinterleave);
-                x[k + j] = {{_mm256_cvtps_pd(_mm256_castps256_ps128(split))}, {_mm256_cvtps_pd(_mm256_extractf128_ps(split, 1))}};
-            }
+            f[k] = _mm256_castpd_ps(_mm256_permute2f128_pd(t0, t2, 0x20));
+            f[k + 1] = _mm256_castpd_ps(_mm256_permute2f128_pd(t1, t3, 0x20));
+            f[k + 2] = _mm256_castpd_ps(_mm256_permute2f128_pd(t0, t2, 0x31));
+            f[k + 3] = _mm256_castpd_ps(_mm256_permute2f128_pd(t1, t3, 0x31));
         }
     }
 

@@ -37,6 +37,15 @@ struct Simd8 {
 
     [[gnu::always_inline]] static D8 LoadD(const double* p) { return {_mm512_loadu_pd(p)}; }
 
+    // The first count (1 .. 8) complex values only; the others are neither read nor written
+    // (loaded as zeros).
+    [[gnu::always_inline]] static Floats LoadFirstF(const TComplexSingle* p, int count) {
+        return _mm512_castpd_ps(_mm512_maskz_loadu_pd(static_cast<__mmask8>((1u << count) - 1), p));
+    }
+    [[gnu::always_inline]] static void StoreFirstF(TComplexSingle* p, Floats f, int count) {
+        _mm512_mask_storeu_pd(p, static_cast<__mmask8>((1u << count) - 1), _mm512_castps_pd(f));
+    }
+
     using Half = __m256;  // the real or the imaginary parts of eight complex values
     [[gnu::always_inline]] static Half LoadH(const float* p) { return _mm256_loadu_ps(p); }
     [[gnu::always_inline]] static void StoreH(float* p, Half h) { _mm256_storeu_ps(p, h); }
@@ -87,16 +96,23 @@ struct Simd8 {
     // and transposes the 8 x 8 matrix.
     template <int Count>
     [[gnu::always_inline]] static void LoadBlocks(const TComplexSingle* const* blocks, C* x) {
+        Floats f[Count];
+        LoadRoundedBlocks<Count>(blocks, f);
+        for (int k = 0; k < Count; ++k) x[k] = Widen(f[k]);
+    }
+
+    // Point k of eight blocks at once as they are stored (interleaved floats), for k = 0 ..
+    // Count-1 (a multiple of 8).
+    template <int Count>
+    [[gnu::always_inline]] static void LoadRoundedBlocks(const TComplexSingle* const* blocks, Floats* f) {
         for (int k = 0; k < Count; k += 8) {
             __m512d r[8];
             for (int b = 0; b < 8; ++b) r[b] = _mm512_castps_pd(_mm512_loadu_ps(&blocks[b][k].Re));
             __m512d u[8];
             TransposeQuarters(r, u);
             for (int j = 0; j < 4; ++j) {
-                const __m512d c0 = _mm512_shuffle_f64x2(u[j], u[j + 4], _MM_SHUFFLE(1, 0, 1, 0));
-                const __m512d c1 = _mm512_shuffle_f64x2(u[j], u[j + 4], _MM_SHUFFLE(3, 2, 3, 2));
-                x[k + j] = Widen(_mm512_castpd_ps(c0));
-                x[k + j + 4] = Widen(_mm512_castpd_ps(c1));
+                f[k + j] = _mm512_castpd_ps(_mm512_shuffle_f64x2(u[j], u[j + 4], _MM_SHUFFLE(1, 0, 1, 0)));
+                f[k + j + 4] = _mm512_castpd_ps(_mm512_shuffle_f64x2(u[j], u[j + 4], _MM_SHUFFLE(3, 2, 3, 2)));
             }
         }
     }

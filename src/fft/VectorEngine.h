@@ -7,8 +7,11 @@
 //
 // Include only from the *_avx*.cpp engine files, after their layers.
 
+#include "fft/ColumnLeaves.h"
 #include "fft/CompositeKernels.h"
 #include "fft/VectorPasses.h"
+
+#include <type_traits>
 
 namespace uFFTasm::vector {
 
@@ -67,6 +70,35 @@ struct Engine {
         GatherLeaves<8>(source, order, to, o, count, [](auto* x) { Inverse8(x); });
     }
 
+    // The leaves of a transform with reordering (ColumnLeaves.h): forward from the passes'
+    // results in work into data in natural order (and back over work in kernel order); inverse
+    // from the natural-order copy in work into data for the passes.
+    template <int Log2>
+    static void ForwardColumns(const TComplexSingle* work, TComplexSingle* data) {
+        constexpr const auto& plan = columns::Columns<Engine, Log2>;
+        constexpr int m = (1 << Log2) / 16;
+        ForEachBatch(plan.first, plan.pairs, [&](auto layer, int s, int count) {
+            decltype(layer)::type::template Forward<false>(work, data, plan.region + (s - plan.first), s, count, m, 16 * m);
+        });
+        ForEachBatch(plan.pairs, plan.first + m, [&](auto layer, int s, int count) {
+            decltype(layer)::type::template Forward<true>(work, data, plan.region + (s - plan.first), s, count, m, 16 * m);
+        });
+    }
+    template <int Log2>
+    static void InverseColumns(const TComplexSingle* work, TComplexSingle* data) {
+        constexpr const auto& plan = columns::Columns<Engine, Log2>;
+        constexpr int m = (1 << Log2) / 16;
+        ForEachBatch(plan.first, plan.pairs, [&](auto layer, int s, int count) {
+            decltype(layer)::type::template Inverse<false>(work, data, plan.region + (s - plan.first), s, count, m, 16 * m);
+        });
+        ForEachBatch(plan.pairs, plan.first + m, [&](auto layer, int s, int count) {
+            decltype(layer)::type::template Inverse<true>(work, data, plan.region + (s - plan.first), s, count, m, 16 * m);
+        });
+    }
+    static void CopyScaled(const TComplexSingle* data, int n, bool scale, float factor, TComplexSingle* work) {
+        P::CopyScaled(data, n, scale, factor, work);
+    }
+
     static const TCodePath& Path() {
         static const TCodePath path{composite::ForwardKernelsOf<Engine>(),
                                     composite::InverseKernelsOf<Engine>(),
@@ -76,15 +108,26 @@ struct Engine {
                                     ForwardPassOfTable<true>,
                                     InversePassOfTable<false>,
                                     InversePassOfTable<true>,
-                                    composite::ForwardWorkKernelsOf<Engine>(),
+                                    composite::ReorderKernelsOf<Engine>(),
                                     P::Gather,
-                                    composite::InverseWorkKernelsOf<Engine>(),
-                                    P::CopyScaled,
-                                    P::ScaleAndScatter};
+                                    P::CopyScaled};
         return path;
     }
 
 private:
+    using WideColumns = ColumnLeaves<Wide, Wide::Width>;
+    using NarrowColumns = ColumnLeaves<Narrow, Wide::Width>;
+
+    // Calls batch(layer, s, count) for batches of count consecutive columns s .. that cover
+    // [first, end) once each: Wide batches, then the rest in one more Wide batch or, where it
+    // fits, a Narrow one.
+    template <class Batch>
+    [[gnu::always_inline]] static void ForEachBatch(int first, int end, Batch batch) {
+        int s = first;
+        for (; s + Wide::Width <= end; s += Wide::Width) batch(std::type_identity<WideColumns>{}, s, Wide::Width);
+        if (s < end) batch(std::type_identity<WideColumns>{}, s, end - s);
+    }
+
     template <int Count, class Kernel>
     [[gnu::always_inline]] static void GatherLeaves(const TComplexSingle* source, const std::uint16_t* order, TComplexSingle* to,
                                                     const std::uint16_t* offsets, int count, Kernel kernel) {

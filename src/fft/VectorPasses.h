@@ -300,14 +300,6 @@ struct Passes {
         Move<true>(data, n, table, work);
     }
 
-    // The inverse reordering with the scaling folded into its copy: Work[k] := Data[k] times
-    // factor (rounded as in Scale), then Data[Table[k]] := Work[k]. The block ends up holding
-    // the scaled natural-order input, as after the two steps one by one.
-    static void ScaleAndScatter(TComplexSingle* data, int n, const std::uint16_t* table, float factor, TComplexSingle* work) {
-        CopyScaled(data, n, true, factor, work);
-        Move<false>(data, n, table, work);
-    }
-
     // The copy of the inverse reordering, scaled when asked (rounded as in Scale); unscaled
     // values are moved, not multiplied, so that even a signalling NaN keeps its bits.
     static void CopyScaled(const TComplexSingle* data, int n, bool scale, float factor, TComplexSingle* work) {
