@@ -37,18 +37,6 @@ struct Simd4 {
 
     [[gnu::always_inline]] static D4 LoadD(const double* p) { return {_mm256_loadu_pd(p)}; }
 
-    // The first count (1 .. 4) complex values only; the others are neither read nor written
-    // (loaded as zeros).
-    [[gnu::always_inline]] static __m256i FirstLanes(int count) {
-        return _mm256_cmpgt_epi64(_mm256_set1_epi64x(count), _mm256_setr_epi64x(0, 1, 2, 3));
-    }
-    [[gnu::always_inline]] static Floats LoadFirstF(const TComplexSingle* p, int count) {
-        return _mm256_castpd_ps(_mm256_maskload_pd(reinterpret_cast<const double*>(p), FirstLanes(count)));
-    }
-    [[gnu::always_inline]] static void StoreFirstF(TComplexSingle* p, Floats f, int count) {
-        _mm256_maskstore_pd(reinterpret_cast<double*>(p), FirstLanes(count), _mm256_castps_pd(f));
-    }
-
     using Half = __m128;  // the real or the imaginary parts of four complex values
     [[gnu::always_inline]] static Half LoadH(const float* p) { return _mm_loadu_ps(p); }
     [[gnu::always_inline]] static void StoreH(float* p, Half h) { _mm_storeu_ps(p, h); }

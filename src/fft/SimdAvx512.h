@@ -37,15 +37,6 @@ struct Simd8 {
 
     [[gnu::always_inline]] static D8 LoadD(const double* p) { return {_mm512_loadu_pd(p)}; }
 
-    // The first count (1 .. 8) complex values only; the others are neither read nor written
-    // (loaded as zeros).
-    [[gnu::always_inline]] static Floats LoadFirstF(const TComplexSingle* p, int count) {
-        return _mm512_castpd_ps(_mm512_maskz_loadu_pd(static_cast<__mmask8>((1u << count) - 1), p));
-    }
-    [[gnu::always_inline]] static void StoreFirstF(TComplexSingle* p, Floats f, int count) {
-        _mm512_mask_storeu_pd(p, static_cast<__mmask8>((1u << count) - 1), _mm512_castps_pd(f));
-    }
-
     using Half = __m256;  // the real or the imaginary parts of eight complex values
     [[gnu::always_inline]] static Half LoadH(const float* p) { return _mm256_loadu_ps(p); }
     [[gnu::always_inline]] static void StoreH(float* p, Half h) { _mm256_storeu_ps(p, h); }

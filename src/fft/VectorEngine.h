@@ -77,22 +77,22 @@ struct Engine {
     static void ForwardColumns(const TComplexSingle* work, TComplexSingle* data) {
         constexpr const auto& plan = columns::Columns<Engine, Log2>;
         constexpr int m = (1 << Log2) / 16;
-        ForEachBatch(plan.first, plan.pairs, [&](auto layer, int s, int count) {
-            decltype(layer)::type::template Forward<false>(work, data, plan.region + (s - plan.first), s, count, m, 16 * m);
+        ForEachBatch(plan.first, plan.pairs, [&](auto layer, int s) {
+            decltype(layer)::type::template Forward<false>(work, data, plan.region + (s - plan.first), s, m, 16 * m);
         });
-        ForEachBatch(plan.pairs, plan.first + m, [&](auto layer, int s, int count) {
-            decltype(layer)::type::template Forward<true>(work, data, plan.region + (s - plan.first), s, count, m, 16 * m);
+        ForEachBatch(plan.pairs, plan.first + m, [&](auto layer, int s) {
+            decltype(layer)::type::template Forward<true>(work, data, plan.region + (s - plan.first), s, m, 16 * m);
         });
     }
     template <int Log2>
     static void InverseColumns(const TComplexSingle* work, TComplexSingle* data) {
         constexpr const auto& plan = columns::Columns<Engine, Log2>;
         constexpr int m = (1 << Log2) / 16;
-        ForEachBatch(plan.first, plan.pairs, [&](auto layer, int s, int count) {
-            decltype(layer)::type::template Inverse<false>(work, data, plan.region + (s - plan.first), s, count, m, 16 * m);
+        ForEachBatch(plan.first, plan.pairs, [&](auto layer, int s) {
+            decltype(layer)::type::template Inverse<false>(work, data, plan.region + (s - plan.first), s, m, 16 * m);
         });
-        ForEachBatch(plan.pairs, plan.first + m, [&](auto layer, int s, int count) {
-            decltype(layer)::type::template Inverse<true>(work, data, plan.region + (s - plan.first), s, count, m, 16 * m);
+        ForEachBatch(plan.pairs, plan.first + m, [&](auto layer, int s) {
+            decltype(layer)::type::template Inverse<true>(work, data, plan.region + (s - plan.first), s, m, 16 * m);
         });
     }
     static void CopyScaled(const TComplexSingle* data, int n, bool scale, float factor, TComplexSingle* work) {
@@ -118,14 +118,21 @@ private:
     using WideColumns = ColumnLeaves<Wide, Wide::Width>;
     using NarrowColumns = ColumnLeaves<Narrow, Wide::Width>;
 
-    // Calls batch(layer, s, count) for batches of count consecutive columns s .. that cover
-    // [first, end) once each: Wide batches, then the rest in one more Wide batch or, where it
-    // fits, a Narrow one.
+    // Calls batch(layer, s) for batches of consecutive columns s .. s+width-1 that cover
+    // [first, end) (at least Narrow::Width columns): Wide batches, and for the rest one more
+    // Wide batch or Narrow ones, the last of them moved back to end where it would overrun. A
+    // column covered twice is moved or computed twice from the same input, with the same bits.
     template <class Batch>
     [[gnu::always_inline]] static void ForEachBatch(int first, int end, Batch batch) {
         int s = first;
-        for (; s + Wide::Width <= end; s += Wide::Width) batch(std::type_identity<WideColumns>{}, s, Wide::Width);
-        if (s < end) batch(std::type_identity<WideColumns>{}, s, end - s);
+        for (; s + Wide::Width <= end; s += Wide::Width) batch(std::type_identity<WideColumns>{}, s);
+        if (s == end) return;
+        if (end - s > Narrow::Width && end - first >= Wide::Width) {
+            batch(std::type_identity<WideColumns>{}, end - Wide::Width);
+            return;
+        }
+        for (; s + Narrow::Width < end; s += Narrow::Width) batch(std::type_identity<NarrowColumns>{}, s);
+        batch(std::type_identity<NarrowColumns>{}, end - Narrow::Width);
     }
 
     template <int Count, class Kernel>
