@@ -17,8 +17,8 @@
 // target) and InverseLeaves16/8 (source, order, target); see VectorPasses.h for the split
 // layout. Each code path passes its own Ops type, made of types from an unnamed namespace, so
 // no instance is shared between code built for different processors. For the same reason the
-// plans are plain arrays and the tables are reached through plain calls (PassFactorsOf,
-// KernelOrderOf): a library template instantiated here with shared types (a std::array or
+// plans are plain arrays and the tables are reached through a plain array (PassFactors) and a
+// plain call (KernelOrderOf): a library template instantiated here with shared types (a std::array or
 // std::span member, say) would be a function that an unoptimised build emits once per file
 // and the linker may take from either.
 
@@ -90,12 +90,12 @@ inline constexpr LeafPlan<Ops::Batch, Log2> Leaves = MakeLeafPlan<Ops::Batch, Lo
 // (inverse) writes interleaved values; every other pass keeps the data split (VectorPasses.h).
 template <class Ops, int Log2, bool Top>
 [[gnu::always_inline]] inline void ForwardPassOf(TComplexSingle* data) {
-    Ops::template ForwardPass<(Log2 >= FirstLargePassLog2), !Top, true>(data, PassFactorsOf(Log2), (1 << Log2) / 8);
+    Ops::template ForwardPass<(Log2 >= FirstLargePassLog2), !Top, true>(data, PassFactors[Log2], (1 << Log2) / 8);
 }
 
 template <class Ops, int Log2, bool Top>
 [[gnu::always_inline]] inline void InversePassOf(TComplexSingle* data) {
-    Ops::template InversePass<(Log2 >= FirstLargePassLog2), true, !Top>(data, PassFactorsOf(Log2), (1 << Log2) / 8);
+    Ops::template InversePass<(Log2 >= FirstLargePassLog2), true, !Top>(data, PassFactors[Log2], (1 << Log2) / 8);
 }
 
 // The passes of a block and of all its sub-blocks down to 128 points, in kernel call order.

@@ -42,9 +42,9 @@ extern std::array<std::span<const TComplexSingle>, MaxLog2 + 1> TwiddleTable;
 // k >= 5, the factor w_n of every n < N/4 as the pass uses it (the table entry n - 1, from
 // 1024 points on above N/8 the exchanged entry N/4 - n - 1), widened to double: N/4 real parts,
 // then N/4 imaginary parts. n = 0 holds (1, 0) and n = N/8 of the large sizes (sqrt(1/2),
-// sqrt(1/2)); the passes treat those two apart. A plain call, for the vector engine files
-// (see CompositeKernels.h).
-const double* PassFactorsOf(int log2n);
+// sqrt(1/2)); the passes treat those two apart. A plain array of pointers (set by FFTInit),
+// read by the vector engine files without a call (see CompositeKernels.h).
+extern const double* PassFactors[MaxLog2 + 1];
 // The inverse of OrderTable[log2n]: entry j is the frequency at kernel position j (P_N), built
 // with the order tables.
 const std::uint16_t* KernelOrderOf(int log2n);

@@ -31,6 +31,7 @@ void FillPassFactors(int log2n) {
     const TComplexSingle* table = TwiddleTable[static_cast<std::size_t>(log2n)].data();
     double* re = PassFactorsFor(log2n);
     double* im = re + q;
+    PassFactors[log2n] = re;
     re[0] = 1;
     im[0] = 0;
     for (int n = 1; n < q; ++n) {
@@ -64,7 +65,7 @@ std::array<std::span<const std::uint16_t>, MaxLog2 + 1> OrderTable{};
 std::array<std::span<const TComplexSingle>, MaxLog2 + 1> TwiddleTable{};
 std::array<TKernel, 2 * MaxLog2> KernelTable{};
 
-const double* PassFactorsOf(int log2n) { return PassFactorsFor(log2n); }
+const double* PassFactors[MaxLog2 + 1]{};
 
 const std::uint16_t* KernelOrderOf(int log2n) { return KernelOrderStorage.data() + ((1 << log2n) - 2); }
 

@@ -149,11 +149,11 @@ private:
     // factors of the same size instead, which hold the same values.
     template <bool Large>
     static void ForwardPassOfTable(TComplexSingle* d, const TComplexSingle*, int n8) {
-        P::template ForwardPass<Large, false, false>(d, PassFactorsOf(Log2Of(8 * n8)), n8);
+        P::template ForwardPass<Large, false, false>(d, PassFactors[Log2Of(8 * n8)], n8);
     }
     template <bool Large>
     static void InversePassOfTable(TComplexSingle* d, const TComplexSingle*, int n8) {
-        P::template InversePass<Large, false, false>(d, PassFactorsOf(Log2Of(8 * n8)), n8);
+        P::template InversePass<Large, false, false>(d, PassFactors[Log2Of(8 * n8)], n8);
     }
     static int Log2Of(int n) {
         int log2n = 0;

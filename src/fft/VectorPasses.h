@@ -4,7 +4,7 @@
 // 32- and 64-point passes of many blocks; the 8- and 16-point leaves of W blocks at a time,
 // one block per lane; the scaling and the reordering.
 //
-// The factors come from the pass factors (PassFactorsOf), already in double and in the order
+// The factors come from the pass factors (PassFactors), already in double and in the order
 // the passes walk them. Lanes that need another factor (n = 0, and n = N/8 of the large passes)
 // are computed both ways and blended, so every lane sees exactly the portable formula. Every
 // block handed to a pass has at least 32 points, so N/4 is a multiple of W.
@@ -121,7 +121,7 @@ struct Passes {
         Store<SplitOut>(data, g + q, MinusI(x1, t));
     }
 
-    // The factors of n = g .. g+W-1 from the pass factors of the size (see PassFactorsOf).
+    // The factors of n = g .. g+W-1 from the pass factors of the size (see PassFactors).
     [[gnu::always_inline]] static C Factors(const double* factors, int g, int q) {
         return {S::LoadD(factors + g), S::LoadD(factors + q + g)};
     }
@@ -166,7 +166,7 @@ struct Passes {
         });
     }
 
-    // The passes over a block of N = 8 * n8 points; factors: PassFactorsOf(log2(N)). Large:
+    // The passes over a block of N = 8 * n8 points; factors: PassFactors[log2(N)]. Large:
     // from 1024 points on, where n = N/8 takes sqrt(1/2) in the two-multiplication form.
     template <bool Large, bool SplitIn, bool SplitOut>
     static void ForwardPass(TComplexSingle* data, const double* factors, int n8) {
@@ -316,7 +316,7 @@ private:
     template <int Log2>
     [[gnu::always_inline]] static void LoadFactors(C* w) {
         constexpr int q = (1 << Log2) / 4;
-        const double* factors = PassFactorsOf(Log2);
+        const double* factors = PassFactors[Log2];
         for (int j = 0; j < q / W; ++j) w[j] = Factors(factors, j * W, q);
     }
 
