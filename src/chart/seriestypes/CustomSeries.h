@@ -13,6 +13,7 @@
 #include "chart/core/Color.h"
 #include "chart/core/Geometry.h"
 #include "chart/series/ChartSeries.h"
+#include "chart/seriestypes/DirectWalk.h"
 #include "chart/seriestypes/SeriesPointer.h"
 
 namespace chart {
@@ -105,6 +106,9 @@ class TCustomSeries : public TChartSeries {
   // first + k, k < n, the values read straight from the lists. A type that moves YPixel
   // or OriginPixel gives its own. True when every top lies within -reach .. reach.
   virtual bool AreaPixels(const TPointPixelMapper& map, int first, int n, TPoint* tops, int* bases, int reach);
+  // The pixels of points first .. first + n - 1 read straight from the lists; false when one
+  // lies beyond reach.
+  bool ListPixels(const TPointPixelMapper& map, int first, int n, TPoint* out, int reach) const;
 
  private:
   void DrawLink(bool withPointers, int index, int x, int y, TColor c, bool isLast);
@@ -120,6 +124,12 @@ class TCustomSeries : public TChartSeries {
   // The common dense case: a 2D line without markers, stairs or area.
   bool CanDrawDirectly() const;
   void DrawVisiblePointsDirectly();
+  // The direct loops' entry at the first visible point after hidden ones: at the chart's
+  // edge, on the segment from the hidden point. The walk is moved by the caller and handed
+  // over by value, so that its address never leaves the loop and it stays in registers.
+  TEdgeEntry EntryFromEdge(int i) const;
+  // Keeps where a direct loop's walk ended, for the points drawn after it.
+  void FinishWalk(TDirectWalk w);
 
   // --- 3D: ribbons over the series' depth, the area's faces, markers in depth ---------
   // Takes the screen direction of the series' depth, for the shading of ribbons.

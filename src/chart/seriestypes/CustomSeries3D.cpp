@@ -8,6 +8,7 @@
 #include "chart/canvas/DarkColor.h"
 #include "chart/panel/CustomAxisPanel.h"
 #include "chart/seriestypes/CustomSeries.h"
+#include "chart/seriestypes/DirectWalk.h"
 #include "chart/seriestypes/DrawableRange.h"
 #include "chart/seriestypes/PointColors.h"
 
@@ -110,14 +111,9 @@ void TCustomSeries::DrawVisibleRibbonsDirectly() {
   const TCustomChartAxis& h = *GetHorizAxis();
   const TPointPixelMapper toPixels(h, *GetVertAxis());
   const int first = FirstValueIndex(), last = LastValueIndex();
-  const double* xs = XValues().Data();
-  const double* ys = YValues().Data();
-  const double mx = XValues().Multiplier(), my = YValues().Multiplier();
   const TPointColors pointColors(*this);
 
-  int px = FPrevX, py = FPrevY;
-  TColor pc = FPrevColor;
-  bool valid = false;
+  TDirectWalk w{FPrevX, FPrevY, FPrevColor, false};
   // The column waiting to be drawn: x, its rows, colour, and the last step's direction.
   bool open = false;
   int columnX = 0, low = 0, high = 0, lastStep = 0;
@@ -133,58 +129,34 @@ void TCustomSeries::DrawVisibleRibbonsDirectly() {
   TPoint pixels[Block];
   for (int base = first; base <= last; base += Block) {
     const int n = std::min(Block, last - base + 1);
-    toPixels.MapPoints(xs + base, mx, ys + base, my, n, pixels, MaxDrawable);
+    ListPixels(toPixels, base, n, pixels, MaxDrawable);
     for (int k = 0; k < n; ++k) {
       const int i = base + k;
       const TColor c = pointColors.Of(i);
       const int x = pixels[k].X, y = pixels[k].Y;
-      if (OffDrawable(x, y)) {
-        pc = c;
-        continue;
-      }
-      if (pc == clNone) {
-        px = x;
-        py = y;
-      }
-      bool draw = valid;
-      if (i == first) {
-        draw = false;
-        if (i > 0) {
-          const TRect r = ParentChart()->ChartRect();
-          px = h.Inverted() ? r.Right : r.Left;
-          py = EdgeYPixel(i - 1, i, h.PixelToValue(px));
-          valid = true;
-          draw = !IsNull(i - 1);
-        }
-      }
-      if (!draw || c == clNone) {
-        flush();
-      } else if (x == px && y != py) {
-        if (!open || columnX != x || columnColor != c) {
+      WalkTo(w, i, first, x, y, c, [&] { return EnterAt(w, EntryFromEdge(i)); }, [&](bool draw) {
+        if (!draw || c == clNone) {
           flush();
-          open = true;
-          columnX = x;
-          columnColor = c;
-          low = high = py;
+        } else if (x == w.X && y != w.Y) {
+          if (!open || columnX != x || columnColor != c) {
+            flush();
+            open = true;
+            columnX = x;
+            columnColor = c;
+            low = high = w.Y;
+          }
+          low = std::min(low, y);
+          high = std::max(high, y);
+          lastStep = y < w.Y ? -1 : 1;
+        } else if (x != w.X) {
+          flush();
+          DrawRibbon(cv, w.X, w.Y, x, y, c);
         }
-        low = std::min(low, y);
-        high = std::max(high, y);
-        lastStep = y < py ? -1 : 1;
-      } else if (x != px) {
-        flush();
-        DrawRibbon(cv, px, py, x, y, c);
-      }
-      px = x;
-      py = y;
-      valid = true;
-      pc = c;
+      });
     }
   }
   flush();
-  FPrevX = px;
-  FPrevY = py;
-  FPrevColor = pc;
-  FPrevValid = valid;
+  FinishWalk(w);
 }
 
 }  // namespace chart

@@ -89,14 +89,11 @@ bool TCustomSeries::DrawVisibleRibbonBand() {
   if (entry) take(edge.X, edge.Y);
 
   const TPointPixelMapper toPixels(h, *GetVertAxis());
-  const double* xs = XValues().Data();
-  const double* ys = YValues().Data();
-  const double mx = XValues().Multiplier(), my = YValues().Multiplier();
   constexpr int Block = 256;
   TPoint pixels[Block];
   for (int base = first; base <= last; base += Block) {
     const int k = std::min(Block, last - base + 1);
-    if (!toPixels.MapPoints(xs + base, mx, ys + base, my, k, pixels, MaxDrawable)) return false;
+    if (!ListPixels(toPixels, base, k, pixels, MaxDrawable)) return false;
     for (int i = 0; i < k; ++i) {
       // X ascending keeps every pixel between the two ends; a rounding step beyond them
       // would leave the band.

@@ -12,8 +12,9 @@
 #include "chart/panel/CustomAxisPanel.h"
 #include "chart/canvas/ColumnScan.h"
 #include "chart/seriestypes/CustomSeries.h"
-#include "chart/seriestypes/PointColors.h"
+#include "chart/seriestypes/DirectWalk.h"
 #include "chart/seriestypes/DrawableRange.h"
+#include "chart/seriestypes/PointColors.h"
 
 namespace chart {
 
@@ -23,9 +24,13 @@ constexpr int Lower(int a, int b) { return a < b ? a : b; }
 constexpr int Higher(int a, int b) { return a < b ? b : a; }
 }  // namespace
 
+bool TCustomSeries::ListPixels(const TPointPixelMapper& map, int first, int n, TPoint* out, int reach) const {
+  return map.MapPoints(XValues().Data() + first, XValues().Multiplier(), YValues().Data() + first,
+                       YValues().Multiplier(), n, out, reach);
+}
+
 bool TCustomSeries::AreaPixels(const TPointPixelMapper& map, int first, int n, TPoint* tops, int* bases, int reach) {
-  const bool drawable = map.MapPoints(XValues().Data() + first, XValues().Multiplier(), YValues().Data() + first,
-                                      YValues().Multiplier(), n, tops, reach);
+  const bool drawable = ListPixels(map, first, n, tops, reach);
   std::fill(bases, bases + n, GetVertAxis()->PixelEnd());
   return drawable;
 }
@@ -59,10 +64,8 @@ void TCustomSeries::DrawVisibleAreaDirectly() {
   const TChartPen& pen = FAreaLinesPen;
   const bool joinColumns = pen.Visible() && pen.Style() == psSolid && pen.Width() <= 1 && pen.Mode() == pmCopy;
 
-  // Working state in locals that no lambda captures, so they stay in registers.
-  int px = FPrevX, py = FPrevY, pb = FPrevBasePos;
-  TColor pc = FPrevColor;
-  bool valid = false;
+  TDirectWalk w{FPrevX, FPrevY, FPrevColor, false};
+  int pb = FPrevBasePos;
   // The column waiting to be drawn: x, its lowest and highest row, its colour.
   bool pending = false;
   int columnX = 0, low = 0, high = 0;
@@ -76,7 +79,7 @@ void TCustomSeries::DrawVisibleAreaDirectly() {
     const bool drawable = AreaPixels(toPixels, start, n, tops, bases, MaxDrawable);
     // The usual block: the area is under way, every point has the series colour and lies
     // where it can be drawn.
-    if (drawable && joinColumns && valid && seriesColor != clNone && pc == seriesColor && start != first &&
+    if (drawable && joinColumns && w.Valid && seriesColor != clNone && w.Color == seriesColor && start != first &&
         hasSeriesColorOnly(start, n)) {
       if (pending && columnColor != seriesColor) {
         DrawAreaColumn(cv, columnX, low, high, columnColor);
@@ -85,14 +88,14 @@ void TCustomSeries::DrawVisibleAreaDirectly() {
       columnColor = seriesColor;
       for (int k = 0; k < n;) {
         const int x = tops[k].X;
-        if (x != px) {
+        if (x != w.X) {
           if (pending) {
             DrawAreaColumn(cv, columnX, low, high, columnColor);
             pending = false;
           }
-          DrawAreaSegment(cv, px, py, pb, x, tops[k].Y, bases[k], seriesColor);
-          px = x;
-          py = tops[k].Y;
+          DrawAreaSegment(cv, w.X, w.Y, pb, x, tops[k].Y, bases[k], seriesColor);
+          w.X = x;
+          w.Y = tops[k].Y;
           pb = bases[k];
           ++k;
           continue;
@@ -108,25 +111,25 @@ void TCustomSeries::DrawVisibleAreaDirectly() {
         if (bLow == pb && bHigh == pb) {
           // On one base every row the chain passes is a corner of a fill drawn, unless it
           // never leaves the previous point's row.
-          if (yLow != py || yHigh != py) {
-            const int lo = Lower(Lower(py, yLow), pb), hi = Higher(Higher(py, yHigh), pb);
+          if (yLow != w.Y || yHigh != w.Y) {
+            const int lo = Lower(Lower(w.Y, yLow), pb), hi = Higher(Higher(w.Y, yHigh), pb);
             low = pending ? Lower(low, lo) : lo;
             high = pending ? Higher(high, hi) : hi;
             pending = true;
             columnX = x;
           }
-          py = tops[end - 1].Y;
+          w.Y = tops[end - 1].Y;
         } else {
           for (int j = k; j < end; ++j) {
             const int y = tops[j].Y, b = bases[j];
-            if (y != py) {
-              const int lo = Lower(Lower(py, y), Lower(pb, b)), hi = Higher(Higher(py, y), Higher(pb, b));
+            if (y != w.Y) {
+              const int lo = Lower(Lower(w.Y, y), Lower(pb, b)), hi = Higher(Higher(w.Y, y), Higher(pb, b));
               low = pending ? Lower(low, lo) : lo;
               high = pending ? Higher(high, hi) : hi;
               pending = true;
               columnX = x;
             }
-            py = y;
+            w.Y = y;
             pb = b;
           }
         }
@@ -138,60 +141,40 @@ void TCustomSeries::DrawVisibleAreaDirectly() {
       const int i = start + k;
       const TColor c = colorOf(i);
       const int x = tops[k].X, y = tops[k].Y, b = bases[k];
-      if (OffDrawable(x, y)) {
-        pc = c;
-        continue;
-      }
-      if (pc == clNone) {
-        px = x;
-        py = y;
-      }
-      bool draw;
-      if (i == first) {
-        draw = false;
-        if (i > 0) {
-          px = XPixel(i - 1);
-          py = YPixel(i - 1);
-          pb = OriginPixel(i - 1);
-          valid = true;
-          draw = !IsNull(i - 1);
-        }
-      } else {
-        draw = valid;
-      }
-      if (draw && (x != px || y != py) && c != clNone) {
-        if (px == x && joinColumns) {
-          const int lo = Lower(Lower(py, y), Lower(pb, b)), hi = Higher(Higher(py, y), Higher(pb, b));
-          if (pending && columnX == x && columnColor == c) {
-            low = std::min(low, lo);
-            high = std::max(high, hi);
+      auto enter = [&] {
+        w.X = XPixel(i - 1);
+        w.Y = YPixel(i - 1);
+        pb = OriginPixel(i - 1);
+        return !IsNull(i - 1);
+      };
+      WalkTo(w, i, first, x, y, c, enter, [&](bool draw) {
+        if (draw && (x != w.X || y != w.Y) && c != clNone) {
+          if (w.X == x && joinColumns) {
+            const int lo = Lower(Lower(w.Y, y), Lower(pb, b)), hi = Higher(Higher(w.Y, y), Higher(pb, b));
+            if (pending && columnX == x && columnColor == c) {
+              low = std::min(low, lo);
+              high = std::max(high, hi);
+            } else {
+              if (pending) DrawAreaColumn(cv, columnX, low, high, columnColor);
+              pending = true;
+              columnX = x;
+              low = lo;
+              high = hi;
+              columnColor = c;
+            }
           } else {
             if (pending) DrawAreaColumn(cv, columnX, low, high, columnColor);
-            pending = true;
-            columnX = x;
-            low = lo;
-            high = hi;
-            columnColor = c;
+            pending = false;
+            DrawAreaSegment(cv, w.X, w.Y, pb, x, y, b, c);
           }
-        } else {
-          if (pending) DrawAreaColumn(cv, columnX, low, high, columnColor);
-          pending = false;
-          DrawAreaSegment(cv, px, py, pb, x, y, b, c);
         }
-      }
-      px = x;
-      py = y;
-      pb = b;
-      valid = true;
-      pc = c;
+        pb = b;
+      });
     }
   }
   if (pending) DrawAreaColumn(cv, columnX, low, high, columnColor);
-  FPrevX = px;
-  FPrevY = py;
   FPrevBasePos = pb;
-  FPrevColor = pc;
-  FPrevValid = valid;
+  FinishWalk(w);
 }
 
 }  // namespace chart

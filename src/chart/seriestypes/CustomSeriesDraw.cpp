@@ -10,6 +10,7 @@
 #include "chart/panel/CustomAxisPanel.h"
 #include "chart/seriestypes/CustomSeries.h"
 #include "chart/seriestypes/PointColors.h"
+#include "chart/seriestypes/DirectWalk.h"
 #include "chart/seriestypes/DrawableRange.h"
 
 namespace chart {
@@ -166,6 +167,19 @@ void TCustomSeries::DrawVisiblePoints() {
   }
 }
 
+TEdgeEntry TCustomSeries::EntryFromEdge(int i) const {
+  const TRect r = ParentChart()->ChartRect();
+  const int x = GetHorizAxis()->Inverted() ? r.Right : r.Left;
+  return {x, EdgeYPixel(i - 1, i, GetHorizAxis()->PixelToValue(x)), !IsNull(i - 1)};
+}
+
+void TCustomSeries::FinishWalk(TDirectWalk w) {
+  FPrevX = w.X;
+  FPrevY = w.Y;
+  FPrevColor = w.Color;
+  FPrevValid = w.Valid;
+}
+
 bool TCustomSeries::CanDrawDirectly() const {
   const TCustomAxisPanel* chart = ParentChart();
   return !chart->View3D() && !chart->Printing() && FDrawLine && !FDrawArea && !FStairs && !FPointer->Visible() &&
@@ -180,9 +194,6 @@ void TCustomSeries::DrawVisiblePointsDirectly() {
   const TCustomChartAxis& h = *GetHorizAxis();
   const TPointPixelMapper toPixels(h, *GetVertAxis());
   const int first = FirstValueIndex(), last = LastValueIndex();
-  const double* xs = XValues().Data();
-  const double* ys = YValues().Data();
-  const double mx = XValues().Multiplier(), my = YValues().Multiplier();
   // ValueColor of the base, which no type with ValuesFromLists overrides.
   const TPointColors pointColors(*this);
   const TColor seriesColor = pointColors.SeriesColor();
@@ -190,11 +201,7 @@ void TCustomSeries::DrawVisiblePointsDirectly() {
   constexpr int Block = 256;
   auto hasSeriesColorOnly = [&](int base, int n) { return pointColors.SeriesColorOnly(base, n); };
 
-  // Working state in locals that no lambda captures, so they stay in registers across the
-  // device calls.
-  int px = FPrevX, py = FPrevY;
-  TColor pc = FPrevColor;
-  bool valid = false;
+  TDirectWalk w{FPrevX, FPrevY, FPrevColor, false};
 
   TColor penColor = clNone;
   bool penReady = false;
@@ -210,58 +217,32 @@ void TCustomSeries::DrawVisiblePointsDirectly() {
   TPoint chain[Block + 1];
   for (int base = first; base <= last; base += Block) {
     const int n = std::min(Block, last - base + 1);
-    const bool drawable = toPixels.MapPoints(xs + base, mx, ys + base, my, n, chain + 1, MaxDrawable);
+    const bool drawable = ListPixels(toPixels, base, n, chain + 1, MaxDrawable);
     // The usual block: the line is under way and every point has the series colour and
     // lies where it can be drawn. Its segments are then one chain from the last point
     // drawn, handed to the canvas in one call.
-    if (drawable && valid && seriesColor != clNone && pc != clNone && hasSeriesColorOnly(base, n)) {
-      chain[0] = {px, py};
+    if (drawable && w.Valid && seriesColor != clNone && w.Color != clNone && hasSeriesColorOnly(base, n)) {
+      chain[0] = {w.X, w.Y};
       preparePen(seriesColor);
       cv.DrawSegmentRun(std::span<const TPoint>(chain, static_cast<std::size_t>(n) + 1));
-      px = chain[n].X;
-      py = chain[n].Y;
-      pc = seriesColor;
+      w.X = chain[n].X;
+      w.Y = chain[n].Y;
+      w.Color = seriesColor;
       continue;
     }
     for (int k = 0; k < n; ++k) {
       const int i = base + k;
       const TColor c = colorOf(i);
       const int x = chain[k + 1].X, y = chain[k + 1].Y;
-      if (OffDrawable(x, y)) {
-        pc = c;
-        continue;
-      }
-      if (pc == clNone) {
-        px = x;
-        py = y;
-      }
-      bool draw;
-      if (i == first) {
-        draw = false;
-        if (i > 0) {
-          const TRect r = ParentChart()->ChartRect();
-          px = h.Inverted() ? r.Right : r.Left;
-          py = EdgeYPixel(i - 1, i, h.PixelToValue(px));
-          valid = true;
-          draw = !IsNull(i - 1);
+      WalkTo(w, i, first, x, y, c, [&] { return EnterAt(w, EntryFromEdge(i)); }, [&](bool draw) {
+        if (draw && (x != w.X || y != w.Y) && c != clNone) {
+          preparePen(c);
+          cv.DrawSegment(w.X, w.Y, x, y);
         }
-      } else {
-        draw = valid;
-      }
-      if (draw && (x != px || y != py) && c != clNone) {
-        preparePen(c);
-        cv.DrawSegment(px, py, x, y);
-      }
-      px = x;
-      py = y;
-      valid = true;
-      pc = c;
+      });
     }
   }
-  FPrevX = px;
-  FPrevY = py;
-  FPrevColor = pc;
-  FPrevValid = valid;
+  FinishWalk(w);
 }
 
 }  // namespace chart
