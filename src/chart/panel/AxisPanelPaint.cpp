@@ -51,38 +51,47 @@ void TCustomAxisPanel::PaintChart(const TRect& bounds) {
 }
 
 void TCustomAxisPanel::DrawSlot(int slot) {
-  FSlotSeries.clear();
+  int members = 0;
   bool alone = true;
   for (TChartSeries* s : SeriesList())
     if (s->Active() && s->DepthOrder() == slot) {
-      FSlotSeries.push_back(s);
+      ++members;
       alone = alone && s->CanDrawPointAlone();
     }
-  if (FSlotSeries.size() > 1 && alone && View3D()) return DrawInterleaved();
-  for (TChartSeries* s : FSlotSeries) DrawSeries(*s);
+  if (members > 1 && alone && View3D()) return DrawInterleaved(slot);
+  // By index into the live list: an event of one series may take another off the chart.
+  for (int i = 0; i < SeriesList().Count(); ++i) {
+    TChartSeries* s = SeriesList().Items(i);
+    if (s->Active() && s->DepthOrder() == slot) DrawSeries(*s);
+  }
 }
 
-// The series of FSlotSeries, point index by point index, so that a bar of one series never
+// The series of the slot, point index by point index, so that a bar of one series never
 // covers a nearer bar of another drawn before it. The steps around the points are those of
 // DrawSeries, for each series in turn.
-void TCustomAxisPanel::DrawInterleaved() {
+void TCustomAxisPanel::DrawInterleaved(int slot) {
+  auto inSlot = [&](const TChartSeries* s) { return s->Active() && s->DepthOrder() == slot; };
+  for (TChartSeries* s : SeriesList())
+    if (inSlot(s)) s->CalcFirstLastVisibleIndex();
+  // By index into the live list: an event may take a series off the chart.
+  for (int i = 0; i < SeriesList().Count(); ++i) {
+    TChartSeries* s = SeriesList().Items(i);
+    if (inSlot(s) && s->FirstValueIndex() != -1 && s->BeforeDrawValues) s->BeforeDrawValues(s);
+  }
   std::vector<TChartSeries*>& group = FSlotSeries;
-  std::erase_if(group, [](TChartSeries* s) {
-    s->CalcFirstLastVisibleIndex();
-    return s->FirstValueIndex() == -1;
-  });
+  group.clear();
+  for (TChartSeries* s : SeriesList())
+    if (inSlot(s) && s->FirstValueIndex() != -1) group.push_back(s);
   if (group.empty()) return;
   if (!group.front()->DrawSeriesForward()) std::reverse(group.begin(), group.end());
   int low = group.front()->FirstValueIndex(), high = group.front()->LastValueIndex();
   for (TChartSeries* s : group) {
     low = std::min(low, s->FirstValueIndex());
     high = std::max(high, s->LastValueIndex());
-    if (s->BeforeDrawValues) s->BeforeDrawValues(s);
     s->BeginPointByPoint();
   }
   TZelCanvas3D& c = Canvas();
-  const bool clipAllowed = !c.RendersTrue3D();
-  const bool clip = FClipPoints && clipAllowed;
+  const bool clip = FClipPoints && !c.RendersTrue3D();
   if (clip) c.ClipToCube(ChartRect(), 0, Width3D());
   const bool forward = group.front()->DrawValuesForward();
   for (int k = low; k <= high; ++k) {

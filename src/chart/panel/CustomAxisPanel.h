@@ -184,7 +184,7 @@ class TCustomAxisPanel : public TCustomZelPanelExtended, public TAxisParent {
   double SeriesExtreme(const TCustomChartAxis& axis, bool maximum, bool xValues);
   double PagedExtreme(const TCustomChartAxis& axis, bool maximum, bool xValues);
   int PagesOfAxis(const TCustomChartAxis* axis) const;
-  void DrawInterleaved();
+  void DrawInterleaved(int slot);
   // The marks of a drawn series and its after-draw event.
   void FinishSeries(TChartSeries& series);
 
@@ -201,7 +201,7 @@ class TCustomAxisPanel : public TCustomZelPanelExtended, public TAxisParent {
   bool FView3DWalls = true;
   bool FApplyZOrder = true;
   int FDepthSlots = 1;
-  // The series of the slot being drawn; kept to reuse its room.
+  // The series of the slot being drawn point by point; kept to reuse its room.
   std::vector<TChartSeries*> FSlotSeries;
 
  private:

@@ -75,8 +75,8 @@ void TPieSeries::DrawVisiblePoints() {
   FDrawOrder.clear();
   for (int i = first; i <= last; ++i) {
     if (skipped(i)) continue;
-    const TPoint to = PointAtAngle(FAngles[static_cast<std::size_t>(i)].End, XRadius(), YRadius());
     const TPieAngle& a = FAngles[static_cast<std::size_t>(i)];
+    const TPoint to = PointAtAngle(a.End, XRadius(), YRadius());
     const bool thin = to == from && Count() != 1 && !(a.End - a.Start > 1);
     from = to;
     if (!thin && ValueColor(i) != clNone) FDrawOrder.push_back(i);
