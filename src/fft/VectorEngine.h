@@ -75,25 +75,30 @@ struct Engine {
     // from the natural-order copy in work into data for the passes.
     template <int Log2>
     static void ForwardColumns(const TComplexSingle* work, TComplexSingle* data) {
-        constexpr const auto& plan = columns::Columns<Engine, Log2>;
-        constexpr int m = (1 << Log2) / 16;
-        ForEachBatch(plan.first, plan.pairs, [&](auto layer, int s) {
-            decltype(layer)::type::template Forward<false>(work, data, plan.region + (s - plan.first), s, m, 16 * m);
-        });
-        ForEachBatch(plan.pairs, plan.first + m, [&](auto layer, int s) {
-            decltype(layer)::type::template Forward<true>(work, data, plan.region + (s - plan.first), s, m, 16 * m);
-        });
+        LeafColumns<Log2, false>(work, data);
     }
     template <int Log2>
     static void InverseColumns(const TComplexSingle* work, TComplexSingle* data) {
+        LeafColumns<Log2, true>(work, data);
+    }
+    // The single-leaf columns first, then the columns that hold a pair of leaves.
+    template <int Log2, bool Inverse>
+    static void LeafColumns(const TComplexSingle* work, TComplexSingle* data) {
         constexpr const auto& plan = columns::Columns<Engine, Log2>;
         constexpr int m = (1 << Log2) / 16;
         ForEachBatch(plan.first, plan.pairs, [&](auto layer, int s) {
-            decltype(layer)::type::template Inverse<false>(work, data, plan.region + (s - plan.first), s, m, 16 * m);
+            LeafColumn<Inverse, false, typename decltype(layer)::type>(work, data, plan.region + (s - plan.first), s, m);
         });
         ForEachBatch(plan.pairs, plan.first + m, [&](auto layer, int s) {
-            decltype(layer)::type::template Inverse<true>(work, data, plan.region + (s - plan.first), s, m, 16 * m);
+            LeafColumn<Inverse, true, typename decltype(layer)::type>(work, data, plan.region + (s - plan.first), s, m);
         });
+    }
+    template <bool Inverse, bool Paired, class Layer, class Region>
+    static void LeafColumn(const TComplexSingle* work, TComplexSingle* data, Region region, int s, int m) {
+        if constexpr (Inverse)
+            Layer::template Inverse<Paired>(work, data, region, s, m, 16 * m);
+        else
+            Layer::template Forward<Paired>(work, data, region, s, m, 16 * m);
     }
     static void CopyScaled(const TComplexSingle* data, int n, bool scale, float factor, TComplexSingle* work) {
         P::CopyScaled(data, n, scale, factor, work);
