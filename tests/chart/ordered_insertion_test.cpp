@@ -22,6 +22,7 @@ struct OrderCase {
   int breakAt = -1;  // before this add, X of point 10 is overwritten out of order
   bool observed = true;  // an after-add handler and a linked series read every new point
   int readEvery = 0;     // without observers: read the series after every this many adds
+  bool mirrored = false;  // without observers: a linked series copies every new point
 };
 
 void PrintTo(const OrderCase& c, std::ostream* os) { *os << c.name; }
@@ -35,11 +36,14 @@ TEST_P(OrderedInsertionOfPoints, MatchesTheScanFromTheEnd) {
   TChartSeries s;
   s.SetParentChart(&chart);
   s.XValues().SetOrder(c.order);
+  // Y arrives rising but lands wherever X puts it: its own ordered tail must follow.
+  s.YValues().SetOrder(loAscending);
   TChartSeries linked;  // inactive: the repaint requests counted are the source's
   linked.SetActive(false);
   linked.SetParentChart(&chart);
   linked.XValues().SetOrder(c.order);
-  if (c.observed) linked.SetDataSource(&s);
+  const bool linkedReads = c.observed || c.mirrored;
+  if (linkedReads) linked.SetDataSource(&s);
   std::vector<int> afterAdd;
   if (c.observed) s.OnAfterAdd = [&](TChartSeries*, int index) { afterAdd.push_back(index); };
 
@@ -71,7 +75,9 @@ TEST_P(OrderedInsertionOfPoints, MatchesTheScanFromTheEnd) {
   }
   EXPECT_EQ(chart.InvalidateCount() - repaintsBefore, static_cast<std::uint64_t>(kPoints));
   ASSERT_EQ(s.Count(), kPoints);
-  if (c.observed) {
+  EXPECT_EQ(s.YValues().Minimum(), 0);
+  EXPECT_EQ(s.YValues().Maximum(), kPoints - 1);
+  if (linkedReads) {
     ASSERT_EQ(linked.Count(), kPoints);
   }
   for (int i = 0; i < kPoints; ++i) {
@@ -82,8 +88,10 @@ TEST_P(OrderedInsertionOfPoints, MatchesTheScanFromTheEnd) {
     const int arrival = static_cast<int>(r.y);
     ASSERT_EQ(s.XLabel(i), arrival % 3 ? std::string() : std::to_string(arrival)) << "index " << i;
     ASSERT_EQ(s.ValueColor(i), arrival % 5 ? s.SeriesColor() : static_cast<TColor>(arrival)) << "index " << i;
-    if (c.observed && c.breakAt < 0) {
+    if (linkedReads && c.breakAt < 0) {
       ASSERT_EQ(linked.YValue(i), r.y) << "linked, index " << i;
+      ASSERT_EQ(linked.XLabel(i), s.XLabel(i)) << "linked, index " << i;
+      ASSERT_EQ(linked.ValueColor(i), arrival % 5 ? linked.SeriesColor() : s.ValueColor(i)) << "linked, index " << i;
     }
   }
 }
@@ -118,6 +126,11 @@ INSTANTIATE_TEST_SUITE_P(
         OrderCase{"ShuffledIntoDescendingUnread", loDescending, Shuffled, -1, false},
         OrderCase{"ShuffledReadNowAndThen", loAscending, Shuffled, -1, false, 250},
         OrderCase{"FallingPastANaNUnread", loAscending, [](int i) { return i == 1500 ? std::nan("") : -i; }, -1, false},
+        OrderCase{"ShuffledAfterRisingUnread", loAscending, [](int i) { return i < 1000 ? i - 1000 : Shuffled(i); }, -1, false},
+        OrderCase{"ShuffledAmongNaNsMirrored", loAscending, [](int i) { return i % 7 ? Shuffled(i) : std::nan(""); }, -1, false, 0, true},
+        OrderCase{"FallingBehindNaNsUnread", loAscending, [](int i) { return i < 1000 ? std::nan("") : -i; }, -1, false},
+        OrderCase{"ShuffledAmongNaNsUnread", loDescending, [](int i) { return i % 7 ? Shuffled(i) : std::nan(""); }, -1, false},
+        OrderCase{"ShuffledAmongNaNsReadNowAndThen", loAscending, [](int i) { return i % 300 ? Shuffled(i) : std::nan(""); }, -1, false, 50},
         OrderCase{"ShuffledAfterAnOverwriteUnread", loAscending, Shuffled, 1000, false}),
     [](const auto& info) { return std::string(info.param.name); });
 

@@ -128,16 +128,19 @@ int TChartSeries::InsertPoint(std::string_view label, TColor color) {
 bool TChartSeries::ShouldWait(double x) const {
   const TChartValueList& xs = XValues();
   if (xs.Order() == loNone || std::isnan(x)) return false;
-  // Whoever hears of each new point reads the series at once, which would merge every
-  // waiting point on its own: then a point goes straight in.
-  if (ListensToSinglePoints()) return false;
+  // An after-add handler is expected to read the new point, which would merge every
+  // waiting point on its own: then a point goes straight in. (A before-add handler sees
+  // only what is in already; a series that mirrors this one reads the point where it waits.)
+  if (OnAfterAdd) return false;
   const int n = static_cast<int>(xs.FValues.size());
   if (!FHasPending && (n < MinPointsToWait || !FWaitingPaysOff)) return false;
-  // A place inside the ordered tail (no NaN there) is found by bisection and stays right
-  // whatever waits beside it. A place before the tail depends on the points that wait:
-  // they go in first, and then this one.
+  // The place of a value is just after the last stored value whose X is not beyond it
+  // (NaN counting as beyond nothing): where it goes in the sorted array of the least X
+  // from each index on, and inserting it there keeps that array sorted. So each waiting
+  // point's final place is its place among the stored points plus the number of waiting
+  // points before it, as in a merge of two sorted runs, wherever it lands.
   const int at = xs.PlaceOf(x);
-  return at > xs.FOrderedFrom && (FHasPending || at < n);
+  return FHasPending || at < n;
 }
 
 int TChartSeries::AddWaitingPoint(std::string_view label, TColor color) {
@@ -169,20 +172,22 @@ int TChartSeries::AddWaitingPoint(std::string_view label, TColor color) {
   FLabelCount = std::max(FLabelCount, static_cast<int>(n + waiting)) + 1;
   FHasPending = true;
   for (auto& list : FValueLists) list->FOwnerPending = true;
-  return static_cast<int>(static_cast<std::size_t>(xs.PlaceOf(x)) + before);
+  FLastWaitingIndex = static_cast<int>(static_cast<std::size_t>(xs.PlaceOf(x)) + before);
+  return FLastWaitingIndex;
 }
 
 void TChartSeries::SettlePendingPoints() const {
   // Reading merges: logically the series does not change.
   auto* self = const_cast<TChartSeries*>(this);
   self->FHasPending = false;
+  self->FLastWaitingIndex = -1;
   for (auto& list : FValueLists) list->FOwnerPending = false;
   TPendingPoints& pending = *self->FPending;
   const std::vector<std::size_t>& ids = pending.SortedIds();
   std::vector<std::size_t>& positions = pending.Positions();
   positions.clear();
   // The lists have not changed since the first point waited, so each waiting point's
-  // place in the ordered tail is still found by bisection; equal X keep the stored
+  // place among the stored points is still the one it was given; equal X keep the stored
   // points first.
   const TChartValueList& xs = XValues();
   const bool descending = xs.Order() == loDescending;
@@ -193,6 +198,7 @@ void TChartSeries::SettlePendingPoints() const {
   for (std::size_t l = 0; l < FValueLists.size(); ++l) {
     TChartValueList& list = *FValueLists[l];
     list.FValues.merge_in(positions, [&](std::size_t k) { return pending.Value(ids[k], l); });
+    list.TailAfterMerge(positions, l == 0);
     if (!positions.empty()) list.ValuesChangedFrom(static_cast<int>(positions.front()));
   }
   // A sequence still empty had no entry of its own among the waiting points either.
@@ -205,6 +211,7 @@ void TChartSeries::SettlePendingPoints() const {
 
 void TChartSeries::DropPendingPoints() {
   FHasPending = false;
+  FLastWaitingIndex = -1;
   for (auto& list : FValueLists) list->FOwnerPending = false;
   if (FPending) FPending->Clear();
 }

@@ -385,6 +385,8 @@ class TChartSeries : public TChartComponent {
   TTwoEndedArray<TColor> FColors;
   std::unique_ptr<TPendingPoints> FPending;
   bool FHasPending = false;
+  // The index AddWaitingPoint gave the last point that waits (-1: none waits).
+  int FLastWaitingIndex = -1;
   bool FWaitingPaysOff = true;
   int FInsertsSinceMerge = 0;
   // How many of FColors are not clDefault: drawing loops skip the per-point look when none.

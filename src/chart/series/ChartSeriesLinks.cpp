@@ -6,6 +6,7 @@
 #include "chart/core/Exceptions.h"
 #include "chart/panel/CustomAxisPanel.h"
 #include "chart/series/ChartSeries.h"
+#include "chart/series/PendingPoints.h"
 #include "chart/series/ZelFunction.h"
 
 namespace chart {
@@ -192,17 +193,26 @@ void TChartSeries::AddValues(TChartSeries& source) {
 }
 
 void TChartSeries::AddValueFrom(const TChartSeries& source, int index) {
-  double x = source.XValues().Value(index);
-  double y = source.YValues().Value(index);
+  // The source's newest point may still wait to be merged: it is read where it waits, so
+  // that mirroring a series does not merge its points one at a time. Nothing has touched
+  // the source since it was added (any change merges first).
+  const TPendingPoints* waiting = source.FHasPending && index == source.FLastWaitingIndex ? source.FPending.get() : nullptr;
+  const std::size_t id = waiting ? waiting->Count() - 1 : 0;
+  auto value = [&](std::size_t k) {
+    if (waiting) return waiting->Value(id, k) * source.FValueLists[k]->Multiplier();
+    return source.FValueLists[k]->Value(index);
+  };
+  double x = value(0);
+  double y = value(1);
   if (source.YMandatory() != YMandatory()) std::swap(x, y);
   XValues().SetPendingValue(x);
   YValues().SetPendingValue(y);
   for (std::size_t k = 2; k < FValueLists.size(); ++k) {
-    const bool has = k < source.FValueLists.size() && index < source.FValueLists[k]->Count();
-    FValueLists[k]->SetPendingValue(has ? source.FValueLists[k]->Value(index) : 0);
+    const bool has = k < source.FValueLists.size() && (waiting || index < source.FValueLists[k]->Count());
+    FValueLists[k]->SetPendingValue(has ? value(k) : 0);
   }
-  const TColor color = source.StoredColor(index);
-  const int i = InsertPoint(source.FLabels.Get(index), color);
+  const TColor color = waiting ? waiting->Color(id) : source.StoredColor(index);
+  const int i = InsertPoint(waiting ? waiting->Label(id) : source.FLabels.Get(index), color);
   NotifyNewValue(i);
 }
 

@@ -7,6 +7,7 @@
 
 #include "chart/core/Exceptions.h"
 #include "chart/series/ChartSeries.h"
+#include "chart/series/PendingPoints.h"
 
 namespace chart {
 
@@ -14,6 +15,8 @@ TChartValueList::TChartValueList(TChartSeries* owner, std::string name)
     : FOwner(owner), FName(std::move(name)) {}
 
 void TChartValueList::SettleOwner() const { FOwner->SettlePendingPoints(); }
+
+std::size_t TChartValueList::OwnerPendingCount() const { return FOwner->FPending->Count(); }
 
 void TChartValueList::CheckIndex(int index) const {
   if (index < 0 || index >= Count()) throw EListError(index);
@@ -191,7 +194,7 @@ void TChartValueList::DeleteRange(int start, int quantity) {
 }
 
 void TChartValueList::TailAfterAppend(int oldCount) {
-  const int n = Count();
+  const int n = static_cast<int>(FValues.size());
   auto fits = [&](int k) {  // value k may stand before value k + 1 of the tail
     const double v = FValues[static_cast<std::size_t>(k)];
     return !std::isnan(v) && (k + 1 == n || InOrder(v, FValues[static_cast<std::size_t>(k) + 1]));
@@ -202,6 +205,21 @@ void TChartValueList::TailAfterAppend(int oldCount) {
   if (i == oldCount && FOrderedFrom < oldCount && fits(oldCount - 1)) return;
   FOrderedFrom = i;
   HeadChanged();
+}
+
+void TChartValueList::TailAfterMerge(const std::vector<std::size_t>& positions, bool inOrder) {
+  if (positions.empty()) return;
+  // Value k had positions[k] - k of the old values before it: fewer than the old tail's
+  // start puts it in the head. Placed by the rule, the others keep the tail in order
+  // (each lands before the first value beyond it); placed otherwise, the tail can only be
+  // trusted after the last of them.
+  const std::size_t oldTail = static_cast<std::size_t>(FOrderedFrom);
+  std::size_t intoHead = 0;
+  while (intoHead < positions.size() && positions[intoHead] - intoHead < oldTail) ++intoHead;
+  std::size_t tail = oldTail + intoHead;
+  if (!inOrder && intoHead < positions.size()) tail = positions.back() + 1;
+  FOrderedFrom = static_cast<int>(tail);
+  if (tail != oldTail || intoHead > 0) HeadChanged();
 }
 
 void TChartValueList::Clear() {
@@ -216,7 +234,7 @@ void TChartValueList::Clear() {
 int TChartValueList::TailAfterChange(int index, double value, bool replaces) const {
   const int tail = FOrderedFrom;
   if (index < tail) return replaces ? tail : tail + 1;
-  const int n = Count();
+  const int n = static_cast<int>(FValues.size());
   if (std::isnan(value)) return index + 1;
   const int next = replaces ? index + 1 : index;  // the stored value that will follow
   const bool fitsBefore = index == tail || InOrder(FValues[static_cast<std::size_t>(index) - 1], value);
@@ -226,10 +244,11 @@ int TChartValueList::TailAfterChange(int index, double value, bool replaces) con
 }
 
 void TChartValueList::FindOrderedTail() {
-  int i = Count();
+  const int n = static_cast<int>(FValues.size());
+  int i = n;
   auto fits = [&](int k) {  // value k may stand before the tail that starts at k + 1
     const double v = FValues[static_cast<std::size_t>(k)];
-    return !std::isnan(v) && (k + 1 == Count() || InOrder(v, FValues[static_cast<std::size_t>(k) + 1]));
+    return !std::isnan(v) && (k + 1 == n || InOrder(v, FValues[static_cast<std::size_t>(k) + 1]));
   };
   while (i > 0 && fits(i - 1)) --i;
   FOrderedFrom = i;

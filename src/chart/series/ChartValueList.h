@@ -28,10 +28,9 @@ class TChartValueList {
 
   TChartSeries* Owner() const { return FOwner; }
 
-  int Count() const {
-    Settle();
-    return static_cast<int>(FValues.size());
-  }
+  // Counting merges nothing: a before-add handler that only counts (to refuse points past
+  // a limit) leaves the owner's waiting points waiting.
+  int Count() const { return static_cast<int>(FValues.size() + (FOwnerPending ? OwnerPendingCount() : 0)); }
   // Stored value times Multiplier; EListError outside 0 .. Count-1.
   double Value(int index) const;
   // Overwrites the stored value (no reordering); tells the owner's linked series.
@@ -124,6 +123,7 @@ class TChartValueList {
     if (FOwnerPending) SettleOwner();
   }
   void SettleOwner() const;
+  std::size_t OwnerPendingCount() const;
   // SetValue without its notice (index checked, waiting points merged).
   void StoreValue(int index, double value);
   // Where value goes by the Order rule, without merging waiting points first.
@@ -171,6 +171,9 @@ class TChartValueList {
   void AppendReserved(int count, Make value);
   // The ordered tail after values were appended to a list that held oldCount.
   void TailAfterAppend(int oldCount);
+  // The ordered tail after the owner merged values in at `positions` (ascending, in the
+  // merged list); `inOrder`: they went where the Order rule puts them.
+  void TailAfterMerge(const std::vector<std::size_t>& positions, bool inOrder);
   void QuickSort(int l, int r);
   int Compare(int a, int b) const;
   void SwapPoints(int a, int b);

@@ -9,6 +9,8 @@
 
 #include <cstddef>
 #include <functional>
+#include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -39,6 +41,7 @@ class TPendingPoints {
   double Key(std::size_t id) const { return FKeys[id]; }
   double Value(std::size_t id, std::size_t list) const { return FValues[id * FLists + list]; }
   TColor Color(std::size_t id) const { return FColors[id]; }
+  std::string_view Label(std::size_t id) const { return FLabels[id] ? std::string_view(*FLabels[id]) : std::string_view(); }
   TPointLabels::Slot TakeLabel(std::size_t id) { return std::move(FLabels[id]); }
   // Scratch space for the merge positions, reserved with the points.
   std::vector<std::size_t>& Positions() { return FPositions; }
