@@ -118,14 +118,14 @@ TEST_F(FastLine, DrawsEveryPointExactlyAsOneChain) {
 TEST_F(FastLine, WithoutAutoRepaintANewPointIsDrawnAtOnce) {
   const struct {
     bool autoRepaint;
-    double x;  // of the new point, after 100 points at 0, 0.1 .. 9.9
+    double x;  // of the new point, after 200 points at 0, 0.05 .. 9.95
     bool drawnAtOnce;
-  } cases[] = {{true, 10, false}, {false, 10, true}, {false, 5.05, false}};
+  } cases[] = {{true, 10, false}, {false, 10, true}, {false, 5.025, false}};
   for (const auto& c : cases) {
     SCOPED_TRACE(c.x);
     line.Clear();
     line.SetAutoRepaint(c.autoRepaint);
-    for (int i = 0; i < 100; ++i) line.AddPoint(i * 0.1, i % 2);
+    for (int i = 0; i < 200; ++i) line.AddPoint(i * 0.05, i % 2);
     chart.BottomAxis()->SetRange(0, 20);
     chart.InvalidateChart();
     chart.Paint();

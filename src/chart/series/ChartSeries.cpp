@@ -139,8 +139,11 @@ bool TChartSeries::ShouldWait(double x) const {
   // from each index on, and inserting it there keeps that array sorted. So each waiting
   // point's final place is its place among the stored points plus the number of waiting
   // points before it, as in a merge of two sorted runs, wherever it lands.
+  if (FHasPending) return true;
+  // Within a few points of either end a point goes in at once for a few moves (the lists
+  // grow at both ends), cheaper than keeping it aside.
   const int at = xs.PlaceOf(x);
-  return FHasPending || at < n;
+  return std::min(at, n - at) >= MinPointsToWait;
 }
 
 int TChartSeries::AddWaitingPoint(std::string_view label, TColor color) {
