@@ -1,10 +1,11 @@
 #pragma once
 // The reordering of the vector paths from 256 points on, W = S::Width columns of the natural
-// order at a time (see ColumnPlan.h): lane b takes signed column s + b. Forward: the kernel-order results of the columns' leaves, loaded from the
-// work block and transposed, go to data as rows of consecutive values. Inverse: the leaves
-// load their input by rows from the natural-order copy in the work block and store their
-// results into data for the passes (split in groups of G points, see VectorPasses.h). A row
-// that wraps round the end of the data is split in two.
+// order at a time (see ColumnPlan.h): lane b takes signed column s + b. Forward: the columns'
+// leaves go to data as rows of consecutive values, and in kernel order to the work block
+// (the copy the reordering gathers from). Inverse: the leaves load their input by rows from
+// the natural-order copy in the work block and store their results into data for the passes
+// (split in groups of G points, see VectorPasses.h). A row that wraps round the end of the
+// data is split in two.
 //
 // Include only from the *_avx*.cpp engine files, after the layer.
 
@@ -20,22 +21,38 @@ struct ColumnLeaves {
     using C = typename S::C;
     static constexpr int W = S::Width;
 
-    // Forward: the kernel-order results of the leaves of columns s .. s+W-1, from their
-    // regions in work (regions[b] for column s + b; Pairs: two 8-point leaves per column,
-    // otherwise one 16-point leaf) into data in natural order, by rows. m = N/16.
+    // Forward: the leaves of columns s .. s+W-1 (regions[b] for column s + b; Pairs: two
+    // 8-point leaves per column, otherwise one 16-point leaf), their input the last passes'
+    // results in work (split in groups of G points). Their results go to data in natural order,
+    // by rows, and back over their input in work in kernel order. The first skip lanes keep
+    // work as it is: their columns come again in a later batch, which must still find its
+    // input there. m = N/16.
     template <bool Pairs>
-    static void Forward(const TComplexSingle* work, TComplexSingle* data, const std::uint16_t* regions, int s, int m, int n) {
-        const TComplexSingle* blocks[W];
+    static void Forward(TComplexSingle* work, TComplexSingle* data, const std::uint16_t* regions, int s, int m, int n,
+                        int skip) {
+        TComplexSingle* blocks[W];
         for (int b = 0; b < W; ++b) blocks[b] = work + regions[b];
+        C x[16];
+        S::template LoadSplitBlocks<16, G>(blocks, x);
+        if constexpr (Pairs) {
+            Forward8(x);
+            Forward8(x + 8);
+        } else {
+            Forward16(x);
+        }
         typename S::Floats f[16];
-        S::template LoadRoundedBlocks<16>(blocks, f);
+        for (int k = 0; k < 16; ++k) f[k] = S::Narrow(x[k]);
         StoreRows<Pairs>(data, s, m, n, f, std::make_integer_sequence<int, 16>());
+        TComplexSingle spare[16];
+        for (int b = 0; b < skip; ++b) blocks[b] = spare;
+        S::template StoreRoundedBlocks<16>(blocks, f);
     }
 
     // Inverse: the leaves of columns s .. s+W-1 from the natural-order copy of the input in
     // work into their regions of data.
     template <bool Pairs>
-    static void Inverse(const TComplexSingle* work, TComplexSingle* data, const std::uint16_t* regions, int s, int m, int n) {
+    static void Inverse(const TComplexSingle* work, TComplexSingle* data, const std::uint16_t* regions, int s, int m, int n,
+                        int) {
         C x[16];
         LoadRows<Pairs>(work, s, m, n, x, std::make_integer_sequence<int, 16>());
         if constexpr (Pairs) {

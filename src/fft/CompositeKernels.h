@@ -170,9 +170,11 @@ void InverseComposite(TComplexSingle* data, const TComplexSingle* source, const 
 }
 
 // The transforms with reordering from 2^NaturalFromLog2 points on, where every run of columns
-// of ColumnPlan.h is wide enough for a batch. Forward: the kernel with its leaves storing into
-// the work block (the copy the reordering makes), then the kernel-order results move into
-// data a batch of columns at a time, by rows (Ops::ForwardColumns). Inverse: the copy of data
+// of ColumnPlan.h is wide enough for a batch. Forward: the passes, the last of them storing
+// into the work block, then the leaves a batch of columns at a time, storing each result twice:
+// into data by rows in natural order, and over their input in the work block in kernel order
+// (the copy the reordering gathers from), which saves reading that copy back
+// (Ops::ForwardColumns). Inverse: the copy of data
 // into the work block (scaled when asked), then the leaves load it in natural order, by rows,
 // and store into data, where the passes run (Ops::InverseColumns).
 inline constexpr int NaturalFromLog2 = 8;
@@ -200,7 +202,11 @@ void InversePassesOnly(TComplexSingle* data) {
 
 template <class Ops, int Log2>
 void ForwardNatural(TComplexSingle* data, TComplexSingle* work) {
-    ForwardComposite<Ops, Log2, true>(data, work);
+    static_assert(Log2 >= 7 && Log2 <= LeafBatchLog2);
+    using Plan = LeafPlan<Ops::Batch, Log2>;
+    ForwardPasses<Ops, Log2, true>(data);
+    Ops::ForwardPasses64Into(data, work, Leaves<Ops, Log2>.sixtyFour, Plan::SixtyFour);
+    Ops::ForwardPasses32Into(data, work, Leaves<Ops, Log2>.thirtyTwo, Plan::ThirtyTwo);
     Ops::template ForwardColumns<Log2>(work, data);
 }
 

@@ -124,9 +124,17 @@ struct Simd4 {
     // The inverse of LoadBlocks, rounding every value to float.
     template <int Count>
     [[gnu::always_inline]] static void StoreBlocks(TComplexSingle* const* blocks, const C* x) {
+        Floats f[Count];
+        for (int k = 0; k < Count; ++k) f[k] = Narrow(x[k]);
+        StoreRoundedBlocks<Count>(blocks, f);
+    }
+
+    // The inverse of LoadRoundedBlocks.
+    template <int Count>
+    [[gnu::always_inline]] static void StoreRoundedBlocks(TComplexSingle* const* blocks, const Floats* f) {
         for (int k = 0; k < Count; k += 4) {
             __m256d columns[4];
-            for (int j = 0; j < 4; ++j) columns[j] = _mm256_castps_pd(Narrow(x[k + j]));
+            for (int j = 0; j < 4; ++j) columns[j] = _mm256_castps_pd(f[k + j]);
             const __m256d t0 = _mm256_unpacklo_pd(columns[0], columns[1]), t1 = _mm256_unpackhi_pd(columns[0], columns[1]);
             const __m256d t2 = _mm256_unpacklo_pd(columns[2], columns[3]), t3 = _mm256_unpackhi_pd(columns[2], columns[3]);
             _mm256_storeu_ps(&blocks[0][k].Re, _mm256_castpd_ps(_mm256_permute2f128_pd(t0, t2, 0x20)));

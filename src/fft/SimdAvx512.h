@@ -111,9 +111,17 @@ struct Simd8 {
     // The inverse of LoadBlocks, rounding every value to float.
     template <int Count>
     [[gnu::always_inline]] static void StoreBlocks(TComplexSingle* const* blocks, const C* x) {
+        Floats f[Count];
+        for (int k = 0; k < Count; ++k) f[k] = Narrow(x[k]);
+        StoreRoundedBlocks<Count>(blocks, f);
+    }
+
+    // The inverse of LoadRoundedBlocks.
+    template <int Count>
+    [[gnu::always_inline]] static void StoreRoundedBlocks(TComplexSingle* const* blocks, const Floats* f) {
         for (int k = 0; k < Count; k += 8) {
             __m512d c[8];
-            for (int j = 0; j < 8; ++j) c[j] = _mm512_castps_pd(Narrow(x[k + j]));
+            for (int j = 0; j < 8; ++j) c[j] = _mm512_castps_pd(f[k + j]);
             __m512d u[8];
             TransposeQuarters(c, u);
             for (int j = 0; j < 4; ++j) {

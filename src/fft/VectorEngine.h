@@ -70,35 +70,46 @@ struct Engine {
         GatherLeaves<8>(source, order, to, o, count, [](auto* x) { Inverse8(x); });
     }
 
-    // The leaves of a transform with reordering (ColumnLeaves.h): forward from the passes'
-    // results in work into data in natural order (and back over work in kernel order); inverse
+    // The last passes of a forward transform with reordering: the 64-point passes keep the
+    // first half of each block in data for the 32-point passes and store the quarters, which
+    // are leaves, into work; the 32-point passes store all their results into work. Every leaf
+    // then finds its input in work (see ForwardColumns).
+    static void ForwardPasses64Into(TComplexSingle* b, TComplexSingle* work, const std::uint16_t* o, int count) {
+        P::template ForwardPassesInto<6, true, true>(b, b, work, o, count);
+    }
+    static void ForwardPasses32Into(TComplexSingle* b, TComplexSingle* work, const std::uint16_t* o, int count) {
+        P::template ForwardPassesInto<5, true, true>(b, work, work, o, count);
+    }
+
+    // The leaves of a transform with reordering (ColumnLeaves.h): forward from the last passes'
+    // results in work into data in natural order and back over work in kernel order; inverse
     // from the natural-order copy in work into data for the passes.
     template <int Log2>
-    static void ForwardColumns(const TComplexSingle* work, TComplexSingle* data) {
+    static void ForwardColumns(TComplexSingle* work, TComplexSingle* data) {
         LeafColumns<Log2, false>(work, data);
     }
     template <int Log2>
-    static void InverseColumns(const TComplexSingle* work, TComplexSingle* data) {
+    static void InverseColumns(TComplexSingle* work, TComplexSingle* data) {
         LeafColumns<Log2, true>(work, data);
     }
     // The single-leaf columns first, then the columns that hold a pair of leaves.
     template <int Log2, bool Inverse>
-    static void LeafColumns(const TComplexSingle* work, TComplexSingle* data) {
+    static void LeafColumns(TComplexSingle* work, TComplexSingle* data) {
         constexpr const auto& plan = columns::Columns<Engine, Log2>;
         constexpr int m = (1 << Log2) / 16;
-        ForEachBatch(plan.first, plan.pairs, [&](auto layer, int s) {
-            LeafColumn<Inverse, false, typename decltype(layer)::type>(work, data, plan.region + (s - plan.first), s, m);
+        ForEachBatch(plan.first, plan.pairs, [&](auto layer, int s, int skip) {
+            LeafColumn<Inverse, false, typename decltype(layer)::type>(work, data, plan.region + (s - plan.first), s, m, skip);
         });
-        ForEachBatch(plan.pairs, plan.first + m, [&](auto layer, int s) {
-            LeafColumn<Inverse, true, typename decltype(layer)::type>(work, data, plan.region + (s - plan.first), s, m);
+        ForEachBatch(plan.pairs, plan.first + m, [&](auto layer, int s, int skip) {
+            LeafColumn<Inverse, true, typename decltype(layer)::type>(work, data, plan.region + (s - plan.first), s, m, skip);
         });
     }
     template <bool Inverse, bool Paired, class Layer, class Region>
-    static void LeafColumn(const TComplexSingle* work, TComplexSingle* data, Region region, int s, int m) {
+    static void LeafColumn(TComplexSingle* work, TComplexSingle* data, Region region, int s, int m, int skip) {
         if constexpr (Inverse)
-            Layer::template Inverse<Paired>(work, data, region, s, m, 16 * m);
+            Layer::template Inverse<Paired>(work, data, region, s, m, 16 * m, skip);
         else
-            Layer::template Forward<Paired>(work, data, region, s, m, 16 * m);
+            Layer::template Forward<Paired>(work, data, region, s, m, 16 * m, skip);
     }
     static void CopyScaled(const TComplexSingle* data, int n, bool scale, float factor, TComplexSingle* work) {
         P::CopyScaled(data, n, scale, factor, work);
@@ -123,21 +134,28 @@ private:
     using WideColumns = ColumnLeaves<Wide, Wide::Width>;
     using NarrowColumns = ColumnLeaves<Narrow, Wide::Width>;
 
-    // Calls batch(layer, s) for batches of consecutive columns s .. s+width-1 that cover
+    // Calls batch(layer, s, skip) for batches of consecutive columns s .. s+width-1 that cover
     // [first, end) (at least Narrow::Width columns): Wide batches, and for the rest one more
     // Wide batch or Narrow ones, the last of them moved back to end where it would overrun. A
-    // column covered twice is moved or computed twice from the same input, with the same bits.
+    // batch moved back runs first: its first skip columns come again in the batches after it,
+    // moved or computed twice from the same input, with the same bits.
     template <class Batch>
     [[gnu::always_inline]] static void ForEachBatch(int first, int end, Batch batch) {
-        int s = first;
-        for (; s + Wide::Width <= end; s += Wide::Width) batch(std::type_identity<WideColumns>{}, s);
-        if (s == end) return;
-        if (end - s > Narrow::Width && end - first >= Wide::Width) {
-            batch(std::type_identity<WideColumns>{}, end - Wide::Width);
-            return;
+        const int wideEnd = first + (end - first) / Wide::Width * Wide::Width;
+        const int rest = end - wideEnd;
+        const bool wideTail = rest > Narrow::Width && wideEnd > first;
+        if (rest > 0) {
+            if (wideTail) {
+                batch(std::type_identity<WideColumns>{}, end - Wide::Width, Wide::Width - rest);
+            } else {
+                const int narrowBatches = (rest + Narrow::Width - 1) / Narrow::Width;
+                batch(std::type_identity<NarrowColumns>{}, end - Narrow::Width, narrowBatches * Narrow::Width - rest);
+            }
         }
-        for (; s + Narrow::Width < end; s += Narrow::Width) batch(std::type_identity<NarrowColumns>{}, s);
-        batch(std::type_identity<NarrowColumns>{}, end - Narrow::Width);
+        for (int s = first; s < wideEnd; s += Wide::Width) batch(std::type_identity<WideColumns>{}, s, 0);
+        if (!wideTail) {
+            for (int s = wideEnd; s + Narrow::Width < end; s += Narrow::Width) batch(std::type_identity<NarrowColumns>{}, s, 0);
+        }
     }
 
     template <int Count, class Kernel>

@@ -92,9 +92,11 @@ struct Passes {
     }
 
     // One group of the forward pass at g .. g+W-1 (q = N/4); Turn maps (z1, z3) to what is
-    // stored in the last two quarters.
+    // stored in the last two quarters. The first half of the results goes to half, the two
+    // last quarters to quarters, at the same offsets (both may be data).
     template <bool SplitIn, bool SplitOut, class Turn>
-    [[gnu::always_inline]] static void ForwardGroup(TComplexSingle* data, int g, int q, Turn turn) {
+    [[gnu::always_inline]] static void ForwardGroup(const TComplexSingle* data, TComplexSingle* half,
+                                                    TComplexSingle* quarters, int g, int q, Turn turn) {
         const Halves h0 = LoadHalves<SplitIn>(data, g), h1 = LoadHalves<SplitIn>(data, g + q);
         const Halves h2 = LoadHalves<SplitIn>(data, g + 2 * q), h3 = LoadHalves<SplitIn>(data, g + 3 * q);
         const C a = Widen(h0) - Widen(h2);
@@ -102,11 +104,11 @@ struct Passes {
         // The sums go straight back to memory, so they are added in float: a sum of two floats
         // rounded to double and then to float equals their float sum (double has more than
         // 2 * 24 + 2 bits), so this is the portable formula's result without the conversions.
-        StoreHalves<SplitOut>(data, g, {S::AddH(h0.re, h2.re), S::AddH(h0.im, h2.im)});
-        StoreHalves<SplitOut>(data, g + q, {S::AddH(h1.re, h3.re), S::AddH(h1.im, h3.im)});
+        StoreHalves<SplitOut>(half, g, {S::AddH(h0.re, h2.re), S::AddH(h0.im, h2.im)});
+        StoreHalves<SplitOut>(half, g + q, {S::AddH(h1.re, h3.re), S::AddH(h1.im, h3.im)});
         const auto [y2, y3] = turn(PlusI(a, b), MinusI(a, b));
-        Store<SplitOut>(data, g + 2 * q, y2);
-        Store<SplitOut>(data, g + 3 * q, y3);
+        Store<SplitOut>(quarters, g + 2 * q, y2);
+        Store<SplitOut>(quarters, g + 3 * q, y3);
     }
 
     template <bool SplitIn, bool SplitOut, class Turn>
@@ -127,20 +129,23 @@ struct Passes {
     }
 
     template <bool SplitIn, bool SplitOut>
-    [[gnu::always_inline]] static void ForwardFirst(TComplexSingle* data, int q, C w) {
-        ForwardGroup<SplitIn, SplitOut>(data, 0, q, [w](C z1, C z3) {
+    [[gnu::always_inline]] static void ForwardFirst(const TComplexSingle* data, TComplexSingle* half,
+                                                    TComplexSingle* quarters, int q, C w) {
+        ForwardGroup<SplitIn, SplitOut>(data, half, quarters, 0, q, [w](C z1, C z3) {
             return std::pair{S::WithLane0(Mul(z1, w.re, w.im), z1), S::WithLane0(MulConj(z3, w.re, w.im), z3)};
         });
     }
 
     template <bool SplitIn, bool SplitOut>
-    [[gnu::always_inline]] static void ForwardTwiddled(TComplexSingle* data, int g, int q, C w) {
-        ForwardGroup<SplitIn, SplitOut>(data, g, q, [w](C z1, C z3) { return std::pair{Mul(z1, w.re, w.im), MulConj(z3, w.re, w.im)}; });
+    [[gnu::always_inline]] static void ForwardTwiddled(const TComplexSingle* data, TComplexSingle* half,
+                                                       TComplexSingle* quarters, int g, int q, C w) {
+        ForwardGroup<SplitIn, SplitOut>(data, half, quarters, g, q,
+                                        [w](C z1, C z3) { return std::pair{Mul(z1, w.re, w.im), MulConj(z3, w.re, w.im)}; });
     }
 
     template <bool SplitIn, bool SplitOut>
     [[gnu::always_inline]] static void ForwardEighth(TComplexSingle* data, int n8, int q, C w) {
-        ForwardGroup<SplitIn, SplitOut>(data, n8, q, [w](C z1, C z3) {
+        ForwardGroup<SplitIn, SplitOut>(data, data, data, n8, q, [w](C z1, C z3) {
             return std::pair{S::WithLane0(Mul(z1, w.re, w.im), MulSqrtHalf(z1, SqrtHalf())),
                              S::WithLane0(MulConj(z3, w.re, w.im), MulConjSqrtHalf(z3, SqrtHalf()))};
         });
@@ -171,12 +176,12 @@ struct Passes {
     template <bool Large, bool SplitIn, bool SplitOut>
     static void ForwardPass(TComplexSingle* data, const double* factors, int n8) {
         const int q = 2 * n8;
-        ForwardFirst<SplitIn, SplitOut>(data, q, Factors(factors, 0, q));
+        ForwardFirst<SplitIn, SplitOut>(data, data, data, q, Factors(factors, 0, q));
         for (int g = W; g < q; g += W) {
             if (Large && g == n8) {
                 ForwardEighth<SplitIn, SplitOut>(data, g, q, Factors(factors, g, q));
             } else {
-                ForwardTwiddled<SplitIn, SplitOut>(data, g, q, Factors(factors, g, q));
+                ForwardTwiddled<SplitIn, SplitOut>(data, data, data, g, q, Factors(factors, g, q));
             }
         }
     }
@@ -198,13 +203,22 @@ struct Passes {
     // every block of a size uses the same factors, so they are loaded once for all).
     template <int Log2, bool SplitIn, bool SplitOut>
     static void ForwardPasses(TComplexSingle* base, const std::uint16_t* offsets, int count) {
+        ForwardPassesInto<Log2, SplitIn, SplitOut>(base, base, base, offsets, count);
+    }
+
+    // The same with the first half of each block's results stored at the same offsets from
+    // half and the last two quarters from quarters.
+    template <int Log2, bool SplitIn, bool SplitOut>
+    [[gnu::always_inline]] static void ForwardPassesInto(const TComplexSingle* base, TComplexSingle* half,
+                                                         TComplexSingle* quarters, const std::uint16_t* offsets,
+                                                         int count) {
         constexpr int q = (1 << Log2) / 4;
         C w[q / W];
         LoadFactors<Log2>(w);
         for (int i = 0; i < count; ++i) {
-            TComplexSingle* data = base + offsets[i];
-            ForwardFirst<SplitIn, SplitOut>(data, q, w[0]);
-            for (int j = 1; j < q / W; ++j) ForwardTwiddled<SplitIn, SplitOut>(data, j * W, q, w[j]);
+            const int o = offsets[i];
+            ForwardFirst<SplitIn, SplitOut>(base + o, half + o, quarters + o, q, w[0]);
+            for (int j = 1; j < q / W; ++j) ForwardTwiddled<SplitIn, SplitOut>(base + o, half + o, quarters + o, j * W, q, w[j]);
         }
     }
 

@@ -62,6 +62,29 @@ TEST_P(CodePathTest, VectorPathGivesTheSameBitsAsThePortablePath) {
     }
 }
 
+// The work block keeps the copy the reordering works from: after a forward call the
+// kernel-order result, after an inverse call the scaled input in natural order.
+TEST_P(CodePathTest, WorkBlockHoldsTheCopyOfTheReordering) {
+    const auto [pathCase, n] = GetParam();
+    const TCodePath* path = pathCase.path();
+    if (path == nullptr) GTEST_SKIP() << "this processor has no " << pathCase.name;
+    const Buffer input = WideRangeBuffer(n, 19u * static_cast<unsigned>(n));
+    Buffer scaled = input;
+    portable::Scale(scaled.data(), n, 1.0f / static_cast<float>(n));
+    const Buffer kernelOrder = RunOn(&PortablePath(), input, Operations[0]);
+    for (const bool inverse : {false, true}) {
+        Buffer block(static_cast<std::size_t>(n), TComplexSingle{}), data = input;
+        ForcePath(path);
+        ComplexFFT(data.data(), n, inverse, true, true, block.data());
+        ForcePath(nullptr);
+        // Give the engine its own block back before ours goes away.
+        FFTDone();
+        FFTInit();
+        const long at = FirstDifference(block, inverse ? scaled : kernelOrder);
+        EXPECT_EQ(at, -1) << (inverse ? "inverse" : "forward") << ": first difference at index " << at;
+    }
+}
+
 // The widest path the processor has is the one FFTInit picks.
 TEST(CodePath, TheWidestSupportedPathIsChosen) {
     const TCodePath* expected = Avx512PathIfSupported() != nullptr ? Avx512PathIfSupported() : Avx2PathIfSupported();
