@@ -80,7 +80,8 @@ const TCodePath* Avx2PathIfSupported() {
 
 const TCodePath* Avx512PathIfSupported() {
 #if defined(__x86_64__) || defined(__i386__)
-    if (__builtin_cpu_supports("avx512f") && __builtin_cpu_supports("avx2") && __builtin_cpu_supports("fma")) {
+    if (__builtin_cpu_supports("avx512f") && __builtin_cpu_supports("avx512vl") && __builtin_cpu_supports("avx2") &&
+        __builtin_cpu_supports("fma")) {
         return &Avx512Path();
     }
 #endif
