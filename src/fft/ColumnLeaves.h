@@ -108,4 +108,59 @@ private:
     }
 };
 
+// One column alone, in plain double arithmetic, with the same formulas and so the same bits
+// (lane b of a batch is exactly this computation): the last column of a run one longer than a
+// whole number of batches, which a batch moved back would otherwise compute three times over.
+// Keyed by the layer S like ColumnLeaves, so that each engine file has its own copy.
+template <class S, int G>
+struct SingleColumn {
+    template <bool Pairs>
+    static void Forward(TComplexSingle* work, TComplexSingle* data, const std::uint16_t* regions, int s, int m, int n,
+                        int) {
+        constexpr columns::LeafRows rows = columns::RowsOf(Pairs);
+        TComplexSingle* block = work + regions[0];
+        Complex<double> x[16];
+        for (int k = 0; k < 16; ++k) {
+            const float* f = &block->Re + 2 * (k & ~(G - 1)) + (k & (G - 1));
+            x[k] = {f[0], f[G]};
+        }
+        if constexpr (Pairs) {
+            Forward8(x);
+            Forward8(x + 8);
+        } else {
+            Forward16(x);
+        }
+        for (int k = 0; k < 16; ++k) {
+            const TComplexSingle v{static_cast<float>(x[k].re), static_cast<float>(x[k].im)};
+            const int at = s + m * rows.row[k];
+            data[at < 0 ? at + n : at] = v;
+            block[k] = v;
+        }
+    }
+
+    template <bool Pairs>
+    static void Inverse(const TComplexSingle* work, TComplexSingle* data, const std::uint16_t* regions, int s, int m, int n,
+                        int) {
+        constexpr columns::LeafRows rows = columns::RowsOf(Pairs);
+        Complex<double> x[16];
+        for (int k = 0; k < 16; ++k) {
+            const int at = s + m * rows.row[k];
+            const TComplexSingle v = work[at < 0 ? at + n : at];
+            x[k] = {v.Re, v.Im};
+        }
+        if constexpr (Pairs) {
+            Inverse8(x);
+            Inverse8(x + 8);
+        } else {
+            Inverse16(x);
+        }
+        float* block = &data[regions[0]].Re;
+        for (int k = 0; k < 16; ++k) {
+            float* f = block + 2 * (k & ~(G - 1)) + (k & (G - 1));
+            f[0] = static_cast<float>(x[k].re);
+            f[G] = static_cast<float>(x[k].im);
+        }
+    }
+};
+
 }  // namespace uFFTasm::vector

@@ -133,14 +133,20 @@ struct Engine {
 private:
     using WideColumns = ColumnLeaves<Wide, Wide::Width>;
     using NarrowColumns = ColumnLeaves<Narrow, Wide::Width>;
+    using OneColumn = SingleColumn<Narrow, Wide::Width>;
 
     // Calls batch(layer, s, skip) for batches of consecutive columns s .. s+width-1 that cover
-    // [first, end) (at least Narrow::Width columns): Wide batches, and for the rest one more
-    // Wide batch or Narrow ones, the last of them moved back to end where it would overrun. A
-    // batch moved back runs first: its first skip columns come again in the batches after it,
-    // moved or computed twice from the same input, with the same bits.
+    // [first, end): Wide batches, and for the rest one more Wide batch or Narrow ones, the last
+    // of them moved back to end where it would overrun. A batch moved back runs first: its
+    // first skip columns come again in the batches after it, moved or computed twice from the
+    // same input, with the same bits. A run one column longer than a whole number of Narrow
+    // batches leaves its last column to OneColumn.
     template <class Batch>
     [[gnu::always_inline]] static void ForEachBatch(int first, int end, Batch batch) {
+        if ((end - first) % Narrow::Width == 1) {
+            --end;
+            batch(std::type_identity<OneColumn>{}, end, 0);
+        }
         const int wideEnd = first + (end - first) / Wide::Width * Wide::Width;
         const int rest = end - wideEnd;
         const bool wideTail = rest > Narrow::Width && wideEnd > first;
