@@ -48,8 +48,11 @@ struct Simd4 {
     // Four interleaved complex floats apart into their real and imaginary parts, and back.
     // One permutation across the register (real parts to the low half) and the high half
     // taken out: two shuffles where the in-lane ones need three.
+    [[gnu::always_inline]] static __m256 Halves(Floats f) {
+        return _mm256_permutevar8x32_ps(f, _mm256_setr_epi32(0, 2, 4, 6, 1, 3, 5, 7));
+    }
     [[gnu::always_inline]] static void SplitF(Floats f, Half& re, Half& im) {
-        const __m256 halves = _mm256_permutevar8x32_ps(f, _mm256_setr_epi32(0, 2, 4, 6, 1, 3, 5, 7));
+        const __m256 halves = Halves(f);
         re = _mm256_castps256_ps128(halves);
         im = _mm256_extractf128_ps(halves, 1);
     }
@@ -66,9 +69,8 @@ struct Simd4 {
 
     // Deinterleaved and widened.
     [[gnu::always_inline]] static C Widen(Floats f) {
-        Half re, im;
-        SplitF(f, re, im);
-        return {WidenH(re), WidenH(im)};
+        const __m256 halves = Halves(f);
+        return {WidenH(_mm256_castps256_ps128(halves)), WidenH(_mm256_extractf128_ps(halves, 1))};
     }
 
     // Rounded to float (to nearest, like the scalar conversion) and interleaved again.
