@@ -216,16 +216,23 @@ void QtDeviceSurface::Polygon(std::span<const TPoint> points) {
     FPainter.drawPolygon(poly, Qt::OddEvenFill);
     return;
   }
+  // A corner repeated in a row is left out: Qt's outline leaves the pixel of a corner
+  // followed by an edge of no length unset (an area fill whose top meets its base), where
+  // the outline must set every corner.
+  auto differs = [&](std::size_t k) { return k == 0 || points[k] != points[k - 1]; };
   // Small polygons (area fills, markers) go from the stack: nothing allocated per call.
   constexpr std::size_t Small = 16;
   if (points.size() <= Small) {
     QPoint small[Small];
-    for (std::size_t k = 0; k < points.size(); ++k) small[k] = QPoint(points[k].X, points[k].Y);
-    FPainter.drawPolygon(small, static_cast<int>(points.size()), Qt::OddEvenFill);
+    int n = 0;
+    for (std::size_t k = 0; k < points.size(); ++k)
+      if (differs(k)) small[n++] = QPoint(points[k].X, points[k].Y);
+    FPainter.drawPolygon(small, n, Qt::OddEvenFill);
     return;
   }
   QPolygon poly;
-  for (const TPoint& p : points) poly << QPoint(p.X, p.Y);
+  for (std::size_t k = 0; k < points.size(); ++k)
+    if (differs(k)) poly << QPoint(points[k].X, points[k].Y);
   FPainter.drawPolygon(poly, Qt::OddEvenFill);
 }
 

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <vector>
 
 namespace platform {
 namespace {
@@ -61,6 +62,28 @@ TEST(QtDeviceLines, ZeroLengthLineSetsNothingAndPolylineLeavesItsLastPoint) {
   EXPECT_EQ(pixels.size(), 9u);
   EXPECT_TRUE(pixels.count({6, 1}));
   EXPECT_FALSE(pixels.count({6, 5}));
+}
+
+TEST(QtDevicePolygon, ACornerRepeatedInARowSetsItsPixelAsOnce) {
+  // An area fill whose top meets its base repeats a corner; a fill one column wide is
+  // its outline from top to base, both ends included.
+  const std::vector<std::vector<TPoint>> shapes = {
+      {{10, 20}, {10, 5}, {10, 20}, {10, 20}},
+      {{3, 20}, {10, 5}, {17, 20}, {17, 20}},
+      {{3, 20}, {3, 20}, {10, 5}, {10, 5}, {17, 20}},
+  };
+  for (const auto& shape : shapes) {
+    std::vector<TPoint> once;
+    for (const TPoint& p : shape)
+      if (once.empty() || once.back() != p) once.push_back(p);
+    TCanvasImage repeated(24, 24), single(24, 24);
+    repeated.Device->Polygon(shape);
+    single.Device->Polygon(once);
+    EXPECT_EQ(Marked(repeated.Snapshot(), White), Marked(single.Snapshot(), White));
+  }
+  TCanvasImage column(24, 24);
+  column.Device->Polygon(shapes[0]);
+  EXPECT_EQ(Marked(column.Snapshot(), White).size(), 16u);  // rows 5 to 20
 }
 
 TEST(QtDeviceRectangle, CoversColumnsLeftToRightMinusOneWithOutlineAndFill) {
