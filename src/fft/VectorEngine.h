@@ -97,6 +97,7 @@ struct Engine {
     static void LeafColumns(TComplexSingle* work, TComplexSingle* data) {
         constexpr const auto& plan = columns::Columns<Engine, Log2>;
         constexpr int m = (1 << Log2) / 16;
+        static_assert(plan.pairs - plan.first >= Narrow::Width && plan.first + m - plan.pairs >= Narrow::Width);
         ForEachBatch(plan.first, plan.pairs, [&](auto layer, int s, int skip) {
             LeafColumn<Inverse, false, typename decltype(layer)::type>(work, data, plan.region + (s - plan.first), s, m, skip);
         });
@@ -136,7 +137,7 @@ private:
     using OneColumn = SingleColumn<Narrow, Wide::Width>;
 
     // Calls batch(layer, s, skip) for batches of consecutive columns s .. s+width-1 that cover
-    // [first, end): Wide batches, and for the rest one more Wide batch or Narrow ones, the last
+    // [first, end) (at least Narrow::Width columns): Wide batches, and for the rest one more Wide batch or Narrow ones, the last
     // of them moved back to end where it would overrun. A batch moved back runs first: its
     // first skip columns come again in the batches after it, moved or computed twice from the
     // same input, with the same bits. A run one column longer than a whole number of Narrow
