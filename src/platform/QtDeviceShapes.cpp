@@ -217,8 +217,8 @@ void QtDeviceSurface::Polygon(std::span<const TPoint> points) {
     return;
   }
   // A corner repeated in a row is left out: Qt's outline leaves the pixel of a corner
-  // followed by an edge of no length unset (an area fill whose top meets its base), where
-  // the outline must set every corner.
+  // followed by an edge of no length unset, so an area fill one column wide whose top meets
+  // its base would lose its base pixel, which the same column drawn as a line sets.
   auto differs = [&](std::size_t k) { return k == 0 || points[k] != points[k - 1]; };
   // Small polygons (area fills, markers) go from the stack: nothing allocated per call.
   constexpr std::size_t Small = 16;
