@@ -111,5 +111,31 @@ TEST_F(LineSeriesFixture, DirectDrawingPreparesThePenOncePerColourRun) {
   pen.OnChange = device;
 }
 
+TEST_F(LineSeriesFixture, PointsOnOnePixelTakeThePenAsOftenEitherWay) {
+  // Nothing to draw: point by point the series never takes its pen, and a handler painting
+  // after it finds the canvas pen as it was, so the direct path must not take it either.
+  TLineSeries line;
+  line.LinePen().SetColor(clOlive);
+  line.SetParentChart(&chart);
+  for (int i = 0; i < 600; ++i) line.AddPoint(1, 1);
+  PaintSeriesOps();
+  TPen& pen = Buffer().Pen();
+  const auto device = pen.OnChange;
+  int olive = 0;
+  pen.OnChange = [&] {
+    device();
+    olive += pen.Color() == clOlive;
+  };
+  int taken[2] = {};
+  for (const bool direct : {false, true}) {
+    line.SetDirectDrawing(direct);
+    olive = 0;
+    PaintSeriesOps();
+    taken[direct] = olive;
+  }
+  pen.OnChange = device;
+  EXPECT_EQ(taken[true], taken[false]);
+}
+
 }  // namespace
 }  // namespace chart

@@ -3,6 +3,7 @@
 // and the markers drawn right after the segments that touch them.
 #include <algorithm>
 #include <cstdint>
+#include <functional>
 
 #include "chart/axis/PointPixelMapper.h"
 #include "chart/axis/CustomChartAxis.h"
@@ -223,8 +224,13 @@ void TCustomSeries::DrawVisiblePointsDirectly() {
     // drawn, handed to the canvas in one call.
     if (drawable && w.Valid && seriesColor != clNone && w.Color != clNone && hasSeriesColorOnly(base, n)) {
       chain[0] = {w.X, w.Y};
-      preparePen(seriesColor);
-      cv.DrawSegmentRun(std::span<const TPoint>(chain, static_cast<std::size_t>(n) + 1));
+      // A run that never moves draws nothing: point by point it would not even take the pen,
+      // which a handler drawing after the series still finds on the canvas.
+      const TPoint* end = chain + n + 1;
+      if (std::adjacent_find(static_cast<const TPoint*>(chain), end, std::not_equal_to<>()) != end) {
+        preparePen(seriesColor);
+        cv.DrawSegmentRun(std::span<const TPoint>(chain, static_cast<std::size_t>(n) + 1));
+      }
       w.X = chain[n].X;
       w.Y = chain[n].Y;
       w.Color = seriesColor;
