@@ -103,7 +103,7 @@ void QtDeviceSurface::FlushChain() {
     FChain.clear();
     return;
   }
-  FPainterReady = false;
+  Unprepare();
   FPainter.setPen(FChainPen);
   FPainter.setBrush(Qt::NoBrush);
   FPainter.setCompositionMode(CompositionOf(FLineMode));

@@ -108,6 +108,13 @@ bool QtDeviceSurface::PreparePainter() {
   if (Pen().Mode() == chart::pmNop || !FPainter.isActive()) return false;
   // Shapes drawn one after another in one state (the fills of an area) set it once.
   if (FPainterReady) return true;
+  if (FOnlyBrushStale) {
+    // The pen and background were set in colours of their own, which stay.
+    FOnlyBrushStale = false;
+    FPainterReady = !chart::IsSystemColor(Brush().Color());
+    FPainter.setBrush(MakeQBrush());
+    return true;
+  }
   FPainterReady = !chart::IsSystemColor(Pen().Color()) && !chart::IsSystemColor(Brush().Color()) &&
                   !chart::IsSystemColor(TextBackColor());
   FPainter.setPen(MakeQPen());
@@ -239,7 +246,7 @@ void QtDeviceSurface::Polygon(std::span<const TPoint> points) {
 void QtDeviceSurface::FillRect(const TRect& rect) {
   if (rect.IsEmpty() || Brush().Style() == chart::bsClear || !FPainter.isActive()) return;
   Flush();
-  FPainterReady = false;
+  Unprepare();
   // Filling copies the brush; the pen's raster operation does not apply.
   FPainter.setCompositionMode(QPainter::CompositionMode_SourceOver);
   FPainter.setBackgroundMode(TextBackMode() == chart::OPAQUE ? Qt::OpaqueMode : Qt::TransparentMode);
@@ -311,7 +318,7 @@ void QtDeviceSurface::TextOut(int x, int y, std::string_view text) {
   }
   const QColor color = ToQColor(ResolveColor(Font().Color()));
   const bool opaque = TextBackMode() == chart::OPAQUE;
-  FPainterReady = false;
+  Unprepare();
   if (const int tenths = Font().Orientation() % 3600) {
     FPainter.save();
     FPainter.setCompositionMode(QPainter::CompositionMode_SourceOver);

@@ -53,6 +53,7 @@ void QtDeviceSurface::Begin(QSize logicalSize) {
   // An empty image (a bitmap of no size) cannot be painted on; every operation then draws
   // nothing, as the empty clip of the line rasteriser does.
   if (!empty) FPainter.begin(&FDevice);
+  Unprepare();  // a new painter holds none of the state
   if (FDirect) {
     FTarget.Bits = reinterpret_cast<std::uint32_t*>(FImage->bits());
     FTarget.Stride = static_cast<int>(FImage->bytesPerLine() / 4);
@@ -81,7 +82,7 @@ chart::TColor QtDeviceSurface::LookupSystemColor(int index) const { return QtSys
 void QtDeviceSurface::StateChanged(TState what) {
   switch (what) {
     case TState::Pen:
-      FPainterReady = false;
+      Unprepare();
       // The pending span keeps its own colour, so it could wait; writing it now keeps the
       // pixels in drawing order for whoever reads them next.
       Flush();
@@ -89,7 +90,7 @@ void QtDeviceSurface::StateChanged(TState what) {
       FMergeReady = false;
       break;
     case TState::Text:
-      FPainterReady = false;
+      Unprepare();
       if (FChainPending) FlushChain();  // the chain's gaps take the background it was drawn with
       FLineDirty = true;  // gaps of styled lines follow the text background
       FMergeReady = false;
@@ -98,6 +99,7 @@ void QtDeviceSurface::StateChanged(TState what) {
       FFontDirty = true;
       break;
     case TState::Brush:
+      FOnlyBrushStale = FPainterReady || FOnlyBrushStale;
       FPainterReady = false;
       break;
   }
@@ -266,7 +268,7 @@ void QtDeviceSurface::SetPixel(int x, int y, TColor color) {
   Flush();
   if (!FDirect) {
     if (!FPainter.isActive()) return;
-    FPainterReady = false;
+    Unprepare();
     FPainter.setCompositionMode(QPainter::CompositionMode_SourceOver);
     FPainter.fillRect(QRect(x, y, 1, 1), ToQColor(ResolveColor(color)));
     return;
@@ -309,7 +311,7 @@ void QtDeviceSurface::DrawBitmap(int x, int y, chart::TDeviceBitmap& bitmap) {
   auto* source = dynamic_cast<QtDeviceBitmap*>(&bitmap);
   if (!source || !FPainter.isActive()) return;
   Flush();
-  FPainterReady = false;
+  Unprepare();
   FPainter.setCompositionMode(QPainter::CompositionMode_Source);
   FPainter.drawImage(QPoint(x, y), source->Picture());
 }
@@ -317,7 +319,7 @@ void QtDeviceSurface::DrawBitmap(int x, int y, chart::TDeviceBitmap& bitmap) {
 void QtDeviceSurface::DrawPicture(int x, int y, const chart::TPicture& picture) {
   if (picture.Empty() || !FPainter.isActive()) return;
   Flush();
-  FPainterReady = false;
+  Unprepare();
   FPainter.setCompositionMode(QPainter::CompositionMode_SourceOver);
   FPainter.drawImage(QPoint(x, y), ToQImage(picture));
 }
@@ -325,7 +327,7 @@ void QtDeviceSurface::DrawPicture(int x, int y, const chart::TPicture& picture) 
 void QtDeviceSurface::StretchPicture(const TRect& rect, const chart::TPicture& picture) {
   if (picture.Empty() || !FPainter.isActive()) return;
   Flush();
-  FPainterReady = false;
+  Unprepare();
   FPainter.setCompositionMode(QPainter::CompositionMode_SourceOver);
   FPainter.drawImage(QRect(rect.Left, rect.Top, rect.Width(), rect.Height()), ToQImage(picture));
 }

@@ -176,6 +176,10 @@ class QtDeviceSurface : public chart::TDeviceSurface {
   // The painter holds the pen, brush and background of the current state: set on the first
   // shape after a change of state, and by anything else that sets them on the painter.
   bool FPainterReady = false;
+  // Only the brush changed since the painter was ready (the faces of a box, each in its
+  // shade): the next shape sets the brush alone.
+  bool FOnlyBrushStale = false;
+  void Unprepare() { FPainterReady = FOnlyBrushStale = false; }
 };
 
 // An off-screen bitmap: an RGB32 image with its own surface. A monochrome bitmap keeps its

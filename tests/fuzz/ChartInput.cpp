@@ -40,6 +40,9 @@ constexpr std::size_t MaxTypedSeries = 4;
 // start): a series of more points than this loses its marks before a paint, so that an input
 // stays fast.
 constexpr int MaxMarkedPoints = 2000;
+// A pointer is a shape per point (a box of three faces in 3D), and an input paints on Qt up
+// to fourteen times: a series of more points than this loses its pointers before a paint.
+constexpr int MaxPointerPoints = 20000;
 
 bool Same(double a, double b) { return std::memcmp(&a, &b, sizeof a) == 0 || (std::isnan(a) && std::isnan(b)); }
 template <class T>
@@ -1213,6 +1216,7 @@ class TDecoder {
   void Paint(bool onQt) {
     auto bound = [](TChartSeries& s) {
       if (s.Count() > MaxMarkedPoints) s.Marks().SetVisible(false);
+      if (auto* c = dynamic_cast<TCustomSeries*>(&s); c && s.Count() > MaxPointerPoints) c->Pointer().SetVisible(false);
     };
     for (const auto& s : S.Series) bound(*s);
     for (const auto& s : S.Typed) bound(*s);

@@ -78,13 +78,14 @@ TPaintOps PaintOps(TChartSession& s) {
 constexpr int MaxQtWidth = 1000;
 constexpr int MaxQtHeight = 700;
 
-// The series that draw an area. Drawn directly, the fills of one pixel column become one
+// The series that draw an area, and have points to draw. Drawn directly, the fills of one pixel column become one
 // line: the calls differ from drawing point by point, the picture must not.
 std::vector<chart::TCustomSeries*> AreaSeries(TChartSession& s) {
   std::vector<chart::TCustomSeries*> out;
   auto take = [&](chart::TChartSeries* series) {
     auto* c = dynamic_cast<chart::TCustomSeries*>(series);
-    if (c && c->DrawArea() && c->DirectDrawing() && c->ParentChart() == &s.Chart) out.push_back(c);
+    if (c && c->DrawArea() && c->DirectDrawing() && c->Active() && c->Count() > 0 && c->ParentChart() == &s.Chart)
+      out.push_back(c);
   };
   for (const auto& series : s.Series) take(series.get());
   for (const auto& series : s.Typed) take(series.get());

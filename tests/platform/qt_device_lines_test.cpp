@@ -86,6 +86,34 @@ TEST(QtDevicePolygon, ACornerRepeatedInARowSetsItsPixelAsOnce) {
   EXPECT_EQ(Marked(column.Snapshot(), White).size(), 16u);  // rows 5 to 20
 }
 
+TEST(QtDevicePolygon, AShapeAfterAChangeOfStateDrawsAsOnAFreshDevice) {
+  // The faces of a box change the brush alone between shapes; whatever changed, the next
+  // shape shows the state of the moment.
+  using Change = void (*)(QtDeviceSurface&);
+  const Change changes[] = {
+      [](QtDeviceSurface& d) { d.Brush().SetColor(chart::clGreen); },
+      [](QtDeviceSurface& d) { d.Brush().SetStyle(chart::bsClear); },
+      [](QtDeviceSurface& d) { d.Brush().SetColor(chart::clGreen), d.Pen().SetColor(chart::clBlue); },
+      [](QtDeviceSurface& d) { d.Brush().SetColor(chart::clGreen), d.Pen().SetWidth(3); },
+      [](QtDeviceSurface& d) { d.Brush().SetColor(chart::clGreen), d.Pen().SetStyle(chart::psClear); },
+      [](QtDeviceSurface& d) { d.Brush().SetColor(chart::clGreen), d.Pen().SetMode(chart::pmNotXor); },
+  };
+  const std::vector<TPoint> first = {{2, 2}, {10, 2}, {10, 10}, {2, 10}}, second = {{14, 14}, {22, 14}, {22, 22}, {14, 22}};
+  for (std::size_t k = 0; k < std::size(changes); ++k) {
+    TCanvasImage drawn(26, 26), fresh(26, 26);
+    for (TCanvasImage* img : {&drawn, &fresh}) {
+      img->Device->Pen().SetColor(chart::clRed);
+      img->Device->Brush().SetColor(chart::clYellow);
+    }
+    drawn.Device->Polygon(first);
+    changes[k](*drawn.Device);
+    drawn.Device->Polygon(second);
+    changes[k](*fresh.Device);
+    fresh.Device->Polygon(second);
+    EXPECT_EQ(drawn.Snapshot().copy(12, 12, 14, 14), fresh.Snapshot().copy(12, 12, 14, 14)) << "change " << k;
+  }
+}
+
 TEST(QtDeviceRectangle, CoversColumnsLeftToRightMinusOneWithOutlineAndFill) {
   for (bool reversed : {false, true}) {
     TCanvasImage img(12, 12);

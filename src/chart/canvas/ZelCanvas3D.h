@@ -139,6 +139,8 @@ class TZelCanvas3D final : public TCanvas3D {
   // and fills it when it faces the viewer; fill is the RGB colour to use, or clDefault for
   // the current brush. Returns whether it was drawn.
   bool DrawFacing(std::span<const TPoint3D> points, TColor fill);
+  // The same for a face already projected.
+  bool DrawFacing(std::span<const TPoint> face, TColor fill);
   // A solid of revolution (or a pyramid) along the rectangle's height (vertical) or width:
   // rings of the given unit outline at the base and the tip, scaled by baseScale and
   // tipScale, across the depth z0 .. z1.

@@ -53,8 +53,11 @@ bool TZelCanvas3D::DrawFacing(std::span<const TPoint3D> points, TColor fill) {
   TPoint projected[MaxFacePoints];
   const std::size_t n = std::min(points.size(), MaxFacePoints);
   for (std::size_t i = 0; i < n; ++i) projected[i] = Project(points[i].X, points[i].Y, points[i].Z);
-  const std::span<const TPoint> face(projected, n);
-  if (n < 3 || TwiceArea(face) <= 0) return false;
+  return DrawFacing(std::span<const TPoint>(projected, n), fill);
+}
+
+bool TZelCanvas3D::DrawFacing(std::span<const TPoint> face, TColor fill) {
+  if (face.size() < 3 || TwiceArea(face) <= 0) return false;
   if (fill != clDefault) Brush().SetColor(fill);
   FDevice->Polygon(face);
   return true;
@@ -66,10 +69,16 @@ void TZelCanvas3D::DrawCube(const TRect& rect, int z0, int z1, bool darkSides) {
   const TColor base = ShadeBase(darkSides);
   const TColor front = base, top = base == clDefault ? base : ApplyDark(base, DarkTopQuantity),
                side = base == clDefault ? base : ApplyDark(base, DarkSideQuantity);
-  // Corner k: x from bit 0, y from bit 1, z from bit 2.
+  // Corner k: x from bit 0, y from bit 1, z from bit 2. Each corner is projected once for
+  // the three faces that share it (a series draws a box per point).
   auto corner = [&](int k) {
     return TPoint3D{k & 1 ? r.Right : r.Left, k & 2 ? r.Bottom : r.Top, k & 4 ? z1 : z0};
   };
+  TPoint projected[8];
+  for (int k = 0; k < 8; ++k) {
+    const TPoint3D c = corner(k);
+    projected[k] = Project(c.X, c.Y, c.Z);
+  }
   struct TBoxFace {
     int Corners[4];
     const TColor* Fill;
@@ -79,8 +88,9 @@ void TZelCanvas3D::DrawCube(const TRect& rect, int z0, int z1, bool darkSides) {
   const TColor saved = Brush().Color();
   bool any = false;
   for (const TBoxFace& f : faces) {
-    const TPoint3D pts[4] = {corner(f.Corners[0]), corner(f.Corners[1]), corner(f.Corners[2]), corner(f.Corners[3])};
-    any = DrawFacing(pts, *f.Fill) || any;
+    const TPoint face[4] = {projected[f.Corners[0]], projected[f.Corners[1]], projected[f.Corners[2]],
+                            projected[f.Corners[3]]};
+    any = DrawFacing(std::span<const TPoint>(face), *f.Fill) || any;
   }
   // A box with no area on screen still shows where it is.
   if (!any) ProjectedPolygon(std::array<TPoint3D, 4>{corner(0), corner(1), corner(3), corner(2)});
