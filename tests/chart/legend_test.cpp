@@ -4,6 +4,7 @@
 
 #include <memory>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "chart/core/Exceptions.h"
@@ -152,6 +153,28 @@ TEST_F(Legend, FirstValueAndInvertedChooseAndOrderTheEntries) {
     EXPECT_EQ(Texts(), c.texts) << c.first << (c.inverted ? " inverted" : "");
   }
   EXPECT_EQ(chart.ChartRect(), (TRect{27, 21, 878, 504})) << "nothing shown takes no room";
+}
+
+TEST_F(Legend, EntriesThatCannotShowLeaveTheLegendAsItIs) {
+  // At the top, two rows of at most (851 - 10) / 12 columns: 5,000 points lay out as 140 do,
+  // though "4999" is wider than any entry shown.
+  legend.SetAlignment(laTop);
+  legend.SetMaxNumRows(2);
+  auto layout = [&](int n) {
+    series.clear();
+    Points(n);
+    Repaint();
+    return std::tuple{legend.ColumnCount(), legend.RowCount(), legend.LegendBounds(), Texts()};
+  };
+  EXPECT_EQ(layout(5000), layout(140));
+  // At the right of a chart rectangle reaching far below the drawing (a negative margin), the
+  // rows stop at the drawing's bottom.
+  legend.SetAlignment(laRight);
+  chart.SetMarginBottom(-1000);
+  layout(5000);
+  EXPECT_LE(legend.LegendBounds().Bottom, 525);
+  EXPECT_GT(legend.RowCount(), 10);
+  EXPECT_EQ(Texts().size(), static_cast<std::size_t>(legend.RowCount()));
 }
 
 TEST_F(Legend, RejectedSettersKeepTheirValueWithTheirMessage) {

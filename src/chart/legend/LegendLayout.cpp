@@ -13,6 +13,18 @@ namespace chart {
 
 using i64 = std::int64_t;
 
+namespace {
+
+// The part of the chart rectangle inside the drawing bounds: a rectangle reaching past them
+// (negative margins) would make room for entries no one sees, each formatted, measured and
+// drawn on every paint. A chart rectangle inside its bounds, as the layout makes it, stays.
+TRect WithinBounds(const TRect& r, const TRect& bounds) {
+  return {std::max(r.Left, bounds.Left), std::max(r.Top, bounds.Top), std::min(r.Right, bounds.Right),
+          std::min(r.Bottom, bounds.Bottom)};
+}
+
+}  // namespace
+
 bool TCustomChartLegend::Place(int count) {
   FDrawnAlignment = FAlignment;
   FDrawnVertical = Vertical();
@@ -22,8 +34,8 @@ bool TCustomChartLegend::Place(int count) {
 }
 
 bool TCustomChartLegend::PlaceVertical(int count) {
-  const TRect cr = FChart.ChartRect();
   const TRect& bounds = FChart.ChartBounds();
+  const TRect cr = WithinBounds(FChart.ChartRect(), bounds);
   const i64 fh = FFontHeight;
   const i64 fw = FFrame.Width();
   const i64 inset = FFrame.Visible() ? fw + 1 : 0;
@@ -55,13 +67,17 @@ bool TCustomChartLegend::PlaceVertical(int count) {
 }
 
 bool TCustomChartLegend::PlaceHorizontal(int count) {
-  const TRect cr = FChart.ChartRect();
   const TRect& bounds = FChart.ChartBounds();
+  const TRect cr = WithinBounds(FChart.ChartRect(), bounds);
   const i64 fh = FFontHeight;
   const i64 fw = FFrame.Width();
   const i64 inset = FFrame.Visible() ? fw + 1 : 0;
 
-  const i64 itemWidth = static_cast<i64>(WidestText(FFirstValue, count)) + 4;
+  // An entry takes at least 12 pixels across (item width 4 + 8), so no more than this many
+  // can show: the widest of those sizes the columns, however many points the series has.
+  const i64 room = static_cast<i64>(cr.Width()) - 2 * fw - 8;
+  const i64 showable = room > 0 ? std::min<i64>(count, room / 12 * std::max(FMaxNumRows, 0)) : 0;
+  const i64 itemWidth = static_cast<i64>(WidestText(FFirstValue, static_cast<int>(showable))) + 4;
   FItemWidth = ClampToInt(itemWidth);
   FColorBoxWidth = RoundInt(static_cast<double>(itemWidth) * FColorWidth * 0.01);
   const i64 chartWidth = cr.Width();
