@@ -33,6 +33,8 @@ using namespace chart;
 constexpr long long MaxPointsPerInput = 250000;
 constexpr int MaxPointsPerCall = 100000;
 constexpr int MaxRecordedPaints = 4;
+// Comparing the area pictures draws every area point by point on Qt, a polygon per point.
+constexpr int MaxAreaComparisons = 2;
 constexpr int MaxQtPaints = 2;
 constexpr int MaxOps = 400;
 constexpr std::size_t MaxTypedSeries = 4;
@@ -41,7 +43,7 @@ constexpr std::size_t MaxTypedSeries = 4;
 // stays fast.
 constexpr int MaxMarkedPoints = 2000;
 // A pointer is a shape per point (a box of three faces in 3D), and an input paints on Qt up
-// to fourteen times: a series of more points than this loses its pointers before a paint.
+// to eight times: a series of more points than this loses its pointers before a paint.
 constexpr int MaxPointerPoints = 20000;
 
 bool Same(double a, double b) { return std::memcmp(&a, &b, sizeof a) == 0 || (std::isnan(a) && std::isnan(b)); }
@@ -119,6 +121,7 @@ class TDecoder {
   TChartSession& S;
   long long Points = 0;
   int RecordedPaints = 0;
+  int AreaComparisons = 0;
   int QtPaints = 0;
 
   TLineSeries& AnySeries() { return *S.Series[In.Byte() % S.Series.size()]; }
@@ -1224,7 +1227,7 @@ class TDecoder {
       // The first on the window's device, the next through QPainter alone.
       if (QtPaints < MaxQtPaints) QtPaints++ == 0 ? PaintOnQtImage(S) : PaintThroughPainter(S);
     } else if (RecordedPaints++ < MaxRecordedPaints) {
-      PaintRecordedAndCompare(S);
+      if (PaintRecordedAndCompare(S, AreaComparisons < MaxAreaComparisons)) ++AreaComparisons;
     }
   }
 };

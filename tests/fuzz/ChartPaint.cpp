@@ -115,27 +115,23 @@ void CompareAreaPictures(TChartSession& s, const std::vector<chart::TCustomSerie
 
 }  // namespace
 
-void PaintRecordedAndCompare(TChartSession& s) {
+bool PaintRecordedAndCompare(TChartSession& s, bool compareAreas) {
   const std::vector<chart::TCustomSeries*> areas = AreaSeries(s);
-  if (!areas.empty()) {
-    CompareAreaPictures(s, areas);
-    // The calls are compared for the other series, with the areas drawn point by point.
-    for (chart::TCustomSeries* a : areas) a->SetDirectDrawing(false);
-  }
-  struct TRestore {
-    const std::vector<chart::TCustomSeries*>& Areas;
-    ~TRestore() {
-      for (chart::TCustomSeries* a : Areas) a->SetDirectDrawing(true);
-    }
-  } restore{areas};
+  const bool compared = compareAreas && !areas.empty();
+  if (compared) CompareAreaPictures(s, areas);
+  // The calls are compared for the other series; the areas stay direct in both paints.
+  const auto isArea = [&](const chart::TChartSeries* series) {
+    return std::find(areas.begin(), areas.end(), series) != areas.end();
+  };
   bool anyDirect = false;
   for (const auto& series : s.Series)
-    anyDirect = anyDirect || (series->DirectDrawing() && series->Active() && series->Count() > 0 && series->ParentChart());
+    anyDirect = anyDirect || (series->DirectDrawing() && !isArea(series.get()) && series->Active() &&
+                              series->Count() > 0 && series->ParentChart());
   // In 3D the direct path draws the ribbons of a pixel column as one fill, on purpose: its
   // calls differ from the point-by-point ones.
   if (!anyDirect || s.Chart.View3D()) {
     PaintOps(s);
-    return;
+    return compared;
   }
   // The layout of a paint depends on the paint before it (the label room is measured with
   // the previous pixel spans), so both compared paints follow a paint of the same chart.
@@ -145,7 +141,7 @@ void PaintRecordedAndCompare(TChartSession& s) {
   std::array<bool, 3> was{};
   for (std::size_t i = 0; i < s.Series.size(); ++i) {
     was[i] = s.Series[i]->DirectDrawing();
-    s.Series[i]->SetDirectDrawing(false);
+    if (!isArea(s.Series[i].get())) s.Series[i]->SetDirectDrawing(false);
   }
   const TPaintOps pointPaint = PaintOps(s);
   const std::vector<TRecordedOp>& pointByPoint = pointPaint.Kept;
@@ -158,6 +154,7 @@ void PaintRecordedAndCompare(TChartSession& s) {
          std::to_string(direct.size() + directPaint.Dropped) + "/" +
          std::to_string(pointByPoint.size() + pointPaint.Dropped) + ": " + Describe(direct, i) +
          " against " + Describe(pointByPoint, i));
+  return compared;
 }
 
 void PaintOnQtImage(TChartSession& s) {

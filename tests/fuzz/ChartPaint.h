@@ -30,8 +30,9 @@ struct TChartSession {
 
 // Paints on the recording window, then again with every line series drawing point by point,
 // and fails when the two paints differ in any device call. Series that draw an area are
-// compared by their pictures on Qt instead.
-void PaintRecordedAndCompare(TChartSession& s);
+// compared by their pictures on Qt instead, when compareAreas is set (each such comparison
+// draws every area point by point on Qt); returns whether it compared pictures.
+bool PaintRecordedAndCompare(TChartSession& s, bool compareAreas);
 // Paints once on a Qt image of the chart's size (bounded to keep a paint cheap), then gives
 // the chart back its recording window.
 void PaintOnQtImage(TChartSession& s);
