@@ -2,10 +2,10 @@
 // The reordering of the vector paths from 256 points on, W = S::Width columns of the natural
 // order at a time (see ColumnPlan.h): lane b takes signed column s + b. Forward: the columns'
 // leaves go to data as rows of consecutive values, and in kernel order to the work block
-// (the copy the reordering gathers from). Inverse: the leaves load their input by rows from
-// the natural-order copy in the work block and store their results into data for the passes
-// (split in groups of G points, see VectorPasses.h). A row that wraps round the end of the
-// data is split in two.
+// (the copy the reordering gathers from) when that copy is kept. Inverse: the leaves load
+// their input by rows from a block in natural order (the scaled copy in the work block, or
+// data itself) and store their results into the other for the passes (split in groups of G
+// points, see VectorPasses.h). A row that wraps round the end of the data is split in two.
 //
 // Include only from the *_avx*.cpp engine files, after the layer.
 
@@ -24,10 +24,10 @@ struct ColumnLeaves {
     // Forward: the leaves of columns s .. s+W-1 (regions[b] for column s + b; Pairs: two
     // 8-point leaves per column, otherwise one 16-point leaf), their input the last passes'
     // results in work (split in groups of G points). Their results go to data in natural order,
-    // by rows, and back over their input in work in kernel order. The first skip lanes keep
-    // work as it is: their columns come again in a later batch, which must still find its
-    // input there. m = N/16.
-    template <bool Pairs>
+    // by rows, and if Keep back over their input in work in kernel order. The first skip lanes
+    // keep work as it is: their columns come again in a later batch, which must still find
+    // its input there. m = N/16.
+    template <bool Pairs, bool Keep>
     static void Forward(TComplexSingle* work, TComplexSingle* data, const std::uint16_t* regions, int s, int m, int n,
                         int skip) {
         TComplexSingle* blocks[W];
@@ -43,27 +43,29 @@ struct ColumnLeaves {
         typename S::Floats f[16];
         for (int k = 0; k < 16; ++k) f[k] = S::Narrow(x[k]);
         StoreRows<Pairs>(data, s, m, n, f, std::make_integer_sequence<int, 16>());
-        TComplexSingle spare[16];
-        for (int b = 0; b < skip; ++b) blocks[b] = spare;
-        S::template StoreRoundedBlocks<16>(blocks, f);
+        if constexpr (Keep) {
+            TComplexSingle spare[16];
+            for (int b = 0; b < skip; ++b) blocks[b] = spare;
+            S::template StoreRoundedBlocks<16>(blocks, f);
+        }
     }
 
-    // Inverse: the leaves of columns s .. s+W-1 from the natural-order copy of the input in
-    // work into their regions of data.
-    template <bool Pairs>
-    static void Inverse(const TComplexSingle* work, TComplexSingle* data, const std::uint16_t* regions, int s, int m, int n,
-                        int) {
+    // Inverse: the leaves of columns s .. s+W-1 from the input in natural order in from (each
+    // float times factor, rounded to float, if Scaled) into their regions of to.
+    template <bool Pairs, bool Scaled>
+    static void Inverse(const TComplexSingle* from, TComplexSingle* to, const std::uint16_t* regions, int s, int m, int n,
+                        float factor) {
         C x[16];
-        LoadRows<Pairs>(work, s, m, n, x, std::make_integer_sequence<int, 16>());
+        LoadRows<Pairs, Scaled>(from, s, m, n, factor, x, std::make_integer_sequence<int, 16>());
         if constexpr (Pairs) {
             Inverse8(x);
             Inverse8(x + 8);
         } else {
             Inverse16(x);
         }
-        TComplexSingle* to[W];
-        for (int b = 0; b < W; ++b) to[b] = data + regions[b];
-        S::template StoreSplitBlocks<16, G>(to, x);
+        TComplexSingle* blocks[W];
+        for (int b = 0; b < W; ++b) blocks[b] = to + regions[b];
+        S::template StoreSplitBlocks<16, G>(blocks, x);
     }
 
 private:
@@ -77,10 +79,12 @@ private:
                                                  std::integer_sequence<int, K...>) {
         (StoreRow<Rows<Pairs>.row[K]>(data, s + m * Rows<Pairs>.row[K], n, f[K]), ...);
     }
-    template <bool Pairs, int... K>
-    [[gnu::always_inline]] static void LoadRows(const TComplexSingle* work, int s, int m, int n, C* x,
+    template <bool Pairs, bool Scaled, int... K>
+    [[gnu::always_inline]] static void LoadRows(const TComplexSingle* from, int s, int m, int n, float factor, C* x,
                                                 std::integer_sequence<int, K...>) {
-        ((x[K] = S::Widen(LoadRow<Rows<Pairs>.row[K]>(work, s + m * Rows<Pairs>.row[K], n))), ...);
+        ((x[K] = S::Widen(Scaled ? S::MulF(LoadRow<Rows<Pairs>.row[K]>(from, s + m * Rows<Pairs>.row[K], n), factor)
+                                 : LoadRow<Rows<Pairs>.row[K]>(from, s + m * Rows<Pairs>.row[K], n))),
+         ...);
     }
 
     // Only row 0 of a negative column and row -1 of a pair start before the data; a batch that
@@ -114,7 +118,7 @@ private:
 // Keyed by the layer S like ColumnLeaves, so that each engine file has its own copy.
 template <class S, int G>
 struct SingleColumn {
-    template <bool Pairs>
+    template <bool Pairs, bool Keep>
     static void Forward(TComplexSingle* work, TComplexSingle* data, const std::uint16_t* regions, int s, int m, int n,
                         int) {
         constexpr columns::LeafRows rows = columns::RowsOf(Pairs);
@@ -134,18 +138,19 @@ struct SingleColumn {
             const TComplexSingle v{static_cast<float>(x[k].re), static_cast<float>(x[k].im)};
             const int at = s + m * rows.row[k];
             data[at < 0 ? at + n : at] = v;
-            block[k] = v;
+            if constexpr (Keep) block[k] = v;
         }
     }
 
-    template <bool Pairs>
-    static void Inverse(const TComplexSingle* work, TComplexSingle* data, const std::uint16_t* regions, int s, int m, int n,
-                        int) {
+    template <bool Pairs, bool Scaled>
+    static void Inverse(const TComplexSingle* from, TComplexSingle* to, const std::uint16_t* regions, int s, int m, int n,
+                        float factor) {
         constexpr columns::LeafRows rows = columns::RowsOf(Pairs);
         Complex<double> x[16];
         for (int k = 0; k < 16; ++k) {
             const int at = s + m * rows.row[k];
-            const TComplexSingle v = work[at < 0 ? at + n : at];
+            TComplexSingle v = from[at < 0 ? at + n : at];
+            if constexpr (Scaled) v = {v.Re * factor, v.Im * factor};
             x[k] = {v.Re, v.Im};
         }
         if constexpr (Pairs) {
@@ -154,7 +159,7 @@ struct SingleColumn {
         } else {
             Inverse16(x);
         }
-        float* block = &data[regions[0]].Re;
+        float* block = &to[regions[0]].Re;
         for (int k = 0; k < 16; ++k) {
             float* f = block + 2 * (k & ~(G - 1)) + (k & (G - 1));
             f[0] = static_cast<float>(x[k].re);

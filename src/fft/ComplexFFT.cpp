@@ -34,6 +34,10 @@ TComplexSingle* TakeWorkBuffer(void* workBuf) {
     return static_cast<TComplexSingle*>(WorkBuffer);
 }
 
+// A caller may look at its block after a call, so it must hold what the reordering leaves
+// there; the engine's own block is scratch that nobody else sees.
+bool CallersBlock(const TComplexSingle* work) { return work != OwnWorkBuffer.get(); }
+
 const TCodePath* ChoosePath() {
     if (ForcedPath != nullptr) return ForcedPath;
     const TCodePath* vector = VectorPath();
@@ -121,7 +125,8 @@ void ComplexFFT(TComplexSingle* Data, std::int32_t N, bool Inverse, bool Scale, 
     const auto at = static_cast<std::size_t>(log2n);
     if (!Inverse) {
         if (Reorder && reordering.ForwardNatural[at] != nullptr) {
-            reordering.ForwardNatural[at](Data, TakeWorkBuffer(WorkBuf));
+            TComplexSingle* work = TakeWorkBuffer(WorkBuf);
+            reordering.ForwardNatural[at](Data, work, CallersBlock(work));
             return;
         }
         if (Reorder && reordering.ForwardToWork[at] != nullptr) {
@@ -135,7 +140,8 @@ void ComplexFFT(TComplexSingle* Data, std::int32_t N, bool Inverse, bool Scale, 
         return;
     }
     if (Reorder && reordering.InverseNatural[at] != nullptr) {
-        reordering.InverseNatural[at](Data, TakeWorkBuffer(WorkBuf), Scale, factor);
+        TComplexSingle* work = TakeWorkBuffer(WorkBuf);
+        reordering.InverseNatural[at](Data, work, Scale, factor, CallersBlock(work));
         return;
     }
     if (Reorder && reordering.InverseFromWork[at] != nullptr) {

@@ -93,9 +93,15 @@ template <class Ops, int Log2, bool Top>
     Ops::template ForwardPass<(Log2 >= FirstLargePassLog2), !Top, true>(data, PassFactors[Log2], (1 << Log2) / 8);
 }
 
+// The inverse pass reads from and stores to (in place, or the top pass into data from another
+// block).
+template <class Ops, int Log2, bool Top>
+[[gnu::always_inline]] inline void InversePassOf(const TComplexSingle* from, TComplexSingle* to) {
+    Ops::template InversePass<(Log2 >= FirstLargePassLog2), true, !Top>(from, to, PassFactors[Log2], (1 << Log2) / 8);
+}
 template <class Ops, int Log2, bool Top>
 [[gnu::always_inline]] inline void InversePassOf(TComplexSingle* data) {
-    Ops::template InversePass<(Log2 >= FirstLargePassLog2), true, !Top>(data, PassFactors[Log2], (1 << Log2) / 8);
+    InversePassOf<Ops, Log2, Top>(data, data);
 }
 
 // The passes of a block and of all its sub-blocks down to 128 points, in kernel call order.
@@ -171,12 +177,18 @@ void InverseComposite(TComplexSingle* data, const TComplexSingle* source, const 
 
 // The transforms with reordering from 2^NaturalFromLog2 points on, where every run of columns
 // of ColumnPlan.h is wide enough for a batch. Forward: the passes, the last of them storing
-// into the work block, then the leaves a batch of columns at a time, storing each result twice:
-// into data by rows in natural order, and over their input in the work block in kernel order
-// (the copy the reordering gathers from), which saves reading that copy back
-// (Ops::ForwardColumns). Inverse: the copy of data
-// into the work block (scaled when asked), then the leaves load it in natural order, by rows,
-// and store into data, where the passes run (Ops::InverseColumns).
+// into the work block, then the leaves a batch of columns at a time, storing each result into
+// data by rows in natural order (Ops::ForwardColumns).
+// Inverse: the leaves load the input in natural order, by rows, scaled when asked
+// (Ops::InverseColumns), and the passes follow.
+//
+// Keep: the work block belongs to a caller, who may look at it afterwards, so it must end up
+// holding what the reordering leaves there: the forward leaves also store each result over
+// its input in kernel order (the copy the reordering gathers from, without reading it back),
+// and the inverse copies data into the block (scaled when asked) first, for the leaves to read,
+// and runs its passes in data. The engine's own block is only scratch: the inverse leaves then
+// read data itself and store into the block, where the passes run until the last one stores
+// into data, which saves the copy.
 inline constexpr int NaturalFromLog2 = 8;
 // From 8192 points on the rows of a batch lie a multiple of 4 KiB apart and compete for the
 // same sets of the first cache level; there the forward results go through the order table
@@ -201,24 +213,43 @@ void InversePassesOnly(TComplexSingle* data) {
 }
 
 template <class Ops, int Log2>
-void ForwardNatural(TComplexSingle* data, TComplexSingle* work) {
+void ForwardNatural(TComplexSingle* data, TComplexSingle* work, bool keep) {
     static_assert(Log2 >= 7 && Log2 <= LeafBatchLog2);
     using Plan = LeafPlan<Ops::Batch, Log2>;
     ForwardPasses<Ops, Log2, true>(data);
     Ops::ForwardPasses64Into(data, work, Leaves<Ops, Log2>.sixtyFour, Plan::SixtyFour);
     Ops::ForwardPasses32Into(data, work, Leaves<Ops, Log2>.thirtyTwo, Plan::ThirtyTwo);
-    Ops::template ForwardColumns<Log2>(work, data);
+    if (keep) {
+        Ops::template ForwardColumns<Log2, true>(work, data);
+    } else {
+        Ops::template ForwardColumns<Log2, false>(work, data);
+    }
+}
+
+// The passes below the top one, after the leaves, in passes; the top pass from passes into data.
+template <class Ops, int Log2>
+[[gnu::always_inline]] inline void InverseNaturalPasses(TComplexSingle* passes, TComplexSingle* data) {
+    constexpr int n = 1 << Log2;
+    InversePassesOnly<Ops, Log2 - 1>(passes);
+    InversePassesOnly<Ops, Log2 - 2>(passes + n / 2);
+    InversePassesOnly<Ops, Log2 - 2>(passes + 3 * n / 4);
+    InversePassOf<Ops, Log2, true>(passes, data);
 }
 
 template <class Ops, int Log2>
-void InverseNatural(TComplexSingle* data, TComplexSingle* work, bool scale, float factor) {
-    constexpr int n = 1 << Log2;
-    Ops::CopyScaled(data, n, scale, factor, work);
-    Ops::template InverseColumns<Log2>(work, data);
-    InversePassesOnly<Ops, Log2 - 1>(data);
-    InversePassesOnly<Ops, Log2 - 2>(data + n / 2);
-    InversePassesOnly<Ops, Log2 - 2>(data + 3 * n / 4);
-    InversePassOf<Ops, Log2, true>(data);
+void InverseNatural(TComplexSingle* data, TComplexSingle* work, bool scale, float factor, bool keep) {
+    if (keep) {
+        Ops::CopyScaled(data, 1 << Log2, scale, factor, work);
+        Ops::template InverseColumns<Log2, false>(work, data, factor);
+        InverseNaturalPasses<Ops, Log2>(data, data);
+    } else {
+        if (scale) {
+            Ops::template InverseColumns<Log2, true>(data, work, factor);
+        } else {
+            Ops::template InverseColumns<Log2, false>(data, work, factor);
+        }
+        InverseNaturalPasses<Ops, Log2>(work, data);
+    }
 }
 
 template <class Ops, int Log2>

@@ -116,8 +116,9 @@ using TPass = void (*)(TComplexSingle* Data, const TComplexSingle* Twiddles, int
 using TWorkKernel = void (*)(TComplexSingle* Data, TComplexSingle* Work);
 // A whole transform with reordering, Work its scratch: forward, Data in natural order after it;
 // inverse (scaled by Factor when Scale), Data in natural order before it.
-using TNaturalForward = void (*)(TComplexSingle* Data, TComplexSingle* Work);
-using TNaturalInverse = void (*)(TComplexSingle* Data, TComplexSingle* Work, bool Scale, float Factor);
+// Keep: Work is a caller's block and must end up as the reordering leaves it.
+using TNaturalForward = void (*)(TComplexSingle* Data, TComplexSingle* Work, bool Keep);
+using TNaturalInverse = void (*)(TComplexSingle* Data, TComplexSingle* Work, bool Scale, float Factor, bool Keep);
 
 // How a vector path reorders, by log2(N); a null entry leaves the size to the next way.
 // Forward with reordering: ForwardNatural[log2(N)]; else ForwardToWork[log2(N)] leaves the

@@ -27,8 +27,8 @@ struct Engine {
         P::template ForwardPass<Large, SplitIn, SplitOut>(d, factors, n8);
     }
     template <bool Large, bool SplitIn, bool SplitOut>
-    static void InversePass(TComplexSingle* d, const double* factors, int n8) {
-        P::template InversePass<Large, SplitIn, SplitOut>(d, factors, n8);
+    static void InversePass(const TComplexSingle* from, TComplexSingle* to, const double* factors, int n8) {
+        P::template InversePass<Large, SplitIn, SplitOut>(from, to, factors, n8);
     }
     template <bool SplitIn>
     static void ForwardPasses32(TComplexSingle* b, const std::uint16_t* o, int count) {
@@ -81,36 +81,35 @@ struct Engine {
         P::template ForwardPassesInto<5, true, true>(b, work, work, o, count);
     }
 
-    // The leaves of a transform with reordering (ColumnLeaves.h): forward from the last passes'
-    // results in work into data in natural order and back over work in kernel order; inverse
-    // from the natural-order copy in work into data for the passes.
-    template <int Log2>
+    // The leaves of a transform with reordering (ColumnLeaves.h). Forward: from the last
+    // passes' results in work into data in natural order, and, if Keep, back over work in
+    // kernel order. Inverse: from the input in natural order in from (times factor if Scaled)
+    // into to for the passes.
+    template <int Log2, bool Keep>
     static void ForwardColumns(TComplexSingle* work, TComplexSingle* data) {
-        LeafColumns<Log2, false>(work, data);
+        LeafColumns<Log2>([&](auto layer, auto paired, const std::uint16_t* regions, int s, int m, int skip) {
+            decltype(layer)::type::template Forward<decltype(paired)::value, Keep>(work, data, regions, s, m, 16 * m, skip);
+        });
     }
-    template <int Log2>
-    static void InverseColumns(TComplexSingle* work, TComplexSingle* data) {
-        LeafColumns<Log2, true>(work, data);
+    template <int Log2, bool Scaled>
+    static void InverseColumns(const TComplexSingle* from, TComplexSingle* to, float factor) {
+        LeafColumns<Log2>([&](auto layer, auto paired, const std::uint16_t* regions, int s, int m, int) {
+            decltype(layer)::type::template Inverse<decltype(paired)::value, Scaled>(from, to, regions, s, m, 16 * m,
+                                                                                     factor);
+        });
     }
     // The single-leaf columns first, then the columns that hold a pair of leaves.
-    template <int Log2, bool Inverse>
-    static void LeafColumns(TComplexSingle* work, TComplexSingle* data) {
+    template <int Log2, class Column>
+    [[gnu::always_inline]] static void LeafColumns(Column column) {
         constexpr const auto& plan = columns::Columns<Engine, Log2>;
         constexpr int m = (1 << Log2) / 16;
         static_assert(plan.pairs - plan.first >= Narrow::Width && plan.first + m - plan.pairs >= Narrow::Width);
         ForEachBatch(plan.first, plan.pairs, [&](auto layer, int s, int skip) {
-            LeafColumn<Inverse, false, typename decltype(layer)::type>(work, data, plan.region + (s - plan.first), s, m, skip);
+            column(layer, std::false_type{}, plan.region + (s - plan.first), s, m, skip);
         });
         ForEachBatch(plan.pairs, plan.first + m, [&](auto layer, int s, int skip) {
-            LeafColumn<Inverse, true, typename decltype(layer)::type>(work, data, plan.region + (s - plan.first), s, m, skip);
+            column(layer, std::true_type{}, plan.region + (s - plan.first), s, m, skip);
         });
-    }
-    template <bool Inverse, bool Paired, class Layer, class Region>
-    static void LeafColumn(TComplexSingle* work, TComplexSingle* data, Region region, int s, int m, int skip) {
-        if constexpr (Inverse)
-            Layer::template Inverse<Paired>(work, data, region, s, m, 16 * m, skip);
-        else
-            Layer::template Forward<Paired>(work, data, region, s, m, 16 * m, skip);
     }
     static void CopyScaled(const TComplexSingle* data, int n, bool scale, float factor, TComplexSingle* work) {
         P::CopyScaled(data, n, scale, factor, work);
@@ -183,7 +182,7 @@ private:
     }
     template <bool Large>
     static void InversePassOfTable(TComplexSingle* d, const TComplexSingle*, int n8) {
-        P::template InversePass<Large, false, false>(d, PassFactors[Log2Of(8 * n8)], n8);
+        P::template InversePass<Large, false, false>(d, d, PassFactors[Log2Of(8 * n8)], n8);
     }
     static int Log2Of(int n) {
         int log2n = 0;

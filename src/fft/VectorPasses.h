@@ -111,16 +111,19 @@ struct Passes {
         Store<SplitOut>(quarters, g + 3 * q, y3);
     }
 
+    // Reads from, stores to (the same block, or another one: every load comes before the
+    // stores).
     template <bool SplitIn, bool SplitOut, class Turn>
-    [[gnu::always_inline]] static void InverseGroup(TComplexSingle* data, int g, int q, Turn turn) {
-        const auto [z1, z3] = turn(Load<SplitIn>(data, g + 2 * q), Load<SplitIn>(data, g + 3 * q));
+    [[gnu::always_inline]] static void InverseGroup(const TComplexSingle* from, TComplexSingle* to, int g, int q,
+                                                    Turn turn) {
+        const auto [z1, z3] = turn(Load<SplitIn>(from, g + 2 * q), Load<SplitIn>(from, g + 3 * q));
         const C s = z1 + z3;
         const C t = z1 - z3;
-        const C x0 = Load<SplitIn>(data, g), x1 = Load<SplitIn>(data, g + q);
-        Store<SplitOut>(data, g + 2 * q, x0 - s);
-        Store<SplitOut>(data, g, x0 + s);
-        Store<SplitOut>(data, g + 3 * q, PlusI(x1, t));
-        Store<SplitOut>(data, g + q, MinusI(x1, t));
+        const C x0 = Load<SplitIn>(from, g), x1 = Load<SplitIn>(from, g + q);
+        Store<SplitOut>(to, g + 2 * q, x0 - s);
+        Store<SplitOut>(to, g, x0 + s);
+        Store<SplitOut>(to, g + 3 * q, PlusI(x1, t));
+        Store<SplitOut>(to, g + q, MinusI(x1, t));
     }
 
     // The factors of n = g .. g+W-1 from the pass factors of the size (see PassFactors).
@@ -152,20 +155,21 @@ struct Passes {
     }
 
     template <bool SplitIn, bool SplitOut>
-    [[gnu::always_inline]] static void InverseFirst(TComplexSingle* data, int q, C w) {
-        InverseGroup<SplitIn, SplitOut>(data, 0, q, [w](C x2, C x3) {
+    [[gnu::always_inline]] static void InverseFirst(const TComplexSingle* from, TComplexSingle* to, int q, C w) {
+        InverseGroup<SplitIn, SplitOut>(from, to, 0, q, [w](C x2, C x3) {
             return std::pair{S::WithLane0(MulConj(x2, w.re, w.im), x2), S::WithLane0(Mul(x3, w.re, w.im), x3)};
         });
     }
 
     template <bool SplitIn, bool SplitOut>
-    [[gnu::always_inline]] static void InverseTwiddled(TComplexSingle* data, int g, int q, C w) {
-        InverseGroup<SplitIn, SplitOut>(data, g, q, [w](C x2, C x3) { return std::pair{MulConj(x2, w.re, w.im), Mul(x3, w.re, w.im)}; });
+    [[gnu::always_inline]] static void InverseTwiddled(const TComplexSingle* from, TComplexSingle* to, int g, int q, C w) {
+        InverseGroup<SplitIn, SplitOut>(from, to, g, q,
+                                        [w](C x2, C x3) { return std::pair{MulConj(x2, w.re, w.im), Mul(x3, w.re, w.im)}; });
     }
 
     template <bool SplitIn, bool SplitOut>
-    [[gnu::always_inline]] static void InverseEighth(TComplexSingle* data, int n8, int q, C w) {
-        InverseGroup<SplitIn, SplitOut>(data, n8, q, [w](C x2, C x3) {
+    [[gnu::always_inline]] static void InverseEighth(const TComplexSingle* from, TComplexSingle* to, int n8, int q, C w) {
+        InverseGroup<SplitIn, SplitOut>(from, to, n8, q, [w](C x2, C x3) {
             return std::pair{S::WithLane0(MulConj(x2, w.re, w.im), MulConjSqrtHalf(x2, SqrtHalf())),
                              S::WithLane0(Mul(x3, w.re, w.im), MulSqrtHalf(x3, SqrtHalf()))};
         });
@@ -186,15 +190,16 @@ struct Passes {
         }
     }
 
+    // In place (from == to), or from one block into another.
     template <bool Large, bool SplitIn, bool SplitOut>
-    static void InversePass(TComplexSingle* data, const double* factors, int n8) {
+    static void InversePass(const TComplexSingle* from, TComplexSingle* to, const double* factors, int n8) {
         const int q = 2 * n8;
-        InverseFirst<SplitIn, SplitOut>(data, q, Factors(factors, 0, q));
+        InverseFirst<SplitIn, SplitOut>(from, to, q, Factors(factors, 0, q));
         for (int g = W; g < q; g += W) {
             if (Large && g == n8) {
-                InverseEighth<SplitIn, SplitOut>(data, g, q, Factors(factors, g, q));
+                InverseEighth<SplitIn, SplitOut>(from, to, g, q, Factors(factors, g, q));
             } else {
-                InverseTwiddled<SplitIn, SplitOut>(data, g, q, Factors(factors, g, q));
+                InverseTwiddled<SplitIn, SplitOut>(from, to, g, q, Factors(factors, g, q));
             }
         }
     }
@@ -229,8 +234,8 @@ struct Passes {
         LoadFactors<Log2>(w);
         for (int i = 0; i < count; ++i) {
             TComplexSingle* data = base + offsets[i];
-            InverseFirst<SplitIn, SplitOut>(data, q, w[0]);
-            for (int j = 1; j < q / W; ++j) InverseTwiddled<SplitIn, SplitOut>(data, j * W, q, w[j]);
+            InverseFirst<SplitIn, SplitOut>(data, data, q, w[0]);
+            for (int j = 1; j < q / W; ++j) InverseTwiddled<SplitIn, SplitOut>(data, data, j * W, q, w[j]);
         }
     }
 

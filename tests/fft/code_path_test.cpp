@@ -62,8 +62,9 @@ TEST_P(CodePathTest, VectorPathGivesTheSameBitsAsThePortablePath) {
     }
 }
 
-// The work block keeps the copy the reordering works from: after a forward call the
-// kernel-order result, after an inverse call the scaled input in natural order.
+// A caller's work block keeps the copy the reordering works from: after a forward call the
+// kernel-order result, after an inverse call the scaled input in natural order. The data get
+// the same bits as with the engine's own block, which is scratch.
 TEST_P(CodePathTest, WorkBlockHoldsTheCopyOfTheReordering) {
     const auto [pathCase, n] = GetParam();
     const TCodePath* path = pathCase.path();
@@ -82,6 +83,7 @@ TEST_P(CodePathTest, WorkBlockHoldsTheCopyOfTheReordering) {
         FFTInit();
         const long at = FirstDifference(block, inverse ? scaled : kernelOrder);
         EXPECT_EQ(at, -1) << (inverse ? "inverse" : "forward") << ": first difference at index " << at;
+        EXPECT_TRUE(SameBits(data, RunOn(&PortablePath(), input, Operations[inverse ? 3 : 1])));
     }
 }
 
