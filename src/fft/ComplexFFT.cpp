@@ -124,15 +124,17 @@ void ComplexFFT(TComplexSingle* Data, std::int32_t N, bool Inverse, bool Scale, 
     const TReorderKernels& reordering = CurrentPath->Reordering;
     const auto at = static_cast<std::size_t>(log2n);
     if (!Inverse) {
-        if (Reorder && reordering.ForwardNatural[at] != nullptr) {
+        const TNaturalForward natural = reordering.ForwardNatural[at];
+        const TWorkKernel toWork = reordering.ForwardToWork[at];
+        if (Reorder && (natural != nullptr || toWork != nullptr)) {
             TComplexSingle* work = TakeWorkBuffer(WorkBuf);
-            reordering.ForwardNatural[at](Data, work, CallersBlock(work));
-            return;
-        }
-        if (Reorder && reordering.ForwardToWork[at] != nullptr) {
-            TComplexSingle* work = TakeWorkBuffer(WorkBuf);
-            reordering.ForwardToWork[at](Data, work);
-            CurrentPath->Gather(Data, N, table, work);
+            const bool keep = CallersBlock(work);
+            if (natural != nullptr && (!keep || toWork == nullptr)) {
+                natural(Data, work, keep);
+            } else {
+                toWork(Data, work);
+                CurrentPath->Gather(Data, N, table, work);
+            }
             return;
         }
         KernelTable[slot](Data);

@@ -191,9 +191,11 @@ void InverseComposite(TComplexSingle* data, const TComplexSingle* source, const 
 // into data, which saves the copy.
 inline constexpr int NaturalFromLog2 = 8;
 // From 8192 points on the rows of a batch lie a multiple of 4 KiB apart and compete for the
-// same sets of the first cache level; there the forward results go through the order table
-// (Gather), which measured faster.
-inline constexpr int ForwardNaturalUpToLog2 = 12;
+// same sets of the first cache level; there, when the leaves must also keep the copy in a
+// caller's block, the forward results go through the order table (Gather), which measured
+// faster. Storing them once into data, the columns stay faster up to 16384 points.
+inline constexpr int ForwardNaturalUpToLog2 = LeafBatchLog2;
+inline constexpr int ForwardNaturalKeepUpToLog2 = 12;
 
 // The inverse passes of a block of 2^Log2 points, in place, after its leaves.
 template <class Ops, int Log2>
@@ -291,12 +293,13 @@ constexpr std::array<TKernel, MaxLog2 + 1> InverseKernelsOf() {
 
 // The kernels of the transforms with reordering, by log2(N) (null: the sizes that reorder
 // otherwise). Below 2^NaturalFromLog2 points, and for the forward transform above
-// 2^ForwardNaturalUpToLog2, the forward leaves store into the work block and the order table
-// gathers from it; the inverse leaves gather their input from a copy of data
+// 2^ForwardNaturalKeepUpToLog2, the forward leaves store into the work block and the order
+// table gathers from it (a size that has both forward kernels takes this one with a caller's
+// block); the inverse leaves gather their input from a copy of data
 // in the work block (scaled when asked) through the kernel order.
 template <class Ops, int Log2>
 constexpr TWorkKernel ForwardWorkKernel() {
-    if constexpr (Log2 < NaturalFromLog2 || Log2 > ForwardNaturalUpToLog2) {
+    if constexpr (Log2 < NaturalFromLog2 || Log2 > ForwardNaturalKeepUpToLog2) {
         return ForwardKernelToWork<Ops, Log2>;
     } else {
         return nullptr;

@@ -121,7 +121,8 @@ using TNaturalForward = void (*)(TComplexSingle* Data, TComplexSingle* Work, boo
 using TNaturalInverse = void (*)(TComplexSingle* Data, TComplexSingle* Work, bool Scale, float Factor, bool Keep);
 
 // How a vector path reorders, by log2(N); a null entry leaves the size to the next way.
-// Forward with reordering: ForwardNatural[log2(N)]; else ForwardToWork[log2(N)] leaves the
+// Forward with reordering: ForwardNatural[log2(N)] (with a caller's block only where there is
+// no ForwardToWork[log2(N)]); else ForwardToWork[log2(N)] leaves the
 // kernel-order result in Work (the copy the reordering makes anyway), then Gather puts it into
 // Data in natural order. Inverse with reordering: InverseNatural[log2(N)]; else CopyScaled
 // copies Data into Work, scaled if asked (the copy the reordering makes), and
