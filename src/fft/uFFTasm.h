@@ -42,7 +42,10 @@ static_assert(offsetof(TComplexSingle, Re) == 0 && offsetof(TComplexSingle, Im) 
 //          when a reordering takes place; once given, it replaces the engine's own block for
 //          that and every later reordering until another block is passed. The caller keeps
 //          ownership and must keep it valid, and large enough for every N it reorders, for
-//          as long as the engine may use it (until the last FFTDone).
+//          as long as the engine may use it (until the last FFTDone). After each reordering
+//          the block holds the copy the reordering works from: the kernel-order result of a
+//          forward call, the natural-order input (scaled if asked) of an inverse one. The
+//          engine's own block is scratch and may hold anything.
 void ComplexFFT(TComplexSingle* Data, std::int32_t N, bool Inverse, bool Scale, bool Reorder,
                 void* WorkBuf = nullptr);
 
