@@ -43,8 +43,11 @@ struct ColumnLeaves {
         typename S::Floats f[16];
         for (int k = 0; k < 16; ++k) f[k] = S::Narrow(x[k]);
         StoreRows<Pairs>(data, s, m, n, f, std::make_integer_sequence<int, 16>());
+        // At function scope: in a nested one, the sanitizer's end-of-scope marking would give
+        // this function an exception cleanup, and this object its own copy of the personality
+        // reference, a symbol every object with exception tables defines.
+        TComplexSingle spare[16];
         if constexpr (Keep) {
-            TComplexSingle spare[16];
             for (int b = 0; b < skip; ++b) blocks[b] = spare;
             S::template StoreRoundedBlocks<16>(blocks, f);
         }
