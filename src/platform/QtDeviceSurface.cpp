@@ -279,14 +279,11 @@ void QtDeviceSurface::SetPixel(int x, int y, TColor color) {
 
 void QtDeviceSurface::IntersectClipRect(const TRect& rect) {
   Flush();
-  const TRect r = FClip ? TRect{std::max(FClip->Left, rect.Left), std::max(FClip->Top, rect.Top),
-                                std::min(FClip->Right, rect.Right), std::min(FClip->Bottom, rect.Bottom)}
-                        : rect;
+  const TRect r = FClip ? IntersectRect(*FClip, rect) : rect;
   FClip = r;
   if (!FPainter.isActive()) return;
   const TRect& bounds = FBounds;
-  FTarget.Clip = {std::max(bounds.Left, r.Left), std::max(bounds.Top, r.Top), std::min(bounds.Right, r.Right),
-                  std::min(bounds.Bottom, r.Bottom)};
+  FTarget.Clip = IntersectRect(bounds, r);
   if (FTarget.Clip.IsEmpty()) {
     FTarget.Clip = {0, 0, 0, 0};
     FPainter.setClipRect(QRect(0, 0, 0, 0));

@@ -1,6 +1,8 @@
 // Small integer geometry in the chart's drawing coordinates (y grows downwards).
 #pragma once
 
+#include <algorithm>
+
 namespace chart {
 
 struct TPoint {
@@ -31,6 +33,11 @@ constexpr TPoint Point(int x, int y) { return {x, y}; }
 // Moves every edge outwards by dx and dy (inwards when negative).
 constexpr TRect InflateRect(TRect r, int dx, int dy) {
   return {r.Left - dx, r.Top - dy, r.Right + dx, r.Bottom + dy};
+}
+
+// The part both rectangles cover (empty, IsEmpty, where they do not overlap).
+constexpr TRect IntersectRect(const TRect& a, const TRect& b) {
+  return {std::max(a.Left, b.Left), std::max(a.Top, b.Top), std::min(a.Right, b.Right), std::min(a.Bottom, b.Bottom)};
 }
 
 // Swaps edges so that Left <= Right and Top <= Bottom.

@@ -13,18 +13,6 @@ namespace chart {
 
 using i64 = std::int64_t;
 
-namespace {
-
-// The part of the chart rectangle inside the drawing bounds: a rectangle reaching past them
-// (negative margins) would make room for entries no one sees, each formatted, measured and
-// drawn on every paint. A chart rectangle inside its bounds, as the layout makes it, stays.
-TRect WithinBounds(const TRect& r, const TRect& bounds) {
-  return {std::max(r.Left, bounds.Left), std::max(r.Top, bounds.Top), std::min(r.Right, bounds.Right),
-          std::min(r.Bottom, bounds.Bottom)};
-}
-
-}  // namespace
-
 bool TCustomChartLegend::Place(int count) {
   FDrawnAlignment = FAlignment;
   FDrawnVertical = Vertical();
@@ -35,7 +23,10 @@ bool TCustomChartLegend::Place(int count) {
 
 bool TCustomChartLegend::PlaceVertical(int count) {
   const TRect& bounds = FChart.ChartBounds();
-  const TRect cr = WithinBounds(FChart.ChartRect(), bounds);
+  // Only the part inside the drawing bounds: a chart rectangle reaching past them (negative
+  // margins) would make room for entries no one sees, each formatted, measured and drawn on
+  // every paint. A chart rectangle inside its bounds, as the layout makes it, stays.
+  const TRect cr = IntersectRect(FChart.ChartRect(), bounds);
   const i64 fh = FFontHeight;
   const i64 fw = FFrame.Width();
   const i64 inset = FFrame.Visible() ? fw + 1 : 0;
@@ -68,7 +59,7 @@ bool TCustomChartLegend::PlaceVertical(int count) {
 
 bool TCustomChartLegend::PlaceHorizontal(int count) {
   const TRect& bounds = FChart.ChartBounds();
-  const TRect cr = WithinBounds(FChart.ChartRect(), bounds);
+  const TRect cr = IntersectRect(FChart.ChartRect(), bounds);  // as in PlaceVertical
   const i64 fh = FFontHeight;
   const i64 fw = FFrame.Width();
   const i64 inset = FFrame.Visible() ? fw + 1 : 0;

@@ -11,8 +11,7 @@ namespace chart {
 
 namespace {
 std::optional<TRect> Intersection(const TRect& a, const TRect& b) {
-  const TRect r{std::max(a.Left, b.Left), std::max(a.Top, b.Top), std::min(a.Right, b.Right),
-                std::min(a.Bottom, b.Bottom)};
+  const TRect r = IntersectRect(a, b);
   if (r.IsEmpty()) return std::nullopt;
   return r;
 }
